@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tavoro needs to build, test and run, when missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic
+  poppler-utils
+)
+if [ "${1:-}" = "--desktop-tests" ]; then
+  packages+=(xvfb xdotool x11-apps)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include "page/display_list.h"
+#include "page/text_measurer.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace tavoro {
+
+// Maps the report's faces to Debian's IPA faces ("ＭＳ 明朝" -> IPAMincho,
+// "ＭＳ ゴシック" -> IPAGothic) for the whole process. Call once after the
+// QGuiApplication exists and before measuring or painting.
+void InstallFaceSubstitutions();
+
+// Measures with the real faces, in twips, independent of any device.
+class QtTextMeasurer : public TextMeasurer {
+ public:
+  double TextWidth(const FontSpec& font, std::string_view text) const override;
+  double TextHeight(const FontSpec& font, std::string_view text) const override;
+};
+
+// Paints page pageIndex (0-based) of document onto painter, whose
+// coordinates must already be twips with the origin at the paper's top-left
+// corner. The one paint routine for preview, printer, PDF and PNG.
+void PaintPageTwips(QPainter& painter, const Document& document, int pageIndex);
+
+// Paints every page of document on a paged device (a QPrinter or a
+// QPdfWriter), A4 in the document's orientation, margins off, one device
+// page per document page. Returns false when the painter cannot start.
+bool PaintDocument(QPagedPaintDevice& device, const Document& document);
+
+// Writes the document as a vector PDF with its fonts embedded.
+bool WritePdf(const Document& document, const QString& path, QString* error);
+
+// Writes page pageIndex (0-based) as a PNG at dpi dots per inch, white paper.
+bool WritePng(const Document& document, int pageIndex, const QString& path, int dpi,
+              QString* error);
+
+}  // namespace tavoro
