@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "calc/calculation_case.h"
+
+namespace tavoro {
+
+// Writes the calculation report of calc to path: a PDF (one or two portrait
+// pages) when path ends in ".pdf", PNGs at dpi otherwise (a two-page report
+// to path with "-1" and "-2" before the extension). Returns an empty string
+// on success, else a message for standard error.
+std::string ExportReport(const CalculationCase& calc, const std::string& path, int dpi);
+
+// Writes the drawdown chart of calc to path: a one-page landscape PDF when
+// path ends in ".pdf", else a PNG at dpi. Returns an empty string on
+// success, else a message for standard error.
+std::string ExportChart(const CalculationCase& calc, const std::string& path, int dpi);
+
+}  // namespace tavoro
