@@ -24,7 +24,7 @@ struct ReportOutcome {
 
 // Draws the calculation report as one document on page: one portrait page,
 // two with ground improvement.
-ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc,
-                         PageSettings& settings, ReportLineCounter& counter);
+ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
+                         ReportLineCounter& counter);
 
 }  // namespace tavoro

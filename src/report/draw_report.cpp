@@ -1,0 +1,93 @@
+#include <exception>
+
+#include "report/improved_blocks.h"
+#include "report/q1_block.h"
+#include "report/q2_block.h"
+#include "report/report.h"
+#include "report/report_error.h"
+#include "report/report_text.h"
+#include "report/report_values.h"
+#include "report/symbol_list.h"
+
+namespace tavoro {
+namespace {
+
+class ReportPages {
+ public:
+  ReportPages(PageSurface& page, const CalculationCase& calc, const PageSettings& settings,
+              ReportLineCounter& counter)
+      : page_(page), calc_(calc), settings_(settings), counter_(counter) {}
+
+  // Title, headings, the inflow blocks and the symbol list.
+  void DrawFirstPage() {
+    BeginReportText(page_, settings_, counter_);
+    Print(0, "立坑内湧水量及び地下水位降下高さの算定");
+    Advance(2);
+    Print(1, "1.湧水量の算定");
+    Advance(2);
+    Print(3, "地盤改良なしの場合の湧水量 : Q1");
+    Advance(2);
+    DrawQ1Block(page_, calc_, settings_.CharHeight, Column(5), Column(7), Row());
+    Advance(6);
+    if (HasImprovement(calc_)) {
+      Print(3, "地盤改良を施した場合の湧水量 : Q2");
+      Advance(2);
+      DrawQ2Block(page_, calc_, settings_.CharHeight, Column(5), Column(7), Row());
+      Advance(8);
+    }
+    DrawSymbolList(page_, calc_, settings_, counter_);
+  }
+
+  // The note on how R2 is found and the h2, S2 and R2 blocks.
+  void DrawSecondPage() {
+    BeginReportText(page_, settings_, counter_);
+    Print(3,
+          "地盤改良を施した場合の影響範囲R2は、改良外円の水位高さを求め、この水位を未改良地盤の最低"
+          "水位");
+    Advance(1);
+    Print(2, "として求める。");
+    Advance(2);
+    const double charHeight = settings_.CharHeight;
+    DrawH2Block(page_, calc_, charHeight, Column(4), Column(13), Column(15), Row());
+    Advance(8);
+    DrawS2Block(page_, calc_, charHeight, Column(4), Column(13), Column(15), Row());
+    Advance(4);
+    DrawR2Block(page_, calc_, charHeight, Column(4), Column(13), Column(15), Row());
+    Advance(5);
+  }
+
+ private:
+  double Column(int column) const { return ColumnLeft(settings_, column); }
+  double Row() const { return RowTop(settings_, counter_.value); }
+  void Advance(std::int16_t rows) { AdvanceLines(counter_, rows); }
+  void Print(int column, std::string_view text) { PrintAt(page_, Column(column), Row(), text); }
+
+  PageSurface& page_;
+  const CalculationCase& calc_;
+  const PageSettings& settings_;
+  ReportLineCounter& counter_;
+};
+
+}  // namespace
+
+ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
+                         ReportLineCounter& counter) {
+  try {
+    SetupReportPage(page, settings);
+    page.StartDoc();
+    ReportPages pages(page, calc, settings, counter);
+    pages.DrawFirstPage();
+    if (HasImprovement(calc)) {
+      page.NewPage();
+      pages.DrawSecondPage();
+    }
+    page.EndDoc();
+    return ReportOutcome{true, {}};
+  } catch (const ReportError& error) {
+    return ReportOutcome{false, error.what()};
+  } catch (const std::exception& error) {
+    return ReportOutcome{false, std::string("計算書を作成できません: ") + error.what()};
+  }
+}
+
+}  // namespace tavoro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "page/page_setup.h"
+#include "page/page_surface.h"
+#include "report/report.h"
+
+namespace tavoro {
+
+// Top of grid row `row`. Throws ReportError for a row outside 1..48.
+double RowTop(const PageSettings& settings, int row);
+
+// Left edge of grid column `column`. Throws ReportError outside 0..50.
+double ColumnLeft(const PageSettings& settings, int column);
+
+// Starts the text of a report page: the body font in force, the counter at
+// row 1 and CurrentY at the top of row 1.
+void BeginReportText(PageSurface& page, const PageSettings& settings, ReportLineCounter& counter);
+
+// Adds n to the counter and returns the new row. Throws ReportError when the
+// sum leaves the 16-bit range; the counter then keeps its old value.
+std::int16_t AdvanceLines(ReportLineCounter& counter, std::int16_t n);
+
+// Prints text with its top-left corner at (x, y); CurrentX ends after it.
+void PrintAt(PageSurface& page, double x, double y, std::string_view text);
+
+// Prints text at two-thirds of the current font size (whole points), top
+// aligned with the line, so it stands high. Font size and CurrentY are
+// restored; CurrentX ends after the small text.
+void PrintSuperscript(PageSurface& page, std::string_view text);
+
+}  // namespace tavoro
