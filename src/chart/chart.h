@@ -10,4 +10,10 @@ namespace tavoro {
 // a statement whose arithmetic fails is skipped and the rest is drawn.
 void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings& settings);
 
+// Draws the whole chart of calc into page's open document, the frame's
+// top-left corner at (frameLeft, frameTop) twips, and leaves the pen at
+// width 10 solid, the brush solid and the text horizontal. Never fails and
+// never stops early: a statement whose arithmetic fails is skipped.
+void DrawChart(PageSurface& page, const CalculationCase& calc, double frameTop, double frameLeft);
+
 }  // namespace tavoro

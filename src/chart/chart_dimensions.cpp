@@ -1,0 +1,179 @@
+#include "chart/chart_dimensions.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "calc/number_format.h"
+#include "chart/chart_statement.h"
+#include "chart/chart_symbols.h"
+
+namespace tavoro {
+namespace {
+
+constexpr double kArrowSize = 50;
+
+std::string Length(double metres) {
+  return FormatNumber(metres, NumberPattern::kThreeDecimals);
+}
+
+// Curve point whose drawdown the left columns show: the shaft wall for the
+// natural case, the ring's outer edge for the improved one.
+int ReferencePoint(int c) {
+  return c == kNatural ? 2 : kRingEdgePoint;
+}
+
+}  // namespace
+
+void DrawRadiusRow(ChartContext& chart) {
+  const ChartGeometry& g = chart.geometry;
+  const CalculationCase& calc = chart.calc;
+  PageSurface& page = chart.page;
+  const double lineY = g.Bottom() + 1100;
+  std::int16_t m = 2;
+
+  const double rLen = calc.r * g.horizontalScale;
+  std::string label = Length(calc.r);
+  RunStatement([&] {
+    PlaceText(page, (g.left + Half(rLen)) - Half(page.TextWidth(label)),
+              lineY - page.TextHeight(label) * 1, label);
+  });
+  label = "換算円半径";
+  if (rLen < 1000 && chart.improved) m = 3;
+  RunStatement([&] {
+    PlaceText(page, (g.left + Half(rLen)) - Half(page.TextWidth(label)),
+              lineY - page.TextHeight(label) * m, label);
+  });
+  RunStatement([&] { DrawCheckedLine(page, g.left, g.Bottom() + 500, g.left, g.Bottom() + 1150); });
+  RunStatement([&] {
+    DrawCheckedLine(page, g.left + rLen, g.Bottom() + 500, g.left + rLen, g.Bottom() + 1150);
+  });
+  DrawArrowMark(page, g.left, lineY, rLen, kArrowDimensionHorizontal, kArrowSize);
+  if (!chart.improved) return;
+
+  const double bLen = calc.B * g.horizontalScale;
+  double cx = std::numeric_limits<double>::quiet_NaN();
+  RunStatement([&] { cx = (g.left + rLen) + Half(bLen); });
+  label = Length(calc.B);
+  RunStatement([&] {
+    PlaceText(page, cx - Half(page.TextWidth(label)), lineY - page.TextHeight(label) * 1, label);
+  });
+  label = "改良範囲";
+  m = (bLen < 800 && m == 2) ? 3 : 2;
+  RunStatement([&] {
+    PlaceText(page, cx - Half(page.TextWidth(label)), lineY - page.TextHeight(label) * m, label);
+  });
+  RunStatement([&] {
+    DrawCheckedLine(page, g.left + rLen + bLen, g.Bottom() + 500, g.left + rLen + bLen,
+                    g.Bottom() + 1150);
+  });
+  DrawArrowMark(page, g.left + rLen, lineY, bLen, kArrowDimensionHorizontal, kArrowSize);
+}
+
+void DrawInfluenceRows(ChartContext& chart) {
+  const ChartGeometry& g = chart.geometry;
+  const CalculationCase& calc = chart.calc;
+  PageSurface& page = chart.page;
+  std::int16_t row = 1;
+  const std::vector<int> cases =
+      chart.improved ? std::vector<int>{kImproved, kNatural} : std::vector<int>{kNatural};
+  for (const int c : cases) {
+    ++row;
+    const double lineY = (g.Bottom() + 800) + 300 * row;
+    const double extensionEnd = (g.Bottom() + 850) + 300 * row;
+    const std::string label =
+        std::string(c == kNatural ? "改良前影響半径" : "改良後影響半径") + Length(calc.R[c]) + "m";
+    const bool withinRange = calc.CalcRange > calc.R[c];
+    const double drawn = withinRange ? calc.R[c] : calc.CalcRange;
+    const double len = drawn * g.horizontalScale;
+    RunStatement([&] {
+      PlaceText(page, (g.left + Half(len)) - Half(page.TextWidth(label)),
+                lineY - page.TextHeight(label) * 1, label);
+    });
+    RunStatement([&] { DrawCheckedLine(page, g.left, g.Bottom() + 500, g.left, extensionEnd); });
+    if (withinRange) {
+      RunStatement([&] {
+        DrawCheckedLine(page, g.left + len, g.Bottom() + 500, g.left + len, extensionEnd);
+      });
+    }
+    DrawArrowMark(page, g.left, lineY, len, kArrowDimensionHorizontal, kArrowSize);
+  }
+}
+
+void DrawPointDimension(ChartContext& chart) {
+  const ChartGeometry& g = chart.geometry;
+  const CalculationCase& calc = chart.calc;
+  PageSurface& page = chart.page;
+  const double pLen = calc.PointDistance * g.horizontalScale;
+  const double gwLen = calc.GroundwaterDepth * g.verticalScale;
+  double midY = std::numeric_limits<double>::quiet_NaN();
+  RunStatement([&] { midY = g.top + Half(gwLen); });
+
+  std::string label = Length(calc.PointDistance) + "m";
+  RunStatement([&] {
+    PlaceText(page, (g.left + Half(pLen)) - Half(page.TextWidth(label)),
+              midY - page.TextHeight(label) * 1, label);
+  });
+  label = "着目点";
+  RunStatement([&] {
+    PlaceText(page, (g.left + Half(pLen)) - Half(page.TextWidth(label)),
+              midY - page.TextHeight(label) * 2, label);
+  });
+  DrawArrowMark(page, g.left, midY, pLen, kArrowDimensionHorizontal, kArrowSize);
+  page.SetPenWidth(0);
+  page.SetPenStyle(kPenDotted);
+  RunStatement([&] { DrawCheckedLine(page, g.left + pLen, midY - 50, g.left + pLen, g.Bottom()); });
+  page.SetPenWidth(10);
+  page.SetPenStyle(kPenSolid);
+}
+
+void DrawDepthColumns(ChartContext& chart) {
+  const ChartGeometry& g = chart.geometry;
+  const CalculationCase& calc = chart.calc;
+  PageSurface& page = chart.page;
+  page.SetTextAngle(900);
+  const double extensionStart = g.left - 600;
+  std::int16_t column = 0;
+  for (const int c : chart.Cases()) {
+    ++column;
+    const int p = ReferencePoint(c);
+    const double x = g.left - (800 + 350 * (c - 1));
+    const double outer = g.left - (850 + 350 * (c - 1));
+    const double drawdown = calc.CurveS[c][p];
+    const double lowLen = (calc.GroundwaterDepth + drawdown) * g.verticalScale;
+    const double restLen = g.height - lowLen;
+    const double gwLen = calc.GroundwaterDepth * g.verticalScale;
+    const double sLen = g.verticalScale * drawdown;
+
+    std::string label = Length((calc.ImperviousDepth - drawdown) - calc.GroundwaterDepth);
+    RunStatement([&] {
+      PlaceText(page, x - page.TextHeight(label),
+                g.top + (Half(restLen) + lowLen) + Half(page.TextWidth(label)), label);
+    });
+    label = Length(drawdown);
+    RunStatement([&] {
+      PlaceText(page, x - page.TextHeight(label),
+                g.top + (Half(lowLen - gwLen) + gwLen) + Half(page.TextWidth(label)), label);
+    });
+    for (const double y : {g.top + gwLen, g.top + lowLen, g.Bottom()}) {
+      RunStatement([&] { DrawCheckedLine(page, extensionStart, y, outer, y); });
+    }
+    DrawArrowMark(page, x, g.top + gwLen, sLen, kArrowDimensionVertical, kArrowSize);
+    DrawArrowMark(page, x, g.top + lowLen, restLen, kArrowDimensionVertical, kArrowSize);
+  }
+
+  const double x = g.left - (800 + 350 * column);
+  const double outer = g.left - (850 + 350 * column);
+  const double dLen = calc.ImperviousDepth * g.verticalScale;
+  const std::string label = Length(calc.ImperviousDepth);
+  RunStatement([&] {
+    PlaceText(page, x - page.TextHeight(label), (g.top + Half(dLen)) + Half(page.TextWidth(label)),
+              label);
+  });
+  RunStatement([&] { DrawCheckedLine(page, extensionStart, g.top, outer, g.top); });
+  RunStatement([&] { DrawCheckedLine(page, extensionStart, g.Bottom(), outer, g.Bottom()); });
+  DrawArrowMark(page, x, g.top, g.height, kArrowDimensionVertical, kArrowSize);
+}
+
+}  // namespace tavoro
