@@ -1,0 +1,102 @@
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <cmath>
+
+#include "page/qt/qt_page.h"
+
+namespace tavoro {
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr int kPdfResolution = 1200;
+constexpr int kLowestPngDpi = 10;
+constexpr int kHighestPngDpi = 600;
+
+void SetError(QString* error, const QString& message) {
+  if (error != nullptr) *error = message;
+}
+
+}  // namespace
+
+bool PaintDocument(QPagedPaintDevice& device, const Document& document) {
+  // The page origin is the paper's corner: no printer margins.
+  if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setFullPage(true);
+  QPageLayout layout(QPageSize(QPageSize::A4),
+                     document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                     QMarginsF(0, 0, 0, 0), QPageLayout::Point, QMarginsF(0, 0, 0, 0));
+  layout.setMode(QPageLayout::FullPageMode);
+  device.setPageLayout(layout);
+
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
+  const double scaleX = device.logicalDpiX() / kTwipsPerInch;
+  const double scaleY = device.logicalDpiY() / kTwipsPerInch;
+  const int pageCount = static_cast<int>(document.pages.size());
+  for (int page = 0; page < pageCount; ++page) {
+    if (page > 0 && !device.newPage()) return false;
+    painter.resetTransform();
+    painter.scale(scaleX, scaleY);
+    PaintPageTwips(painter, document, page);
+  }
+  return painter.end();
+}
+
+bool WritePdf(const Document& document, const QString& path, QString* error) {
+  QPdfWriter writer(path);
+  writer.setResolution(kPdfResolution);
+  writer.setCreator(QStringLiteral("Tavoro"));
+  if (!PaintDocument(writer, document)) {
+    SetError(error, QStringLiteral("cannot write %1").arg(path));
+    return false;
+  }
+  return true;
+}
+
+bool WritePng(const Document& document, int pageIndex, const QString& path, int dpi,
+              QString* error) {
+  if (pageIndex < 0 || static_cast<std::size_t>(pageIndex) >= document.pages.size()) {
+    SetError(error, QStringLiteral("the document has no page %1").arg(pageIndex + 1));
+    return false;
+  }
+  if (dpi < kLowestPngDpi || dpi > kHighestPngDpi) {
+    SetError(error, QStringLiteral("resolution %1 dpi is outside %2 to %3")
+                        .arg(dpi)
+                        .arg(kLowestPngDpi)
+                        .arg(kHighestPngDpi));
+    return false;
+  }
+  const double scale = dpi / kTwipsPerInch;
+  const double width = std::ceil(document.paperWidth * scale);
+  const double height = std::ceil(document.paperHeight * scale);
+  // Paper is at most A4 here; anything far larger is not a page.
+  if (!(width >= 1 && height >= 1 && width <= 20000 && height <= 20000)) {
+    SetError(error, QStringLiteral("the paper size is not usable"));
+    return false;
+  }
+  QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+  if (image.isNull()) {
+    SetError(error, QStringLiteral("not enough memory for the image"));
+    return false;
+  }
+  image.fill(Qt::white);
+  const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
+  {
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    PaintPageTwips(painter, document, pageIndex);
+  }
+  if (!image.save(path, "PNG")) {
+    SetError(error, QStringLiteral("cannot write %1").arg(path));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tavoro

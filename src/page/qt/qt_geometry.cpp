@@ -1,0 +1,79 @@
+#include "page/qt/qt_geometry.h"
+
+#include <cmath>
+
+namespace tavoro {
+namespace {
+
+// Lines c = k × step (k whole) across [low, high], with endpoints made by
+// place(c); bounded by the size of the area, which the caller keeps finite.
+template <typename Place>
+void AddFamily(std::vector<QLineF>& lines, double low, double high, double step, Place place) {
+  if (!(high >= low) || !std::isfinite(low) || !std::isfinite(high)) return;
+  const double first = std::ceil(low / step);
+  const double last = std::floor(high / step);
+  for (double k = first; k <= last; k += 1.0) lines.push_back(place(k * step));
+}
+
+}  // namespace
+
+std::optional<QLineF> ClipSegment(double x1, double y1, double x2, double y2, const QRectF& bound) {
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
+    return std::nullopt;
+  }
+  // Liang-Barsky on the parameter t of x1 + t·dx, y1 + t·dy.
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  if (!std::isfinite(dx) || !std::isfinite(dy)) return std::nullopt;
+  double enter = 0.0;
+  double leave = 1.0;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x1 - bound.left(), bound.right() - x1, y1 - bound.top(),
+                       bound.bottom() - y1};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0) return std::nullopt;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0.0) {
+      if (t > leave) return std::nullopt;
+      if (t > enter) enter = t;
+    } else {
+      if (t < enter) return std::nullopt;
+      if (t < leave) leave = t;
+    }
+  }
+  return QLineF(x1 + enter * dx, y1 + enter * dy, x1 + leave * dx, y1 + leave * dy);
+}
+
+std::vector<QLineF> HatchLines(const QRectF& area, std::int16_t brush, double spacing) {
+  std::vector<QLineF> lines;
+  if (!(spacing > 0) || area.isEmpty()) return lines;
+  const double left = area.left();
+  const double right = area.right();
+  const double top = area.top();
+  const double bottom = area.bottom();
+  const bool horizontal = brush == 2 || brush == 6;
+  const bool vertical = brush == 3 || brush == 6;
+  const bool upward = brush == 4 || brush == 7;
+  const bool downward = brush == 5 || brush == 7;
+  const double diagonalStep = spacing * std::sqrt(2.0);
+  if (horizontal) {
+    AddFamily(lines, top, bottom, spacing, [&](double y) { return QLineF(left, y, right, y); });
+  }
+  if (vertical) {
+    AddFamily(lines, left, right, spacing, [&](double x) { return QLineF(x, top, x, bottom); });
+  }
+  if (upward) {  // x + y = c, rising to the right
+    AddFamily(lines, left + top, right + bottom, diagonalStep,
+              [&](double c) { return QLineF(c - bottom, bottom, c - top, top); });
+  }
+  if (downward) {  // x - y = c, falling to the right
+    AddFamily(lines, left - bottom, right - top, diagonalStep,
+              [&](double c) { return QLineF(c + top, top, c + bottom, bottom); });
+  }
+  return lines;
+}
+
+}  // namespace tavoro
