@@ -1,12 +1,11 @@
 #include "calc/number_format.h"
 
-#include <clocale>
 #include <cmath>
 #include <limits>
-#include <locale>
-#include <stdexcept>
 
 #include <gtest/gtest.h>
+
+#include "decimal_comma_locale.h"
 
 namespace tavoro {
 namespace {
@@ -62,24 +61,10 @@ TEST(FormatNumberTest, LargestDoubleKeepsAllItsDigits) {
 
 // A process locale with a decimal comma must not change the full stop.
 TEST(FormatNumberTest, DecimalCommaLocaleKeepsTheFullStop) {
-  const char* candidates[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
-  const char* chosen = nullptr;
-  for (const char* name : candidates) {
-    if (std::setlocale(LC_ALL, name) != nullptr) {
-      chosen = name;
-      break;
-    }
-  }
-  if (chosen == nullptr) GTEST_SKIP() << "no decimal-comma locale installed";
-  std::locale previous;
-  try {
-    previous = std::locale::global(std::locale(chosen));
-  } catch (const std::runtime_error&) {
-  }
-  const std::string text = FormatNumber(1234.5678, P::kTwoDecimals);
-  std::locale::global(previous);
-  std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(text, "1234.57");
+  testing::DecimalCommaLocale locale;
+  EXPECT_EQ(FormatNumber(1234.5678, P::kTwoDecimals), "1234.57");
+  EXPECT_EQ(FormatNumber(-0.0802871, P::kSixDecimals), "-0.080287");
+  if (!locale.HasCLocale()) GTEST_SKIP() << "no decimal-comma C locale installed";
 }
 
 }  // namespace
