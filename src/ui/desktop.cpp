@@ -1,12 +1,32 @@
 #include "ui/desktop.h"
 
+#include <QApplication>
 #include <cstdio>
+
+#include "page/qt/qt_page.h"
+#include "ui/app_icon.h"
+#include "ui/display_check.h"
+#include "ui/form1.h"
+#include "ui/session.h"
 
 namespace tavoro {
 
-int RunDesktop(int, char**) {
-  std::fprintf(stderr, "tavoro: the desktop window is not built yet; use `tavoro export`.\n");
-  return 1;
+int RunDesktop(int argc, char** argv) {
+  if (!CanOpenWindows(ReadDisplayEnvironment())) {
+    std::fputs(NoDisplayMessage(), stderr);
+    return 1;
+  }
+  int qtArgc = argc;
+  QApplication application(qtArgc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tavoro"));
+  QApplication::setDesktopFileName(QStringLiteral("tavoro"));
+  QApplication::setWindowIcon(TavoroIcon());
+  InstallFaceSubstitutions();
+
+  DesktopSession session;
+  Form1 form1(session);
+  form1.show();
+  return QApplication::exec();
 }
 
 }  // namespace tavoro

@@ -1,0 +1,116 @@
+#include "ui/form1.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <vector>
+
+#include "ui/app_icon.h"
+#include "ui/center_form.h"
+#include "ui/form1_controls.h"
+#include "ui/form2.h"
+#include "ui/window_metrics.h"
+
+namespace tavoro {
+namespace {
+
+constexpr Qt::WindowFlags kFixedDialogFrame =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+}  // namespace
+
+Form1::Form1(DesktopSession& session, MessageFunction message)
+    : QWidget(nullptr, kFixedDialogFrame), session_(session), message_(std::move(message)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Tavoro"));
+  setWindowIcon(TavoroIcon());
+  setFixedSize(TwipsToPixels(kForm1ClientWidth, LogicalDpiX(*this)),
+               TwipsToPixels(kForm1ClientHeight, LogicalDpiY(*this)));
+  BuildControls();
+  for (int index = 0; index < 2; ++index) {
+    connect(&cmdCalc(index), &QPushButton::clicked, this, [this, index] { cmdCalc_Click(index); });
+  }
+  Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildControls() {
+  const double dpiX = LogicalDpiX(*this);
+  const double dpiY = LogicalDpiY(*this);
+  std::vector<QWidget*> tabChain;
+  for (const ControlSpec& spec : kForm1Controls) {
+    QWidget* parent = spec.inFrame ? static_cast<QWidget*>(frame1_) : this;
+    const QString caption = QString::fromUtf8(spec.caption);
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+      case ControlKind::kButton: {
+        auto* button = new QPushButton(caption, parent);
+        cmdCalc_.at(static_cast<std::size_t>(spec.index)) = button;
+        control = button;
+        break;
+      }
+      case ControlKind::kTextBox: {
+        auto* textBox = new QLineEdit(parent);
+        text1_.at(static_cast<std::size_t>(spec.index)) = textBox;
+        control = textBox;
+        break;
+      }
+      case ControlKind::kLabel:
+        control = new QLabel(caption, parent);
+        break;
+      case ControlKind::kFrame:
+        frame1_ = new QGroupBox(caption, parent);
+        control = frame1_;
+        break;
+    }
+    control->setObjectName(QString::fromUtf8(spec.name));
+    control->setGeometry(TwipsToPixels(spec.left, dpiX), TwipsToPixels(spec.top, dpiY),
+                         TwipsToPixels(spec.width, dpiX), TwipsToPixels(spec.height, dpiY));
+    // Labels size themselves to their caption.
+    if (spec.kind == ControlKind::kLabel) control->adjustSize();
+    if (spec.kind == ControlKind::kButton || spec.kind == ControlKind::kTextBox) {
+      tabChain.push_back(control);
+    }
+  }
+  for (std::size_t i = 1; i < tabChain.size(); ++i) {
+    setTabOrder(tabChain[i - 1], tabChain[i]);
+  }
+}
+
+void Form1::Form_Load() {
+  winId();
+  CenterForm(*this);
+  cmdCalc(0).setFocus();
+}
+
+void Form1::cmdCalc_Click(int index) {
+  InputTexts texts;
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    texts.at(static_cast<std::size_t>(field)) = Text1(field).text().toStdString();
+  }
+  const RunResult result = RunDispatch(session_.calc, texts, static_cast<std::int16_t>(index));
+  switch (result.status) {
+    case RunStatus::kGuardStopped:
+      return;
+    case RunStatus::kRejected:
+      message_(this, QStringLiteral("「%1」の数値が大きすぎます。\n入力し直してください。")
+                         .arg(QString::fromUtf8(InputFieldCaption(result.rejectedField))));
+      return;
+    case RunStatus::kWentAhead:
+      OpenOutputWindow();
+      return;
+  }
+}
+
+void Form1::OpenOutputWindow() {
+  if (!form2_) form2_ = std::make_unique<Form2>(session_, message_);
+  form2_->Form_Load();
+  form2_->show();
+  form2_->raise();
+  form2_->activateWindow();
+}
+
+}  // namespace tavoro

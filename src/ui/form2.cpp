@@ -1,0 +1,99 @@
+#include "ui/form2.h"
+
+#include <QCloseEvent>
+#include <QResizeEvent>
+#include <algorithm>
+#include <exception>
+
+#include "chart/chart.h"
+#include "report/report.h"
+#include "ui/center_form.h"
+#include "ui/window_metrics.h"
+
+namespace tavoro {
+namespace {
+
+// The window as designed, before any output is loaded.
+constexpr double kDesignClientWidth = 9885;
+constexpr double kDesignClientHeight = 7095;
+// What the caption and frame take from the page surface's height.
+constexpr double kCaptionAllowance = 400;
+
+struct OutputLayout {
+  const char* caption;
+  double width;
+  double height;
+};
+
+constexpr OutputLayout kReportLayout{"計算書", 7500, 10000};
+constexpr OutputLayout kChartLayout{"地下水位降下曲線", 10000, 7500};
+
+const OutputLayout* LayoutFor(int outputMode) {
+  if (outputMode == 0) return &kReportLayout;
+  if (outputMode == 1) return &kChartLayout;
+  return nullptr;
+}
+
+}  // namespace
+
+Form2::Form2(DesktopSession& session, MessageFunction message)
+    : QWidget(nullptr, Qt::Window), session_(session), message_(std::move(message)) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("Form2"));
+  vp_ = new PagePreview(message_, this);
+  vp_->move(0, 0);
+  resize(TwipsToPixels(kDesignClientWidth, LogicalDpiX(*this)),
+         TwipsToPixels(kDesignClientHeight, LogicalDpiY(*this)));
+}
+
+void Form2::Form_Load() {
+  const int mode = session_.calc.OutputMode;
+  const OutputLayout* layout = LayoutFor(mode);
+  if (layout == nullptr) return;
+  const QString caption = QString::fromUtf8(layout->caption);
+  setWindowTitle(caption);
+  SetOuterSizeTwips(*this, layout->width, layout->height);
+  CenterForm(*this);
+  DrawDocument(vp_->NewSurface(), caption);
+  vp_->ShowDocument(caption);
+}
+
+void Form2::DrawDocument(PageSurface& page, const QString& caption) {
+  QString error;
+  try {
+    if (session_.calc.OutputMode == 0) {
+      const ReportOutcome outcome =
+          DrawReport(page, session_.calc, session_.settings, session_.counter);
+      if (!outcome.completed) error = QString::fromStdString(outcome.error);
+    } else {
+      BuildChartPage(page, session_.calc, session_.settings);
+    }
+  } catch (const std::exception& failure) {
+    error = QString::fromUtf8(failure.what());
+  }
+  if (!error.isNull()) {
+    message_(this, QStringLiteral("%1の作成中にエラーが発生しました。\n%2\n"
+                                  "作成できたところまでを表示します。")
+                       .arg(caption, error));
+  }
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void Form2::Form_Resize() {
+  const QSizeF outer = OuterSizeTwips(*this);
+  vpSizeTwips_ = QSizeF(outer.width(), std::max(0.0, outer.height() - kCaptionAllowance));
+  vp_->setGeometry(0, 0, TwipsToPixels(vpSizeTwips_.width(), LogicalDpiX(*this)),
+                   TwipsToPixels(vpSizeTwips_.height(), LogicalDpiY(*this)));
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+  // Closing unloads the window together with its page.
+  vp_->Clear();
+  QWidget::closeEvent(event);
+}
+
+}  // namespace tavoro

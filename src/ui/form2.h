@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QSizeF>
+#include <QWidget>
+
+#include "ui/message.h"
+#include "ui/page_preview.h"
+#include "ui/session.h"
+
+namespace tavoro {
+
+// The output window: one page surface vp showing the calculation report or
+// the drawdown chart of the session's case. One instance serves the whole
+// process; the input form creates it on the first run that goes ahead.
+class Form2 : public QWidget {
+ public:
+  // session must outlive the window. message reports drawing errors.
+  Form2(DesktopSession& session, MessageFunction message);
+
+  // Loads the window for the case's OutputMode: caption and outer size of
+  // the output ("計算書" 7500 x 10000 twips or "地下水位降下曲線" 10000 x
+  // 7500), centred on the screen, and the whole document drawn once on vp.
+  // For any other mode nothing happens. A report that stops with an error
+  // is reported in a message box and kept as far as it was drawn.
+  void Form_Load();
+
+  PagePreview& vp() { return *vp_; }
+  const PagePreview& vp() const { return *vp_; }
+
+  // The size the resize handler last gave vp, in twips.
+  QSizeF VpSizeTwips() const { return vpSizeTwips_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Keeps vp at (0, 0), as wide as the window's outer width and as high as
+  // its outer height less 400 twips (never below 0).
+  void Form_Resize();
+  void DrawDocument(PageSurface& page, const QString& caption);
+
+  DesktopSession& session_;
+  MessageFunction message_;
+  PagePreview* vp_ = nullptr;  // owned by this window
+  QSizeF vpSizeTwips_;
+};
+
+}  // namespace tavoro

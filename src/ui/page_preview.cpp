@@ -1,0 +1,196 @@
+#include "ui/page_preview.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "ui/print_job.h"
+#include "ui/print_progress_box.h"
+
+namespace tavoro {
+namespace {
+
+constexpr double kThumbnailZoom = 0.25;
+
+struct ZoomEntry {
+  ZoomChoice choice;
+  const char* text;
+};
+
+constexpr ZoomEntry kZoomEntries[] = {
+    {ZoomChoice::kWholePage, "ﾍﾟｰｼﾞ全体(&P)"},
+    {ZoomChoice::kPageWidth, "ﾍﾟｰｼﾞ幅(&W)"},
+    {ZoomChoice::kTwoPages, "2ﾍﾟｰｼﾞ(&T)"},
+    {ZoomChoice::kThumbnails, "ｻﾑﾈｲﾙ(&N)"},
+};
+
+}  // namespace
+
+PagePreview::PagePreview(MessageFunction message, QWidget* parent)
+    : QWidget(parent),
+      message_(std::move(message)),
+      surface_(std::make_unique<PageSurface>(measurer_)) {
+  setObjectName(QStringLiteral("vp"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* toolBar = new QToolBar(this);
+  toolBar->setObjectName(QStringLiteral("vpToolBar"));
+  layout->addWidget(toolBar);
+  preview_ = new QPrintPreviewWidget(this);
+  preview_->setObjectName(QStringLiteral("vpPreview"));
+  layout->addWidget(preview_, 1);
+  BuildToolBar(*toolBar);
+
+  connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+          [this](QPrinter* printer) { PaintOnPreviewPrinter(printer); });
+  connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] { UpdatePageLabel(); });
+}
+
+PagePreview::~PagePreview() = default;
+
+void PagePreview::BuildToolBar(QToolBar& toolBar) {
+  auto* zoomGroup = new QActionGroup(this);
+  for (const ZoomEntry& entry : kZoomEntries) {
+    const QString text = QString::fromUtf8(entry.text);
+    QAction* action = toolBar.addAction(text);
+    action->setCheckable(true);
+    action->setShortcut(QKeySequence::mnemonic(text));
+    action->setActionGroup(zoomGroup);
+    const ZoomChoice choice = entry.choice;
+    connect(action, &QAction::triggered, this, [this, choice] { SetZoom(choice); });
+    if (choice == ZoomChoice::kWholePage) {
+      action->setChecked(true);
+      wholePageAction_ = action;
+    }
+  }
+  toolBar.addSeparator();
+  QAction* previous = toolBar.addAction(QStringLiteral("◀ 前ﾍﾟｰｼﾞ"));
+  previous->setShortcut(QKeySequence(Qt::Key_PageUp));
+  connect(previous, &QAction::triggered, this, [this] { ShowPage(CurrentPage() - 1); });
+  pageLabel_ = new QLabel(&toolBar);
+  pageLabel_->setObjectName(QStringLiteral("vpPageLabel"));
+  pageLabel_->setContentsMargins(6, 0, 6, 0);
+  toolBar.addWidget(pageLabel_);
+  QAction* next = toolBar.addAction(QStringLiteral("次ﾍﾟｰｼﾞ ▶"));
+  next->setShortcut(QKeySequence(Qt::Key_PageDown));
+  connect(next, &QAction::triggered, this, [this] { ShowPage(CurrentPage() + 1); });
+  toolBar.addSeparator();
+  QAction* print = toolBar.addAction(QStringLiteral("印刷..."));
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, [this] { PrintWithDialog(); });
+  QAction* pdf = toolBar.addAction(QStringLiteral("PDF保存..."));
+  pdf->setShortcut(QKeySequence::Save);
+  connect(pdf, &QAction::triggered, this, [this] { SaveAsPdfWithDialog(); });
+}
+
+PageSurface& PagePreview::NewSurface() {
+  surface_ = std::make_unique<PageSurface>(measurer_);
+  return *surface_;
+}
+
+void PagePreview::ShowDocument(const QString& title) {
+  title_ = title;
+  preview_->updatePreview();
+  if (wholePageAction_ != nullptr) wholePageAction_->setChecked(true);
+  SetZoom(ZoomChoice::kWholePage);
+  ShowPage(1);
+  UpdatePageLabel();
+}
+
+void PagePreview::Clear() {
+  NewSurface();
+  title_.clear();
+  preview_->updatePreview();
+  UpdatePageLabel();
+}
+
+void PagePreview::PaintOnPreviewPrinter(QPrinter* printer) const {
+  if (printer == nullptr || surface_->document().pages.empty()) return;
+  PaintDocument(*printer, surface_->document());
+}
+
+void PagePreview::SetZoom(ZoomChoice choice) {
+  switch (choice) {
+    case ZoomChoice::kWholePage:
+      preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
+      preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+      break;
+    case ZoomChoice::kPageWidth:
+      preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
+      preview_->setZoomMode(QPrintPreviewWidget::FitToWidth);
+      break;
+    case ZoomChoice::kTwoPages:
+      preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
+      break;
+    case ZoomChoice::kThumbnails:
+      preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
+      preview_->setZoomFactor(kThumbnailZoom);
+      break;
+  }
+}
+
+void PagePreview::ShowPage(int pageNumber) {
+  if (pageNumber < 1 || pageNumber > preview_->pageCount()) return;
+  preview_->setCurrentPage(pageNumber);
+  UpdatePageLabel();
+}
+
+int PagePreview::CurrentPage() const {
+  return preview_->currentPage();
+}
+
+int PagePreview::PreviewPageCount() const {
+  return preview_->pageCount();
+}
+
+void PagePreview::UpdatePageLabel() {
+  const int count = static_cast<int>(document().pages.size());
+  if (count == 0) {
+    pageLabel_->clear();
+    return;
+  }
+  pageLabel_->setText(
+      QStringLiteral("%1 / %2").arg(std::clamp(CurrentPage(), 1, count)).arg(count));
+}
+
+void PagePreview::PrintWithDialog() {
+  const int pageCount = static_cast<int>(document().pages.size());
+  if (pageCount == 0) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(title_);
+  printer.setPageOrientation(document().landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, this);
+  dialog.setMinMax(1, pageCount);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const PageSpan span = PagesToPrint(printer, pageCount);
+  PrintProgressBox progress(printer, pageCount, this);
+  const PrintOutcome outcome = PrintDocumentPages(printer, document(), span, progress);
+  if (!outcome.started && !outcome.cancelled) {
+    message_(this,
+             QStringLiteral("印刷を開始できませんでした。プリンターの設定を確認してください。"));
+  }
+}
+
+void PagePreview::SaveAsPdfWithDialog() {
+  if (document().pages.empty()) return;
+  const QString suggested =
+      (title_.isEmpty() ? QStringLiteral("Tavoro") : title_) + QStringLiteral(".pdf");
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDFに保存"), suggested,
+                                              QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+  QString error;
+  if (!WritePdf(document(), path, &error)) {
+    message_(this, QStringLiteral("PDFを保存できませんでした。\n%1").arg(error));
+  }
+}
+
+}  // namespace tavoro

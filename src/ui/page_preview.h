@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "page/page_surface.h"
+#include "page/qt/qt_page.h"
+#include "ui/message.h"
+
+class QAction;
+class QLabel;
+class QPrinter;
+class QPrintPreviewWidget;
+class QToolBar;
+
+namespace tavoro {
+
+// The zoom choices of the preview.
+enum class ZoomChoice {
+  kWholePage,   // "ﾍﾟｰｼﾞ全体(&P)": one page, fitted in the view
+  kPageWidth,   // "ﾍﾟｰｼﾞ幅(&W)": one page, fitted to the width
+  kTwoPages,    // "2ﾍﾟｰｼﾞ(&T)": the pages side by side
+  kThumbnails,  // "ｻﾑﾈｲﾙ(&N)": every page small
+};
+
+// The output window's page surface "vp": it holds the one document drawn on
+// it, previews that document exactly as it prints, and offers page
+// navigation, the zoom choices, printing and saving as PDF.
+class PagePreview : public QWidget {
+ public:
+  PagePreview(MessageFunction message, QWidget* parent);
+  ~PagePreview() override;
+
+  // Discards the document held so far and returns a fresh surface, measuring
+  // with the real faces, to draw the next document on.
+  PageSurface& NewSurface();
+
+  // Previews what the surface holds from page 1, the whole page in view.
+  // title names the document in the print queue and the PDF file name.
+  void ShowDocument(const QString& title);
+
+  // Drops the document; the preview turns empty.
+  void Clear();
+
+  // The document held, as drawn.
+  const Document& document() const { return surface_->document(); }
+
+  void SetZoom(ZoomChoice choice);
+  // Shows page pageNumber (1-based); out-of-range numbers are ignored.
+  void ShowPage(int pageNumber);
+  int CurrentPage() const;
+  // Pages the preview shows (0 until it is first shown).
+  int PreviewPageCount() const;
+
+  // The print command: the system print dialog, then the pages with a
+  // progress box that can cancel between pages.
+  void PrintWithDialog();
+  // Asks for a file name and writes the document there as PDF, the same
+  // file `tavoro export` writes.
+  void SaveAsPdfWithDialog();
+
+ private:
+  void BuildToolBar(QToolBar& toolBar);
+  void UpdatePageLabel();
+  void PaintOnPreviewPrinter(QPrinter* printer) const;
+
+  MessageFunction message_;
+  QtTextMeasurer measurer_;
+  std::unique_ptr<PageSurface> surface_;
+  QString title_;
+  QPrintPreviewWidget* preview_ = nullptr;  // owned by this widget
+  QLabel* pageLabel_ = nullptr;             // owned by the tool bar
+  QAction* wholePageAction_ = nullptr;      // owned by this widget
+};
+
+}  // namespace tavoro
