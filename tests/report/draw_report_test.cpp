@@ -169,6 +169,24 @@ TEST_F(DrawReportTest, NonFiniteResultsReadAsSymbols) {
   TextReading(PageAt(1), "  =   -∞ (m)");
 }
 
+TEST_F(DrawReportTest, EmptyAndHugeCasesStillDrawWholeReports) {
+  // Nothing entered yet: every value zero, a one-page report of zeros.
+  ASSERT_TRUE(Draw().completed);
+  ASSERT_EQ(page_.document().pages.size(), 1u);
+  ExpectAt(0, "0.000000 (m/min)", 35, 15);
+
+  // Lengths near the top of the double range print in full.
+  calc_.H = 1e300;
+  calc_.B = 2e300;
+  calc_.R[1] = 1e300;
+  calc_.kg = 1e-300;
+  const ReportOutcome outcome = Draw();
+  ASSERT_TRUE(outcome.completed) << outcome.error;
+  ASSERT_EQ(page_.document().pages.size(), 2u);
+  const TextCommand hValue = TextReading(PageAt(0), "1" + std::string(300, '0') + ".000 (m)");
+  EXPECT_DOUBLE_EQ(hValue.y, settings_.RowY[23]);
+}
+
 TEST_F(DrawReportTest, PermeabilityBeyondMetresPerMinuteStopsTheReportAndSaysSo) {
   UseWorkedExample();
   calc_.kn = 1e307;  // × 60 overflows
