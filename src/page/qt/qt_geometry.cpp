@@ -1,5 +1,6 @@
 #include "page/qt/qt_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavoro {
@@ -44,7 +45,11 @@ std::optional<QLineF> ClipSegment(double x1, double y1, double x2, double y2, co
       if (t < leave) leave = t;
     }
   }
-  return QLineF(x1 + enter * dx, y1 + enter * dy, x1 + leave * dx, y1 + leave * dy);
+  // Long segments lose a little precision; keep the ends inside the bound.
+  const auto clampX = [&](double x) { return std::clamp(x, bound.left(), bound.right()); };
+  const auto clampY = [&](double y) { return std::clamp(y, bound.top(), bound.bottom()); };
+  return QLineF(clampX(x1 + enter * dx), clampY(y1 + enter * dy), clampX(x1 + leave * dx),
+                clampY(y1 + leave * dy));
 }
 
 std::vector<QLineF> HatchLines(const QRectF& area, std::int16_t brush, double spacing) {
