@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/run_dispatch.h"
+
+namespace tavoro {
+
+inline constexpr int kDefaultDpi = 150;
+inline constexpr int kMinDpi = 10;
+inline constexpr int kMaxDpi = 1200;
+
+// What `tavoro export` was asked to do.
+struct ExportOptions {
+  // The nine form fields in form order; an omitted option is an empty field.
+  InputTexts texts;
+  std::optional<std::string> jsonPath;  // "-" for standard output
+  std::optional<std::string> reportPath;
+  std::optional<std::string> chartPath;
+  int dpi = kDefaultDpi;
+  bool help = false;
+};
+
+// The option of form field 0..8, e.g. "--groundwater"; "" outside 0..8.
+const char* InputFieldOption(int field);
+
+// Either the options or, for a command line that cannot run, a message.
+struct ParsedExportOptions {
+  std::optional<ExportOptions> options;
+  std::string error;
+};
+
+// Reads the arguments that follow `tavoro export`. Accepts "--opt value" and
+// "--opt=value". Unknown options, stray arguments, missing or repeated
+// values, a dpi outside 10..1200 and a command line without any of --json,
+// --report and --chart are errors. --help needs nothing else.
+ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args);
+
+}  // namespace tavoro

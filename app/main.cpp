@@ -1,0 +1,26 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "export_command.h"
+#include "ui/desktop.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2) return tavoro::RunDesktop(argc, argv);
+
+  const std::string command = argv[1];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cout << tavoro::UsageText();
+    return tavoro::kExitOk;
+  }
+  if (command == "export") {
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return tavoro::RunExport(args, std::cout, std::cerr);
+  }
+  // Options such as -platform belong to the windowing toolkit.
+  if (command.rfind('-', 0) == 0 && command.rfind("--", 0) != 0) {
+    return tavoro::RunDesktop(argc, argv);
+  }
+  std::cerr << "tavoro: unknown command \"" << command << "\"\n(see tavoro --help)\n";
+  return tavoro::kExitUsage;
+}
