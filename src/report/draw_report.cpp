@@ -16,7 +16,11 @@ class ReportPages {
  public:
   ReportPages(PageSurface& page, const CalculationCase& calc, const PageSettings& settings,
               ReportLineCounter& counter)
-      : page_(page), calc_(calc), settings_(settings), counter_(counter) {}
+      : page_(page),
+        calc_(calc),
+        settings_(settings),
+        counter_(counter),
+        grid_(page, settings, counter) {}
 
   // Title, headings, the inflow blocks and the symbol list.
   void DrawFirstPage() {
@@ -57,15 +61,16 @@ class ReportPages {
   }
 
  private:
-  double Column(int column) const { return ColumnLeft(settings_, column); }
-  double Row() const { return RowTop(settings_, counter_.value); }
-  void Advance(std::int16_t rows) { AdvanceLines(counter_, rows); }
-  void Print(int column, std::string_view text) { PrintAt(page_, Column(column), Row(), text); }
+  double Column(int column) const { return grid_.Column(column); }
+  double Row() const { return grid_.Row(); }
+  void Advance(std::int16_t rows) { grid_.Advance(rows); }
+  void Print(int column, std::string_view text) { grid_.Print(column, text); }
 
   PageSurface& page_;
   const CalculationCase& calc_;
   const PageSettings& settings_;
   ReportLineCounter& counter_;
+  GridWriter grid_;
 };
 
 }  // namespace

@@ -31,4 +31,23 @@ void PrintAt(PageSurface& page, double x, double y, std::string_view text);
 // restored; CurrentX ends after the small text.
 void PrintSuperscript(PageSurface& page, std::string_view text);
 
+// Places report lines on the line grid: the row is the counter's, columns
+// are taken by index. Row and column lookups throw ReportError off the grid.
+class GridWriter {
+ public:
+  GridWriter(PageSurface& page, const PageSettings& settings, ReportLineCounter& counter)
+      : page_(page), settings_(settings), counter_(counter) {}
+
+  double Column(int column) const { return ColumnLeft(settings_, column); }
+  double Row() const { return RowTop(settings_, counter_.value); }
+  void Advance(std::int16_t rows) { AdvanceLines(counter_, rows); }
+  // Prints text at the left edge of column, on the top of the current row.
+  void Print(int column, std::string_view text) { PrintAt(page_, Column(column), Row(), text); }
+
+ private:
+  PageSurface& page_;
+  const PageSettings& settings_;
+  ReportLineCounter& counter_;
+};
+
 }  // namespace tavoro
