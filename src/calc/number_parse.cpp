@@ -114,9 +114,11 @@ std::optional<double> ParseNumber(std::string_view text) {
   if (number.digits.empty() || number.exponent < kUnderflowExponent) return 0.0;
   if (number.exponent > kOverflowExponent) return std::nullopt;
 
-  std::string normalized = "0." + number.digits;
+  std::string normalized;
+  normalized.reserve(number.digits.size() + 32);
+  normalized.append("0.").append(number.digits);
   if (number.droppedNonZero) normalized.push_back('1');
-  normalized += "e" + std::to_string(number.exponent);
+  normalized.append("e").append(std::to_string(number.exponent));
   double value = 0;
   const auto result =
       std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
