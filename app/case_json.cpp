@@ -18,24 +18,33 @@ std::string Number(double value) {
 }
 
 std::string Pair(const CaseValues& values) {
-  return "[" + Number(values[kNatural]) + ", " + Number(values[kImproved]) + "]";
+  std::string out("[");
+  out.append(Number(values[kNatural])).append(", ").append(Number(values[kImproved]));
+  out += "]";
+  return out;
 }
 
 std::string Points(const CurvePoints& points) {
-  std::string out = "[";
+  std::string out("[");
   for (int i = CurvePoints::kFirst; i <= CurvePoints::kLast; ++i) {
     if (i > CurvePoints::kFirst) out += ", ";
     out += Number(points[i]);
   }
-  return out + "]";
+  out += "]";
+  return out;
 }
 
 std::string Table(const CurveTable& table) {
-  return "[" + Points(table[kNatural]) + ", " + Points(table[kImproved]) + "]";
+  std::string out("[");
+  out.append(Points(table[kNatural])).append(", ").append(Points(table[kImproved]));
+  out += "]";
+  return out;
 }
 
 std::string Field(const char* name, const std::string& value) {
-  return std::string("\"") + name + "\": " + value;
+  std::string out("\"");
+  out.append(name).append("\": ").append(value);
+  return out;
 }
 
 }  // namespace
