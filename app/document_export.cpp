@@ -1,13 +1,81 @@
 #include "document_export.h"
 
-namespace tavoro {
+#include <QGuiApplication>
+#include <QString>
 
-std::string ExportReport(const CalculationCase&, const std::string&, int) {
-  return "the report is not available yet";
+#include "chart/chart.h"
+#include "page/page_setup.h"
+#include "page/page_surface.h"
+#include "page/qt/qt_page.h"
+#include "report/report.h"
+
+namespace tavoro {
+namespace {
+
+// Measuring and painting with real fonts needs a QGuiApplication; export
+// never shows a window, so it runs on the offscreen platform.
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tavoro";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+  InstallFaceSubstitutions();
 }
 
-std::string ExportChart(const CalculationCase&, const std::string&, int) {
-  return "the chart is not available yet";
+bool EndsWithPdf(const std::string& path) {
+  const QString lower = QString::fromStdString(path).toLower();
+  return lower.endsWith(QStringLiteral(".pdf"));
+}
+
+// "out.png" with page 2 of 2 -> "out-2.png"; a one-page document keeps path.
+QString PagePath(const std::string& path, int pageIndex, int pageCount) {
+  const QString whole = QString::fromStdString(path);
+  if (pageCount <= 1) return whole;
+  const QString suffix = QStringLiteral("-%1").arg(pageIndex + 1);
+  const qsizetype slash = whole.lastIndexOf(QLatin1Char('/'));
+  const qsizetype dot = whole.lastIndexOf(QLatin1Char('.'));
+  if (dot <= slash + 1) return whole + suffix;
+  return whole.left(dot) + suffix + whole.mid(dot);
+}
+
+std::string WriteDocument(const Document& document, const std::string& path, int dpi) {
+  QString error;
+  if (document.pages.empty()) return "the document has no page";
+  if (EndsWithPdf(path)) {
+    if (!WritePdf(document, QString::fromStdString(path), &error)) return error.toStdString();
+    return {};
+  }
+  const int pageCount = static_cast<int>(document.pages.size());
+  for (int i = 0; i < pageCount; ++i) {
+    if (!WritePng(document, i, PagePath(path, i, pageCount), dpi, &error)) {
+      return error.toStdString();
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string ExportReport(const CalculationCase& calc, const std::string& path, int dpi) {
+  EnsureGuiApplication();
+  const QtTextMeasurer measurer;
+  PageSurface page(measurer);
+  PageSettings settings;
+  ReportLineCounter counter;
+  const ReportOutcome outcome = DrawReport(page, calc, settings, counter);
+  if (!outcome.completed) return "the report could not be drawn: " + outcome.error;
+  return WriteDocument(page.document(), path, dpi);
+}
+
+std::string ExportChart(const CalculationCase& calc, const std::string& path, int dpi) {
+  EnsureGuiApplication();
+  const QtTextMeasurer measurer;
+  PageSurface page(measurer);
+  PageSettings settings;
+  BuildChartPage(page, calc, settings);
+  return WriteDocument(page.document(), path, dpi);
 }
 
 }  // namespace tavoro
