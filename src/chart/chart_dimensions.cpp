@@ -1,5 +1,6 @@
 #include "chart/chart_dimensions.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -13,6 +14,8 @@ namespace tavoro {
 namespace {
 
 constexpr double kArrowSize = 50;
+// Least space between two labels that share a dimension line.
+constexpr double kLabelGap = 100;
 
 std::string Length(double metres) {
   return FormatNumber(metres, NumberPattern::kThreeDecimals);
@@ -34,10 +37,18 @@ void DrawRadiusRow(ChartContext& chart) {
   std::int16_t m = 2;
 
   const double rLen = calc.r * g.horizontalScale;
+  const double bLen = calc.B * g.horizontalScale;
   std::string label = Length(calc.r);
   RunStatement([&] {
-    PlaceText(page, (g.left + Half(rLen)) - Half(page.TextWidth(label)),
-              lineY - page.TextHeight(label) * 1, label);
+    double x = (g.left + Half(rLen)) - Half(page.TextWidth(label));
+    if (chart.improved) {
+      // A narrow shaft would print its radius over the ring width on the same
+      // line: the radius then gives way to the left.
+      const std::string width = Length(calc.B);
+      const double widthLeft = ((g.left + rLen) + Half(bLen)) - Half(page.TextWidth(width));
+      x = std::min(x, widthLeft - kLabelGap - page.TextWidth(label));
+    }
+    PlaceText(page, x, lineY - page.TextHeight(label) * 1, label);
   });
   label = "換算円半径";
   if (rLen < 1000 && chart.improved) m = 3;
@@ -52,7 +63,6 @@ void DrawRadiusRow(ChartContext& chart) {
   DrawArrowMark(page, g.left, lineY, rLen, kArrowDimensionHorizontal, kArrowSize);
   if (!chart.improved) return;
 
-  const double bLen = calc.B * g.horizontalScale;
   double cx = std::numeric_limits<double>::quiet_NaN();
   RunStatement([&] { cx = (g.left + rLen) + Half(bLen); });
   label = Length(calc.B);

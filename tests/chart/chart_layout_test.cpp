@@ -181,6 +181,10 @@ TEST(ChartImprovementTest, NarrowRingRaisesItsCaptionOnlyWhenTheRadiusStaysDown)
   chart.BuildChart(calc);
   EXPECT_NEAR(chart.TextsReading("換算円半径").at(0).y, kBottom + 1100 - 400, 1e-6);
   EXPECT_NEAR(chart.TextsReading("改良範囲").at(0).y, kBottom + 1100 - 600, 1e-6);
+  // The radius has room beside the ring width: it stays centred over r.
+  const double rLen = calc.r * kWidth / 100;
+  const double rHalf = std::floor(std::nearbyint(rLen) / 2);
+  EXPECT_NEAR(chart.TextsReading("31.831").at(0).x, kLeft + rHalf - 300, 1e-6);
 }
 
 TEST(ChartImprovementTest, RadiusEqualToTheRangeHasNoEndExtensionLine) {

@@ -119,11 +119,12 @@ TEST_F(WorkedExampleChart, RadiusAndRingRowUnderTheFrame) {
   const double rLen = calc_.r * kHorizontalScale;
   const double bLen = 2 * kHorizontalScale;
   const double lineY = kBottom + 1100;
-  ExpectText("3.183", kLeft + 171 - 250, lineY - 200);
   // rLen ≈ 342.9 is narrow: the caption stands three text heights up.
   ExpectText("換算円半径", kLeft + 171 - 500, lineY - 600);
   const double cx = kLeft + rLen + 107;
   ExpectText("2.000", cx - 250, lineY - 200);
+  // Centred over r, "3.183" would run into "2.000": it ends 100 twips before it.
+  ExpectText("3.183", cx - 250 - 100 - 500, lineY - 200);
   ExpectText("改良範囲", cx - 400, lineY - 400);
 
   const auto lines = chart_.Lines();
