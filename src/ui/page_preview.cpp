@@ -5,10 +5,12 @@
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "ui/print_job.h"
@@ -57,32 +59,42 @@ PagePreview::PagePreview(MessageFunction message, QWidget* parent)
 PagePreview::~PagePreview() = default;
 
 void PagePreview::BuildToolBar(QToolBar& toolBar) {
+  // The zoom choices drop down from one button, which names the current one.
+  zoomButton_ = new QToolButton(&toolBar);
+  zoomButton_->setObjectName(QStringLiteral("vpZoom"));
+  zoomButton_->setPopupMode(QToolButton::InstantPopup);
+  zoomButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  auto* zoomMenu = new QMenu(zoomButton_);
   auto* zoomGroup = new QActionGroup(this);
   for (const ZoomEntry& entry : kZoomEntries) {
     const QString text = QString::fromUtf8(entry.text);
-    QAction* action = toolBar.addAction(text);
+    QAction* action = zoomMenu->addAction(text);
     action->setCheckable(true);
     action->setShortcut(QKeySequence::mnemonic(text));
     action->setActionGroup(zoomGroup);
+    addAction(action);  // the shortcut works while the menu is closed
     const ZoomChoice choice = entry.choice;
     connect(action, &QAction::triggered, this, [this, choice] { SetZoom(choice); });
-    if (choice == ZoomChoice::kWholePage) {
-      action->setChecked(true);
-      wholePageAction_ = action;
-    }
+    zoomActions_[static_cast<std::size_t>(choice)] = action;
   }
+  zoomButton_->setMenu(zoomMenu);
+  toolBar.addWidget(zoomButton_);
   toolBar.addSeparator();
-  QAction* previous = toolBar.addAction(QStringLiteral("◀ 前ﾍﾟｰｼﾞ"));
+
+  QAction* previous = toolBar.addAction(QStringLiteral("◀"));
+  previous->setToolTip(QStringLiteral("前ﾍﾟｰｼﾞ (PageUp)"));
   previous->setShortcut(QKeySequence(Qt::Key_PageUp));
   connect(previous, &QAction::triggered, this, [this] { ShowPage(CurrentPage() - 1); });
   pageLabel_ = new QLabel(&toolBar);
   pageLabel_->setObjectName(QStringLiteral("vpPageLabel"));
-  pageLabel_->setContentsMargins(6, 0, 6, 0);
+  pageLabel_->setContentsMargins(4, 0, 4, 0);
   toolBar.addWidget(pageLabel_);
-  QAction* next = toolBar.addAction(QStringLiteral("次ﾍﾟｰｼﾞ ▶"));
+  QAction* next = toolBar.addAction(QStringLiteral("▶"));
+  next->setToolTip(QStringLiteral("次ﾍﾟｰｼﾞ (PageDown)"));
   next->setShortcut(QKeySequence(Qt::Key_PageDown));
   connect(next, &QAction::triggered, this, [this] { ShowPage(CurrentPage() + 1); });
   toolBar.addSeparator();
+
   QAction* print = toolBar.addAction(QStringLiteral("印刷..."));
   print->setShortcut(QKeySequence::Print);
   connect(print, &QAction::triggered, this, [this] { PrintWithDialog(); });
@@ -99,7 +111,6 @@ PageSurface& PagePreview::NewSurface() {
 void PagePreview::ShowDocument(const QString& title) {
   title_ = title;
   preview_->updatePreview();
-  if (wholePageAction_ != nullptr) wholePageAction_->setChecked(true);
   SetZoom(ZoomChoice::kWholePage);
   ShowPage(1);
   UpdatePageLabel();
@@ -118,6 +129,11 @@ void PagePreview::PaintOnPreviewPrinter(QPrinter* printer) const {
 }
 
 void PagePreview::SetZoom(ZoomChoice choice) {
+  QAction* action = zoomActions_[static_cast<std::size_t>(choice)];
+  action->setChecked(true);
+  // "ﾍﾟｰｼﾞ全体(&P)" shows as "ﾍﾟｰｼﾞ全体" beside the button's drop-down arrow.
+  const QString text = action->text();
+  zoomButton_->setText(text.left(text.indexOf(QStringLiteral("(&"))));
   switch (choice) {
     case ZoomChoice::kWholePage:
       preview_->setViewMode(QPrintPreviewWidget::SinglePageView);

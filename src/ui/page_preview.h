@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 #include "page/page_surface.h"
@@ -13,6 +14,7 @@ class QLabel;
 class QPrinter;
 class QPrintPreviewWidget;
 class QToolBar;
+class QToolButton;
 
 namespace tavoro {
 
@@ -71,7 +73,8 @@ class PagePreview : public QWidget {
   QString title_;
   QPrintPreviewWidget* preview_ = nullptr;  // owned by this widget
   QLabel* pageLabel_ = nullptr;             // owned by the tool bar
-  QAction* wholePageAction_ = nullptr;      // owned by this widget
+  QToolButton* zoomButton_ = nullptr;       // owned by the tool bar
+  std::array<QAction*, 4> zoomActions_{};   // owned by the zoom menu
 };
 
 }  // namespace tavoro
