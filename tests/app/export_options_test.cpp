@@ -66,12 +66,5 @@ TEST(ExportOptionsTest, Errors) {
   }
 }
 
-TEST(ExportOptionsTest, OptionNamesMatchTheFields) {
-  EXPECT_STREQ(InputFieldOption(0), "--groundwater");
-  EXPECT_STREQ(InputFieldOption(6), "--kg");
-  EXPECT_STREQ(InputFieldOption(8), "--range");
-  EXPECT_STREQ(InputFieldOption(9), "");
-}
-
 }  // namespace
 }  // namespace tavoro

@@ -78,13 +78,5 @@ TEST(RunDispatchTest, NumberBeyondRangeChangesNothing) {
   EXPECT_EQ(calc.CurveY, before.CurveY);
 }
 
-TEST(RunDispatchTest, FieldCaptions) {
-  EXPECT_STREQ(InputFieldCaption(0), "地下水位");
-  EXPECT_STREQ(InputFieldCaption(4), "透水係数");
-  EXPECT_STREQ(InputFieldCaption(8), "計算範囲");
-  EXPECT_STREQ(InputFieldCaption(9), "");
-  EXPECT_STREQ(InputFieldCaption(-1), "");
-}
-
 }  // namespace
 }  // namespace tavoro
