@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
-  poppler-utils
+  poppler-utils locales
 )
 if [ "${1:-}" = "--desktop-tests" ]; then
   packages+=(xvfb xdotool x11-apps)
@@ -26,4 +26,12 @@ if [ "${#missing[@]}" -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A decimal-comma locale, so the tests can show that numbers keep the full stop.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

@@ -54,7 +54,7 @@ void DrawQ2Block(PageSurface& page, const CalculationCase& calc, double charHeig
   xe = page.CurrentX();
   DrawFractionBar(page, xs, xe, line.barY);
   const std::string head = std::string(kPi) + kTimes + kn60 + kTimes + "(" + LengthText(calc.H);
-  const std::string tail = "-" + LengthText(calc.h[kNatural]);
+  const std::string tail = std::string("-").append(LengthText(calc.h[kNatural]));
   const double numeratorWidth = page.TextWidth(head + tail + ")");
   PrintAt(page, CentredLeft(xs, xe, numeratorWidth), line.numTop, head);
   PrintSuperscript(page, "2");

@@ -33,7 +33,7 @@ void DrawSichardtLines(PageSurface& page, double charHeight, const FormulaLine& 
   PrintAt(page, equalsX, line.numTop,
           std::string("=  3000 ") + kTimes + " " + LengthText(drawdown) + " " + kTimes + "  ");
   xs = page.CurrentX();
-  PrintAt(page, xs, line.numTop, " " + PermeabilityText(kn) + " ");
+  PrintAt(page, xs, line.numTop, std::string(" ").append(PermeabilityText(kn)).append(" "));
   xe = page.CurrentX();
   DrawRadicalSign(page, xs, xe, RadicalHeightsAt(line.numTop, charHeight));
   PrintAt(page, page.CurrentX(), line.numTop, MetresResult(radius));
