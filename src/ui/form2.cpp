@@ -28,6 +28,10 @@ struct OutputLayout {
 constexpr OutputLayout kReportLayout{"計算書", 7500, 10000};
 constexpr OutputLayout kChartLayout{"地下水位降下曲線", 10000, 7500};
 
+constexpr Qt::WindowFlags kSizableFrame = Qt::Window | Qt::WindowTitleHint |
+                                          Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                          Qt::WindowCloseButtonHint;
+
 const OutputLayout* LayoutFor(int outputMode) {
   if (outputMode == 0) return &kReportLayout;
   if (outputMode == 1) return &kChartLayout;
@@ -37,7 +41,7 @@ const OutputLayout* LayoutFor(int outputMode) {
 }  // namespace
 
 Form2::Form2(DesktopSession& session, MessageFunction message)
-    : QWidget(nullptr, Qt::Window), session_(session), message_(std::move(message)) {
+    : QWidget(nullptr, kSizableFrame), session_(session), message_(std::move(message)) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Form2"));
   vp_ = new PagePreview(message_, this);
@@ -52,6 +56,9 @@ void Form2::Form_Load() {
   if (layout == nullptr) return;
   const QString caption = QString::fromUtf8(layout->caption);
   setWindowTitle(caption);
+  // A maximised or minimised window returns to its own size first.
+  setWindowState(windowState() &
+                 ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
   SetOuterSizeTwips(*this, layout->width, layout->height);
   CenterForm(*this);
   DrawDocument(vp_->NewSurface(), caption);

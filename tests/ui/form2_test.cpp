@@ -66,6 +66,11 @@ TEST_F(RunDispatchTest, ReportButtonOpensTheReportOnTwoPagesWithTheRing) {
   EXPECT_EQ(session.calc.OutputMode, 0);
   EXPECT_DOUBLE_EQ(session.calc.kn, 0.0001);
   EXPECT_TRUE(messages.texts.isEmpty());
+  // A sizable frame with minimise and maximise, beside the fixed input form.
+  const Qt::WindowFlags flags = Output().windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_LT(Output().minimumSize().height(), Output().maximumSize().height());
 }
 
 TEST_F(RunDispatchTest, ReportWithoutTheRingIsOnePage) {
@@ -135,9 +140,14 @@ TEST_F(RunDispatchTest, LaterRunRedrawsTheOpenWindowFromTheCurrentCase) {
   EXPECT_EQ(form.OutputWindow(), first);  // one window serves the process
   ExpectOutputWindow("地下水位降下曲線", 10000, 7500, 1, true);
 
-  // New numbers in the same mode: the page shows them, not the old ones.
+  // New numbers in the same mode, over a maximised window: the page shows
+  // them, not the old ones, in a window of the report's own size.
+  first->showMaximized();
+  test::Settle();
+  ASSERT_TRUE(first->isMaximized());
   form.Text1(5).setText(QStringLiteral("0"));
   Press(0);
+  EXPECT_FALSE(first->isMaximized());
   ExpectOutputWindow("計算書", 7500, 10000, 1, false);
 
   // Closed and pressed again: loaded afresh.
