@@ -7,41 +7,49 @@
 namespace tavoro {
 namespace {
 
-TEST(PageSetupTest, ReportPageBuildsTheLineGrid) {
-  const FixedPitchMeasurer measurer;
+// Tells the faces and texts apart: only the gothic "あ" is exactly one em.
+class FaceAwareMeasurer : public FixedPitchMeasurer {
+ public:
+  double TextHeight(const FontSpec& font, std::string_view text) const override {
+    const double em = font.size * 20;
+    return font.name == "ＭＳ ゴシック" && text == "あ" ? em : em + 1;
+  }
+};
+
+TEST(PageSetupTest, ReportPageBuildsTheLineGridFromTheReadBackPositions) {
+  const FaceAwareMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
-  page.SetCurrentY(5);
   SetupReportPage(page, settings);
 
   EXPECT_EQ(page.Orientation(), 0);
   EXPECT_NEAR(page.MarginLeft(), 1133.858268, 1e-6);
-  EXPECT_DOUBLE_EQ(page.MarginRight(), 0);
+  EXPECT_EQ(page.MarginRight(), 0);
   EXPECT_NEAR(page.MarginTop(), 850.393701, 1e-6);
   EXPECT_NEAR(page.MarginBottom(), 1133.858268, 1e-6);
-
-  EXPECT_DOUBLE_EQ(settings.BaseFontSize, 10.0);
+  EXPECT_EQ(settings.BaseFontSize, 10);
   EXPECT_EQ(settings.BodyFontName, "ＭＳ 明朝");
   EXPECT_EQ(page.FontName(), "ＭＳ ゴシック");
-  EXPECT_DOUBLE_EQ(page.FontSize(), 10.0);
-  EXPECT_DOUBLE_EQ(settings.CharHeight, 200.0);
-
-  EXPECT_DOUBLE_EQ(settings.RowY[1], 849.6);
-  EXPECT_NEAR(settings.RowY[2] - settings.RowY[1], 297.6, 1e-9);
-  EXPECT_NEAR(settings.RowY[48], 849.6 + 13987.2, 1e-9);
-  EXPECT_DOUBLE_EQ(page.CurrentY(), settings.RowY[1]);
-  EXPECT_NEAR(settings.ColX[0], 1133.858268, 1e-6);
-  EXPECT_NEAR(settings.ColX[1] - settings.ColX[0], 216.0, 1e-9);
-  EXPECT_NEAR(settings.ColX[50], 11933.858268, 1e-6);
+  EXPECT_EQ(page.FontSize(), 10);
+  EXPECT_EQ(settings.CharHeight, 200);
+  EXPECT_EQ(page.CurrentY(), 849.6);
+  for (int n = 1; n <= 48; ++n) EXPECT_DOUBLE_EQ(settings.RowY[n], 849.6 + (n - 1) * 297.6) << n;
+  for (int j = 0; j <= 50; ++j) {
+    EXPECT_DOUBLE_EQ(settings.ColX[j], page.MarginLeft() + j * 216.0) << j;
+  }
 }
 
-TEST(PageSetupTest, ChartPageDiffersOnlyInOrientation) {
-  const FixedPitchMeasurer measurer;
+// The chart's setup also rebuilds everything an earlier use left behind.
+TEST(PageSetupTest, ChartPageDiffersFromTheReportOnlyInOrientation) {
+  const FaceAwareMeasurer measurer;
   PageSurface report(measurer);
   PageSurface chart(measurer);
   PageSettings reportSettings;
   PageSettings chartSettings;
   SetupReportPage(report, reportSettings);
+  chart.SetFontName("Arial");
+  chart.SetFontSize(24);
+  chart.SetMarginLeft("1in");
   SetupChartPage(chart, chartSettings);
 
   EXPECT_EQ(chart.Orientation(), 1);
@@ -53,26 +61,14 @@ TEST(PageSetupTest, ChartPageDiffersOnlyInOrientation) {
   EXPECT_EQ(chart.MarginTop(), report.MarginTop());
   EXPECT_EQ(chart.MarginBottom(), report.MarginBottom());
   EXPECT_EQ(chart.FontName(), report.FontName());
+  EXPECT_EQ(chart.FontSize(), report.FontSize());
 
+  report.StartDoc();
   chart.StartDoc();
+  EXPECT_FALSE(report.document().landscape);
   EXPECT_TRUE(chart.document().landscape);
-  EXPECT_GT(chart.document().paperWidth, chart.document().paperHeight);
-}
-
-// A later setup rebuilds everything, whatever the surface held before.
-TEST(PageSetupTest, SetupOverwritesEarlierState) {
-  const FixedPitchMeasurer measurer;
-  PageSurface page(measurer);
-  PageSettings settings;
-  settings.RowY[48] = -1;
-  settings.ColX[50] = -1;
-  page.SetFontName("Arial");
-  page.SetFontSize(24);
-  page.SetMarginLeft("1in");
-  SetupChartPage(page, settings);
-  EXPECT_DOUBLE_EQ(settings.CharHeight, 200.0);
-  EXPECT_NEAR(settings.RowY[48], 14836.8, 1e-9);
-  EXPECT_NEAR(settings.ColX[50], 11933.858268, 1e-6);
+  EXPECT_EQ(chart.document().paperWidth, report.document().paperHeight);
+  EXPECT_EQ(chart.document().paperHeight, report.document().paperWidth);
 }
 
 }  // namespace
