@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -10,232 +11,114 @@
 namespace tavoro {
 namespace {
 
-using testing::SixDigits;
-using testing::WorkedExample;
-
 constexpr double kSentinel = -777;
 
-void FillCase2(CalculationCase& calc, double value) {
-  for (int i = 1; i <= kCurvePoints; ++i) {
-    calc.CurveX[kImproved][i] = value;
-    calc.CurveY[kImproved][i] = value;
-    calc.CurveS[kImproved][i] = value;
-  }
-  calc.Q[kImproved] = calc.R[kImproved] = value;
-  calc.PointY[kImproved] = calc.PointS[kImproved] = value;
+// Slot 2 past the ring edge: all that a run ending at the ring check leaves alone.
+auto PastTheRingEdge(CalculationCase c) {
+  c.CurveX[2][kRingEdgePoint] = c.CurveY[2][kRingEdgePoint] = c.CurveS[2][kRingEdgePoint] = 0;
+  return std::tuple(c.CurveX[2], c.CurveY[2], c.CurveS[2], c.PointY[2], c.PointS[2]);
 }
 
-TEST(ComputeCaseTest, WorkedExampleNaturalGround) {
-  CalculationCase calc = WorkedExample();
-  ComputeCase(calc);
-  EXPECT_EQ(calc.H, 18);
-  EXPECT_EQ(calc.S[kNatural], 8);
-  EXPECT_EQ(calc.h[kNatural], 10);
-  EXPECT_TRUE(SixDigits(calc.r, 3.18310));
-  EXPECT_TRUE(SixDigits(calc.R[kNatural], 240));
-  EXPECT_TRUE(SixDigits(calc.Q[kNatural], 0.976755));
-  EXPECT_TRUE(SixDigits(calc.CurveX[kNatural][3] - calc.r, 0.987928));
-  EXPECT_TRUE(SixDigits(calc.CurveX[kNatural][50], 50.6036));
-  EXPECT_TRUE(SixDigits(calc.CurveY[kNatural][50], 15.5993));
-  EXPECT_DOUBLE_EQ(calc.CurveX[kNatural][100], 100);
-  EXPECT_TRUE(SixDigits(calc.PointY[kNatural], 12.6221));
-  EXPECT_TRUE(SixDigits(calc.PointS[kNatural], 5.37787));
-  EXPECT_EQ(calc.h[kImproved], 0);
-  EXPECT_EQ(calc.S[kImproved], 0);
-}
-
-TEST(ComputeCaseTest, WorkedExampleImprovedGround) {
-  CalculationCase calc = WorkedExample();
-  ComputeCase(calc);
-  const auto& x = calc.CurveX[kImproved];
-  const auto& y = calc.CurveY[kImproved];
-  EXPECT_TRUE(calc.ImprovedCurveComputed);
-  EXPECT_TRUE(SixDigits(calc.Q[kImproved], 0.0802871));
-  EXPECT_TRUE(SixDigits(y[kRingEdgePoint], 17.5404));
-  EXPECT_TRUE(SixDigits(calc.CurveS[kImproved][kRingEdgePoint], 0.459637));
-  EXPECT_TRUE(SixDigits(calc.R[kImproved], 13.7891));
-  EXPECT_TRUE(SixDigits(x[3] - x[2], 0.25));
-  EXPECT_TRUE(SixDigits(x[11] - x[10], 0.0956223));
-  EXPECT_TRUE(SixDigits(x[5], 3.93310));
-  EXPECT_TRUE(SixDigits(y[5], 13.7883));
-  EXPECT_TRUE(SixDigits(x[50], 9.00799));
-  EXPECT_TRUE(SixDigits(y[50], 17.8015));
-  EXPECT_TRUE(SixDigits(x[100], 13.7891));
-  EXPECT_TRUE(SixDigits(calc.PointY[kImproved], 17.8504));
-  EXPECT_TRUE(SixDigits(calc.PointS[kImproved], 0.149622));
-
-  // The flow outside the ring, recovered from the parabola through point 11.
-  const double kn60 = 3.14159265358979 * calc.kn * 60;
-  const double ln = std::log(x[11] / (calc.r + calc.B)) / std::log(2.718282);
-  EXPECT_TRUE(SixDigits((y[11] * y[11] - y[10] * y[10]) * kn60 / ln, 0.314694));
-}
-
-TEST(ComputeCaseTest, CurvesStartAtTheShaftAndKeepDrawdownConsistent) {
-  CalculationCase calc = WorkedExample();
-  ComputeCase(calc);
-  for (int c = kNatural; c <= kImproved; ++c) {
-    EXPECT_EQ(calc.CurveX[c][1], 0);
-    EXPECT_EQ(calc.CurveX[c][2], calc.r);
-    EXPECT_EQ(calc.CurveY[c][2], calc.h[kNatural]);
-    EXPECT_EQ(calc.CurveS[c][2], calc.S[kNatural]);
-    for (int i = 2; i <= kCurvePoints; ++i) {
-      EXPECT_GT(calc.CurveX[c][i], calc.CurveX[c][i - 1]) << c << "," << i;
-      if (i >= 3) {
-        EXPECT_EQ(calc.CurveS[c][i], calc.H - calc.CurveY[c][i]) << c << "," << i;
-      }
-    }
+// Every tabulated value to six significant digits, with CalcRange 100 and 30: the range moves
+// only the natural curve (its step d1, point 50 and its end).
+TEST(ComputeCaseTest, WorkedExampleWithRange100And30) {
+  for (const auto& [end, d1, x50, y50] : {std::tuple{100.0, 0.987928, 50.6036, 15.5993},
+                                          std::tuple{30.0, 0.273642, 16.3179, 13.5902}}) {
+    SCOPED_TRACE(end);
+    CalculationCase c = testing::WorkedExample(end);
+    ComputeCase(c);
+    EXPECT_EQ(std::tuple(c.H, c.S[1], c.h[1], c.ImprovedCurveComputed),
+              std::tuple(18, 8, 10, true));
+    const auto &x1 = c.CurveX[1], &y1 = c.CurveY[1], &x2 = c.CurveX[2], &y2 = c.CurveY[2];
+    const std::pair<double, double> quoted[] = {
+        {c.r, 3.18310},         {c.R[1], 240},          {c.Q[1], 0.976755},
+        {x1[3] - x1[2], d1},    {x1[50], x50},          {y1[50], y50},
+        {x1[100], end},         {c.PointY[1], 12.6221}, {c.PointS[1], 5.37787},
+        {c.Q[2], 0.0802871},    {y2[10], 17.5404},      {c.CurveS[2][10], 0.459637},
+        {c.R[2], 13.7891},      {x2[3] - x2[2], 0.25},  {x2[11] - x2[10], 0.0956223},
+        {x2[5], 3.93310},       {y2[5], 13.7883},       {x2[50], 9.00799},
+        {y2[50], 17.8015},      {x2[100], 13.7891},     {c.PointY[2], 17.8504},
+        {c.PointS[2], 0.149622}};
+    for (const auto& [actual, value] : quoted)
+      EXPECT_NEAR(actual, value, 0.5 * std::pow(10, std::floor(std::log10(value)) - 5));
   }
 }
 
-TEST(ComputeCaseTest, ShorterCalcRangeChangesOnlyTheNaturalCurve) {
-  CalculationCase wide = WorkedExample(100);
-  CalculationCase narrow = WorkedExample(30);
-  ComputeCase(wide);
-  ComputeCase(narrow);
-  EXPECT_TRUE(SixDigits(narrow.CurveX[kNatural][3] - narrow.r, 0.273642));
-  EXPECT_DOUBLE_EQ(narrow.CurveX[kNatural][100], 30);
-  EXPECT_TRUE(SixDigits(narrow.CurveX[kNatural][50], 16.3179));
-  EXPECT_TRUE(SixDigits(narrow.CurveY[kNatural][50], 13.5902));
-  EXPECT_EQ(narrow.Q, wide.Q);
-  EXPECT_EQ(narrow.R, wide.R);
-  EXPECT_EQ(narrow.PointY, wide.PointY);
-  EXPECT_EQ(narrow.CurveX[kImproved], wide.CurveX[kImproved]);
-  EXPECT_EQ(narrow.CurveY[kImproved], wide.CurveY[kImproved]);
-}
+// A bad logarithm or square root stores nothing and the run goes on; a division by zero in a
+// statement's last arithmetic stores its infinite result.
+TEST(ComputeCaseTest, ContinueOnError) {
+  // L = 0: r = 0, and every quotient by r fails.
+  CalculationCase c = testing::WorkedExample();
+  c.L = 0;
+  c.Q[1] = c.PointY[1] = c.CurveY[1][40] = c.CurveY[2][5] = kSentinel;
+  ComputeCase(c);
+  EXPECT_EQ(c.Q[1], kSentinel);  // ln*(R1 / 0)
+  EXPECT_EQ(c.CurveY[1][40], kSentinel);
+  EXPECT_EQ(c.CurveS[1][40], c.H - kSentinel);
+  EXPECT_EQ(c.PointY[1], 0);                    // reset, then ln*(x / 0) fails
+  EXPECT_EQ(c.CurveY[2][5], kSentinel);         // inside the ring
+  EXPECT_TRUE(std::isfinite(c.CurveY[2][50]));  // the run still reaches the outer curve
 
-TEST(ComputeCaseTest, ZeroPerimeterStoresNothingThatDividesByTheRadius) {
-  CalculationCase calc = WorkedExample();
-  calc.L = 0;
-  calc.Q[kNatural] = kSentinel;
-  calc.CurveY[kNatural][40] = kSentinel;
-  calc.CurveY[kImproved][5] = kSentinel;
-  ComputeCase(calc);
-  EXPECT_EQ(calc.r, 0);
-  EXPECT_EQ(calc.Q[kNatural], kSentinel);  // ln*(R1 / 0)
-  EXPECT_EQ(calc.CurveY[kNatural][40], kSentinel);
-  EXPECT_EQ(calc.CurveS[kNatural][40], calc.H - kSentinel);
-  EXPECT_EQ(calc.PointY[kNatural], 0);  // reset, then ln*(x / 0) fails
-  EXPECT_EQ(calc.PointS[kNatural], calc.H);
-  EXPECT_EQ(calc.CurveY[kImproved][5], kSentinel);  // inside the ring
-  EXPECT_TRUE(calc.ImprovedCurveComputed);          // the run still reaches the outer curve
-  EXPECT_TRUE(std::isfinite(calc.CurveY[kImproved][50]));
-}
+  // R1 = r: kn = 2^-14 m/s gives R1 = 3000 · 8 · 2^-7 = 187.5 m exactly.
+  c = testing::WorkedExample();
+  c.kn = std::ldexp(1.0, -14);
+  c.L = 187.5 * 2 * 3.14159265358979;
+  ComputeCase(c);
+  ASSERT_EQ(c.r, c.R[1]);
+  EXPECT_EQ(c.Q[1], std::numeric_limits<double>::infinity());
+  EXPECT_EQ(c.CurveY[1][50], 0);  // the parabola of an infinite flow stores nothing
 
-TEST(ComputeCaseTest, RadiusOfInfluenceAtTheWallStoresAnInfiniteInflow) {
-  // kn = 2^-14 m/s gives R1 = 3000 · 8 · 2^-7 = 187.5 m exactly.
-  CalculationCase calc = WorkedExample();
-  calc.kn = std::ldexp(1.0, -14);
-  calc.B = 0;
-  calc.L = 187.5 * 2 * 3.14159265358979;
-  ComputeCase(calc);
-  ASSERT_EQ(calc.R[kNatural], 187.5);
-  ASSERT_EQ(calc.r, calc.R[kNatural]);
-  EXPECT_EQ(calc.Q[kNatural], std::numeric_limits<double>::infinity());
-  EXPECT_EQ(calc.CurveY[kNatural][50], 0);  // the parabola of an infinite flow stores nothing
-}
-
-TEST(ComputeCaseTest, NegativeRadicandLeavesTheCurvePointAlone) {
   // A dry shaft (h = 0) and a range inside the wall: ln* < 0 under the root.
-  CalculationCase calc = WorkedExample();
-  calc.ExcavationDepth = 20;
-  calc.CalcRange = 1;
-  calc.B = 0;
-  for (int i = 1; i <= kCurvePoints; ++i) calc.CurveY[kNatural][i] = kSentinel;
-  ComputeCase(calc);
-  ASSERT_LT(calc.CurveX[kNatural][3], calc.r);
-  EXPECT_EQ(calc.CurveY[kNatural][3], kSentinel);
-  EXPECT_EQ(calc.CurveY[kNatural][100], kSentinel);
-  EXPECT_EQ(calc.CurveS[kNatural][100], calc.H - kSentinel);
-  EXPECT_EQ(calc.CurveY[kNatural][2], 0);  // the wall point is written as h
+  c = testing::WorkedExample(1);
+  c.ExcavationDepth = 20;
+  c.CurveY[1][3] = kSentinel;
+  ComputeCase(c);
+  ASSERT_LT(c.CurveX[1][3], c.r);
+  EXPECT_EQ(c.CurveY[1][3], kSentinel);
+  EXPECT_EQ(c.CurveS[1][3], c.H - kSentinel);
 }
 
-TEST(ComputeCaseTest, RunWithoutRingKeepsTheEarlierImprovedCase) {
-  CalculationCase calc = WorkedExample();
-  ComputeCase(calc);
-  const CalculationCase first = calc;
-  calc.B = 0;
-  calc.CalcRange = 30;
-  ComputeCase(calc);
-  EXPECT_FALSE(calc.ImprovedCurveComputed);
-  EXPECT_EQ(calc.Q[kImproved], first.Q[kImproved]);
-  EXPECT_EQ(calc.R[kImproved], first.R[kImproved]);
-  EXPECT_EQ(calc.CurveX[kImproved], first.CurveX[kImproved]);
-  EXPECT_EQ(calc.CurveY[kImproved], first.CurveY[kImproved]);
-  EXPECT_EQ(calc.CurveS[kImproved], first.CurveS[kImproved]);
-  EXPECT_EQ(calc.PointY[kImproved], first.PointY[kImproved]);
-  EXPECT_EQ(calc.PointS[kImproved], first.PointS[kImproved]);
-  EXPECT_NE(calc.CurveX[kNatural], first.CurveX[kNatural]);
+TEST(ComputeCaseTest, EarlyEndsKeepWhatAnEarlierRunLeftInSlotTwo) {
+  CalculationCase c = testing::WorkedExample();
+  ComputeCase(c);
+  const CalculationCase first = c;
+  c.B = 0;  // no ring: nothing of slot 2 is written
+  ComputeCase(c);
+  EXPECT_FALSE(c.ImprovedCurveComputed);
+  EXPECT_EQ(PastTheRingEdge(c), PastTheRingEdge(first));
+  EXPECT_EQ(std::tuple(c.Q[2], c.R[2], c.CurveY[2][kRingEdgePoint]),
+            std::tuple(first.Q[2], first.R[2], first.CurveY[2][kRingEdgePoint]));
+
+  c.B = 2;
+  ComputeCase(c);
+  c.B = 30;  // the ring reaches past R2: only Q2, R2 and the ring edge are written
+  ComputeCase(c);
+  ASSERT_GT(c.r + c.B, c.R[2]);
+  EXPECT_FALSE(c.ImprovedCurveComputed);
+  EXPECT_EQ(PastTheRingEdge(c), PastTheRingEdge(first));
+  EXPECT_EQ(c.CurveX[2][kRingEdgePoint], c.r + c.B);
+  EXPECT_NE(c.Q[2], first.Q[2]);
+  EXPECT_NE(c.R[2], first.R[2]);
 }
 
-TEST(ComputeCaseTest, RingPastR2WritesOnlyTheRingEdge) {
-  CalculationCase calc = WorkedExample();
-  FillCase2(calc, kSentinel);
-  calc.B = 30;
-  ComputeCase(calc);
-  ASSERT_GT(calc.r + calc.B, calc.R[kImproved]);
-  EXPECT_FALSE(calc.ImprovedCurveComputed);
-  EXPECT_NE(calc.Q[kImproved], kSentinel);
-  EXPECT_EQ(calc.CurveX[kImproved][2], calc.r);
-  EXPECT_EQ(calc.CurveX[kImproved][kRingEdgePoint], calc.r + calc.B);
-  EXPECT_NE(calc.CurveY[kImproved][kRingEdgePoint], kSentinel);
-  EXPECT_EQ(calc.CurveS[kImproved][kRingEdgePoint],
-            calc.H - calc.CurveY[kImproved][kRingEdgePoint]);
-  EXPECT_NE(calc.R[kImproved], kSentinel);
-  for (int i : {3, 9, 11, 100}) {
-    EXPECT_EQ(calc.CurveX[kImproved][i], kSentinel) << i;
-    EXPECT_EQ(calc.CurveY[kImproved][i], kSentinel) << i;
+TEST(ComputeCaseTest, PointOfInterestAtTheWallTheRingEdgeAndBeyondTheRange) {
+  CalculationCase c = testing::WorkedExample();
+  ComputeCase(c);
+  c.PointDistance = c.r;
+  ComputeCase(c);
+  EXPECT_EQ(std::tuple(c.PointY[1], c.PointS[1], c.PointY[2]), std::tuple(10, 8, 0));
+  c.PointDistance = c.r + c.B;
+  ComputeCase(c);
+  EXPECT_EQ(c.PointY[2], c.CurveY[2][kRingEdgePoint]);
+  EXPECT_EQ(c.PointS[2], c.CurveS[2][kRingEdgePoint]);
+  // At the range end; beyond the range but inside R1 and R2; at R1 and beyond R2.
+  for (const auto& [x, range] : {std::pair{100.0, 100.0}, {12.0, 11.0}, {240.0, 300.0}}) {
+    c.PointDistance = x;
+    c.CalcRange = range;
+    ComputeCase(c);
+    EXPECT_EQ(c.PointY, CaseValues{}) << x;
+    EXPECT_EQ(c.PointS, CaseValues{}) << x;
   }
-  EXPECT_EQ(calc.PointY[kImproved], kSentinel);
-  EXPECT_EQ(calc.PointS[kImproved], kSentinel);
-}
-
-TEST(ComputeCaseTest, PointOfInterestAtTheWallAndAtTheRingEdge) {
-  CalculationCase calc = WorkedExample();
-  ComputeCase(calc);
-  calc.PointDistance = calc.r;
-  ComputeCase(calc);
-  EXPECT_EQ(calc.PointY[kNatural], calc.h[kNatural]);
-  EXPECT_EQ(calc.PointS[kNatural], calc.H - calc.h[kNatural]);
-  EXPECT_EQ(calc.PointY[kImproved], 0);  // inside the ring
-  EXPECT_EQ(calc.PointS[kImproved], 0);
-
-  calc.PointDistance = calc.r + calc.B;
-  ComputeCase(calc);
-  EXPECT_EQ(calc.PointY[kImproved], calc.CurveY[kImproved][kRingEdgePoint]);
-  EXPECT_EQ(calc.PointS[kImproved], calc.CurveS[kImproved][kRingEdgePoint]);
-}
-
-TEST(ComputeCaseTest, PointOfInterestOutsideTheStretchReadsZero) {
-  CalculationCase calc = WorkedExample();
-  ComputeCase(calc);
-  calc.PointDistance = calc.CalcRange;  // the range end itself is outside
-  ComputeCase(calc);
-  EXPECT_EQ(calc.PointY[kNatural], 0);
-  EXPECT_EQ(calc.PointS[kNatural], 0);
-  EXPECT_EQ(calc.PointY[kImproved], 0);
-  EXPECT_EQ(calc.PointS[kImproved], 0);
-
-  calc.PointDistance = 12;  // inside R1 and R2, beyond CalcRange
-  calc.CalcRange = 11;
-  ComputeCase(calc);
-  EXPECT_EQ(calc.PointY[kNatural], 0);
-  EXPECT_EQ(calc.PointY[kImproved], 0);
-
-  calc.CalcRange = 300;
-  calc.PointDistance = 240;  // at R1, beyond R2
-  ComputeCase(calc);
-  EXPECT_EQ(calc.PointY[kNatural], 0);
-  EXPECT_EQ(calc.PointY[kImproved], 0);
-  EXPECT_TRUE(SixDigits(calc.CurveX[kNatural][100], 240));
-}
-
-TEST(ComputeCaseTest, ImpermeableRingStoresNoSeriesInflow) {
-  CalculationCase calc = WorkedExample();
-  calc.Q[kImproved] = kSentinel;
-  calc.kg = 0;  // an empty kg field
-  ComputeCase(calc);
-  EXPECT_EQ(calc.Q[kImproved], kSentinel);  // kn / kg overflows before the last logarithm
-  EXPECT_TRUE(std::isfinite(calc.Q[kNatural]));
 }
 
 }  // namespace

@@ -1,0 +1,76 @@
+// Reading a field's text, formatting a number for the page, rounding to a whole number.
+#include <cmath>
+#include <limits>
+#include <locale>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "calc/number_format.h"
+#include "calc/number_parse.h"
+#include "calc/whole_number.h"
+
+namespace tavoro {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr auto kNone = std::nullopt;
+
+// Blanks skipped anywhere, reading stops where the number cannot go on; a number beyond the
+// range of a double gives nothing, so the caller can reject its field. All under a decimal-comma
+// locale (scripts/deps.sh installs de_DE.UTF-8): the full stop holds all the same.
+TEST(ParseNumberTest, LongestLeadingNumberZeroOrOutOfRange) {
+  const std::locale previous = std::locale::global(std::locale("de_DE.UTF-8"));
+  const std::pair<const char*, std::optional<double>> cases[] = {// clang-format off
+      {"12.5m", 12.5}, {"3,5", 3}, {".5e1", 5}, {"+7", 7}, {"-2.25", -2.25}, {"1.2.3", 1.2},
+      {" 1 2 . 5\t", 12.5}, {"\t- 3\n5", -35}, {"1 e - 3", 1e-3}, {"2\r\n0", 20},
+      {"1E3", 1000}, {"12e", 12}, {"1e+x", 1}, {"4e2e3", 400},
+      {"", 0}, {"abc", 0}, {"-.e5", 0}, {"--5", 0}, {"e5", 0}, {"1e-400", 0},
+      {"1e400", kNone}, {"-1e400", kNone}, {"1.7976931348623159e308", kNone}};
+  // clang-format on
+  for (const auto& [text, expected] : cases) EXPECT_EQ(ParseNumber(text), expected) << text;
+  EXPECT_EQ(ParseNumber("1.7976931348623157e308"), std::numeric_limits<double>::max());
+  EXPECT_EQ(ParseNumber(std::string(1'000'000, '1')), kNone);
+  // Just above the halfway point between 1 and its successor, decided by the very last digit.
+  EXPECT_EQ(ParseNumber("1.00000000000000011102230246251565404236316680908203125" +
+                        std::string(900, '0') + "1"),
+            std::nextafter(1.0, 2.0));
+  std::locale::global(previous);
+}
+
+// Four patterns without grouping; half away from zero after 15 digits (2.675 is stored just below
+// 2.675); a value that rounds to zero shows no sign. Under a decimal-comma locale too.
+TEST(FormatNumberTest, PatternsRoundingAndNonFinite) {
+  const std::locale previous = std::locale::global(std::locale("de_DE.UTF-8"));
+  using enum NumberPattern;
+  constexpr auto k0 = kWhole, k2 = kTwoDecimals, k3 = kThreeDecimals, k6 = kSixDecimals;
+  const std::tuple<double, NumberPattern, const char*> cases[] = {
+      // clang-format off
+      {0.976755, k0, "1"}, {0.976755, k2, "0.98"}, {0.0802871, k3, "0.080"},
+      {0.00001, k6, "0.000010"}, {-13.7891, k2, "-13.79"}, {1234567.891, k2, "1234567.89"},
+      {2.675, k2, "2.68"}, {-2.675, k2, "-2.68"}, {0.5, k0, "1"}, {2.5, k0, "3"},
+      {9.9995, k3, "10.000"}, {0.00000049, k6, "0.000000"},
+      {-0.0, k0, "0"}, {-0.0004, k3, "0.000"}, {-0.0005, k3, "-0.001"},
+      {kInf, k2, "∞"}, {-kInf, k0, "-∞"}, {std::nan(""), k6, "NaN"}};
+  // clang-format on
+  for (const auto& [value, pattern, expected] : cases)
+    EXPECT_EQ(FormatNumber(value, pattern), expected) << value;
+  EXPECT_EQ(FormatNumber(std::numeric_limits<double>::max(), k2),
+            "179769313486232" + std::string(294, '0') + ".00");
+  std::locale::global(previous);
+}
+
+TEST(WholeNumberTest, HalvesToEvenAndOverflow) {
+  using Int16 = std::optional<std::int16_t>;
+  const std::pair<double, Int16> cases[] = {
+      {2.5, 2},          {3.5, 4},      {-2.5, -2},           {-3.5, -4},         {0.5, 0},
+      {2.5000000001, 3}, {-1.6, -2},    {32767.4, 32767},     {-32768.5, -32768}, {32767.5, kNone},
+      {-32768.6, kNone}, {kInf, kNone}, {std::nan(""), kNone}};
+  for (const auto& [value, expected] : cases) EXPECT_EQ(ToInt16(value), expected) << value;
+}
+
+}  // namespace
+}  // namespace tavoro
