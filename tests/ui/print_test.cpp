@@ -3,14 +3,11 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <utility>
 #include <vector>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
 #include "ui/print_job.h"
 #include "ui/print_progress_box.h"
 #include "ui_test_support.h"
@@ -18,136 +15,76 @@
 namespace tavoro {
 namespace {
 
-// Lets pages through until cancelAt, recording what it was told.
-class ScriptedProgress : public PrintProgress {
+// The real progress box; its cancel button is clicked as page cancelAt is due.
+class ClickedProgressBox : public PrintProgressBox {
  public:
-  explicit ScriptedProgress(int cancelAt = 0) : cancelAt_(cancelAt) {}
+  ClickedProgressBox(const QPrinter& printer, QWidget& owner, int cancelAt)
+      : PrintProgressBox(printer, 2, &owner), owner_(owner), cancelAt_(cancelAt) {}
   bool PageStarting(int pageNumber) override {
-    announced.push_back(pageNumber);
-    return pageNumber != cancelAt_;
+    if (pageNumber == cancelAt_) owner_.findChild<QPushButton*>()->click();
+    return PrintProgressBox::PageStarting(pageNumber);
   }
-  std::vector<int> announced;
 
  private:
+  QWidget& owner_;
   int cancelAt_;
 };
 
-struct PdfFacts {
-  int pages = 0;
-  // Paper sizes in points, rounded: {595, 842} for A4 portrait.
-  std::vector<std::pair<int, int>> mediaBoxes;
-};
-
-PdfFacts ReadPdf(const QString& path) {
+// The paper of each page of a PDF file, in points, rounded: {595, 842} is
+// A4 portrait. The writer gives every page, and nothing else, a media box.
+std::vector<std::pair<int, int>> PdfPageSizes(const QString& path) {
   QFile file(path);
-  PdfFacts facts;
-  if (!file.open(QIODevice::ReadOnly)) return facts;
-  const QString text = QString::fromLatin1(file.readAll());
-  facts.pages =
-      static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))));
-  QRegularExpressionMatchIterator boxes =
-      QRegularExpression(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]")).globalMatch(text);
+  std::vector<std::pair<int, int>> sizes;
+  if (!file.open(QIODevice::ReadOnly)) return sizes;
+  auto boxes =
+      QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+(\\S+)\\s+(\\S+)\\s*\\]"))
+          .globalMatch(QString::fromLatin1(file.readAll()));
   while (boxes.hasNext()) {
-    const QStringList corners =
-        boxes.next().captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (corners.size() != 4) continue;
-    facts.mediaBoxes.emplace_back(qRound(corners[2].toDouble() - corners[0].toDouble()),
-                                  qRound(corners[3].toDouble() - corners[1].toDouble()));
+    const QRegularExpressionMatch box = boxes.next();
+    sizes.emplace_back(qRound(box.captured(1).toDouble()), qRound(box.captured(2).toDouble()));
   }
-  return facts;
+  return sizes;
 }
 
-class PrintPathTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(directory.isValid());
-    test::Type(form, test::kWorkedExample);
-  }
-
-  const Document& Run(int button) {
-    form.cmdCalc(button).click();
-    test::Settle();
-    return form.OutputWindow()->vp().document();
-  }
-
-  void PdfPrinter(QPrinter& printer, const QString& name) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(directory.filePath(name));
-  }
-
+TEST(PrintPath, PrintsEachDocumentOnA4InItsOrientationAndCancelsBetweenPages) {
+  struct Case {
+    int button;
+    int cancelAt;  // 0: never
+    std::vector<std::pair<int, int>> pages;
+  };
+  const Case cases[] = {
+      {0, 0, {{595, 842}, {595, 842}}},
+      {1, 0, {{842, 595}}},
+      {0, 2, {{595, 842}}},
+  };
   QTemporaryDir directory;
-  DesktopSession session;
-  test::MessageLog messages;
-  Form1 form{session, messages.Recorder()};
-};
-
-TEST_F(PrintPathTest, PrintsEveryReportPageOnA4Portrait) {
-  const Document& report = Run(0);
-  ASSERT_EQ(report.pages.size(), 2u);
-  QPrinter printer(QPrinter::HighResolution);
-  PdfPrinter(printer, QStringLiteral("report.pdf"));
-  ScriptedProgress progress;
-  const PrintOutcome outcome =
-      PrintDocumentPages(printer, report, PagesToPrint(printer, 2), progress);
-  EXPECT_TRUE(outcome.started);
-  EXPECT_FALSE(outcome.cancelled);
-  EXPECT_EQ(outcome.pagesPrinted, 2);
-  EXPECT_EQ(progress.announced, (std::vector<int>{1, 2}));
-  const PdfFacts pdf = ReadPdf(printer.outputFileName());
-  EXPECT_EQ(pdf.pages, 2);
-  EXPECT_EQ(pdf.mediaBoxes, (std::vector<std::pair<int, int>>{{595, 842}, {595, 842}}));
-}
-
-TEST_F(PrintPathTest, PrintsTheChartOnA4Landscape) {
-  const Document& chart = Run(1);
-  QPrinter printer(QPrinter::HighResolution);
-  PdfPrinter(printer, QStringLiteral("chart.pdf"));
-  ScriptedProgress progress;
-  EXPECT_EQ(PrintDocumentPages(printer, chart, PagesToPrint(printer, 1), progress).pagesPrinted, 1);
-  const PdfFacts pdf = ReadPdf(printer.outputFileName());
-  EXPECT_EQ(pdf.pages, 1);
-  EXPECT_EQ(pdf.mediaBoxes, (std::vector<std::pair<int, int>>{{842, 595}}));
-}
-
-TEST_F(PrintPathTest, CancelStopsBetweenPagesAndARangePrintsOnlyItsPages) {
-  const Document& report = Run(0);
-  QPrinter printer(QPrinter::HighResolution);
-  PdfPrinter(printer, QStringLiteral("cancelled.pdf"));
-  ScriptedProgress cancelAtTwo(2);
-  const PrintOutcome cancelled = PrintDocumentPages(printer, report, PageSpan{1, 2}, cancelAtTwo);
-  EXPECT_TRUE(cancelled.cancelled);
-  EXPECT_EQ(cancelled.pagesPrinted, 1);
-  EXPECT_EQ(ReadPdf(printer.outputFileName()).pages, 1);
-
-  QPrinter second(QPrinter::HighResolution);
-  PdfPrinter(second, QStringLiteral("page2.pdf"));
-  second.setPrintRange(QPrinter::PageRange);
-  second.setFromTo(2, 5);
-  const PageSpan span = PagesToPrint(second, 2);
-  EXPECT_EQ(span.first, 2);
-  EXPECT_EQ(span.last, 2);
-  ScriptedProgress progress;
-  EXPECT_EQ(PrintDocumentPages(second, report, span, progress).pagesPrinted, 1);
-  EXPECT_EQ(progress.announced, (std::vector<int>{2}));
-  EXPECT_EQ(ReadPdf(second.outputFileName()).pages, 1);
-}
-
-TEST_F(PrintPathTest, ProgressBoxShowsDestinationAndPageAndItsCancelButtonStops) {
-  Run(0);
-  QPrinter printer(QPrinter::HighResolution);
-  PdfPrinter(printer, QStringLiteral("box.pdf"));
-  QWidget owner;
-  PrintProgressBox box(printer, 2, &owner);
-  ASSERT_TRUE(box.PageStarting(1));
-  auto* dialog = owner.findChild<QProgressDialog*>();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->labelText(), QStringLiteral("印刷中....\n出力先 PDF ( %1 )\n1 ﾍﾟｰｼﾞ目を印刷中")
-                                     .arg(printer.outputFileName()));
-  auto* cancel = dialog->findChild<QPushButton*>();
-  ASSERT_NE(cancel, nullptr);
-  EXPECT_EQ(cancel->text(), QStringLiteral("ｷｬﾝｾﾙ"));
-  cancel->click();
-  EXPECT_FALSE(box.PageStarting(2));
+  ASSERT_TRUE(directory.isValid());
+  test::Desk desk;
+  desk.TypeWorkedExample();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "button " << c.button << ", cancel at " << c.cancelAt);
+    const Form2* window = desk.Press(c.button);
+    ASSERT_NE(window, nullptr);
+    const Document& document = window->vp().document();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(directory.filePath(QString::number(&c - cases) + ".pdf"));
+    QWidget owner;
+    ClickedProgressBox progress(printer, owner, c.cancelAt);
+    const PrintOutcome outcome = PrintDocumentPages(
+        printer, document, PagesToPrint(printer, static_cast<int>(document.pages.size())),
+        progress);
+    EXPECT_EQ(outcome.cancelled, c.cancelAt != 0);
+    EXPECT_EQ(outcome.pagesPrinted, static_cast<int>(c.pages.size()));
+    EXPECT_EQ(PdfPageSizes(printer.outputFileName()), c.pages);
+    // The box names the last page that went out.
+    const auto* box = owner.findChild<QProgressDialog*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->labelText(),
+              QStringLiteral("印刷中....\n出力先 PDF ( %1 )\n%2 ﾍﾟｰｼﾞ目を印刷中")
+                  .arg(printer.outputFileName(), QString::number(c.pages.size())));
+    EXPECT_EQ(box->findChild<QPushButton*>()->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+  }
 }
 
 }  // namespace

@@ -1,52 +1,71 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLineEdit>
-#include <QString>
-#include <QStringList>
-#include <QWidget>
-#include <array>
+#include <QPushButton>
+#include <QScreen>
 #include <ostream>
 
 #include "ui/form1.h"
-#include "ui/message.h"
+#include "ui/form2.h"
 #include "ui/window_metrics.h"
+#include "worked_example.h"
 
 // Readable QStrings in test failures.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+  return out << '"' << text.toStdString() << '"';
 }
 
 namespace tavoro::test {
 
-// Records the messages a form would show in a box.
-struct MessageLog {
-  QStringList texts;
-  MessageFunction Recorder() {
-    return [this](QWidget*, const QString& text) { texts.append(text); };
-  }
-};
-
-// Pixels for twips on the test screen.
-inline int PxX(const QWidget& widget, double twips) {
-  return TwipsToPixels(twips, LogicalDpiX(widget));
-}
-inline int PxY(const QWidget& widget, double twips) {
-  return TwipsToPixels(twips, LogicalDpiY(widget));
+// The rectangle (left, top, width, height) in twips as pixels on the screen
+// widget is on.
+inline QRect PxRect(const QWidget& widget, double left, double top, double width, double height) {
+  const double x = LogicalDpiX(widget), y = LogicalDpiY(widget);
+  return {TwipsToPixels(left, x), TwipsToPixels(top, y), TwipsToPixels(width, x),
+          TwipsToPixels(height, y)};
 }
 
-// The worked example: groundwater 2 m, impervious 20 m, excavation 10 m,
-// perimeter 20 m, kn 0.01 cm/s, ring 2 m at kg 0.0001 cm/s, point 10 m,
-// range 100 m.
-inline constexpr std::array<const char*, 9> kWorkedExample = {"2", "20",     "10", "20", "0.01",
-                                                              "2", "0.0001", "10", "100"};
-
-inline void Type(Form1& form, const std::array<const char*, 9>& texts) {
-  for (int i = 0; i < 9; ++i) form.Text1(i).setText(QString::fromUtf8(texts[i]));
+// A top-level window sits in the middle of its screen. Halved in twips, so
+// an odd pixel remainder may round either way.
+inline void ExpectCentred(const QWidget& window) {
+  const QRect screen = window.screen()->geometry();
+  const QSize outer = OuterSizePixels(window);
+  EXPECT_NEAR(window.pos().x(), screen.x() + (screen.width() - outer.width()) / 2.0, 1.0);
+  EXPECT_NEAR(window.pos().y(), screen.y() + (screen.height() - outer.height()) / 2.0, 1.0);
 }
 
 inline void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
+
+// The input form on a fresh session; the messages it would show in a box
+// are recorded instead.
+struct Desk {
+  DesktopSession session;
+  QStringList messages;
+  Form1 form{session, [this](QWidget*, const QString& text) { messages.append(text); }};
+
+  // Types the worked example into the nine fields, kn and kg in cm/sec.
+  void TypeWorkedExample() {
+    const CalculationCase s = testing::WorkedExample();
+    int field = 0;
+    for (const double value : {s.GroundwaterDepth, s.ImperviousDepth, s.ExcavationDepth, s.L,
+                               s.kn * 100, s.B, s.kg * 100, s.PointDistance, s.CalcRange}) {
+      form.Text1(field++).setText(QString::number(value));
+    }
+  }
+
+  // Presses button index (0 report, 1 chart); the output window, if any.
+  Form2* Press(int index) {
+    form.cmdCalc(index).click();
+    Settle();
+    return form.OutputWindow();
+  }
+};
+
+class DeskTest : public ::testing::Test, protected Desk {};
 
 }  // namespace tavoro::test
