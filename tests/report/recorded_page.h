@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -12,49 +12,49 @@
 
 namespace tavoro {
 
-// Views of a recorded page for the report tests.
-inline std::vector<TextCommand> TextsOf(const Page& page) {
-  std::vector<TextCommand> texts;
-  for (const PageCommand& command : page.commands) {
-    if (const auto* text = std::get_if<TextCommand>(&command)) texts.push_back(*text);
-  }
-  return texts;
+using Strings = std::vector<std::string>;
+
+// The parts streamed into one text, numbers to 7 significant digits.
+template <class... Parts>
+std::string Joined(const Parts&... parts) {
+  std::ostringstream out;
+  out.precision(7);
+  (out << ... << parts);
+  return out.str();
 }
 
-inline std::vector<LineCommand> LinesOf(const Page& page) {
-  std::vector<LineCommand> lines;
-  for (const PageCommand& command : page.commands) {
-    if (const auto* line = std::get_if<LineCommand>(&command)) lines.push_back(*line);
-  }
-  return lines;
+// A text piece as the tests write it: "text@x,y", with "/size" added when
+// the size is not 10 points.
+inline std::string Piece(const std::string& text, double x, double y, double size = 10) {
+  return Joined(text, '@', x, ',', y) + (size != 10 ? Joined('/', size) : "");
 }
 
-// The one text command that reads exactly text; a test failure (and an
-// empty command) when there is none or more than one.
-inline TextCommand TextReading(const Page& page, std::string_view text) {
-  TextCommand found;
-  int count = 0;
-  for (const TextCommand& command : TextsOf(page)) {
-    if (command.text == text) {
-      found = command;
-      ++count;
+// A recorded page in drawing order: its text pieces, and its drawn lines
+// each as "x1,y1>x2,y2".
+struct Recorded {
+  Strings texts;
+  Strings lines;
+};
+
+inline Recorded RecordedOf(const Page& page) {
+  Recorded recorded;
+  for (const PageCommand& command : page.commands) {
+    if (const auto* text = std::get_if<TextCommand>(&command)) {
+      recorded.texts.push_back(Piece(text->text, text->x, text->y, text->font.size));
+    } else if (const auto* line = std::get_if<LineCommand>(&command)) {
+      recorded.lines.push_back(Joined(line->x1, ',', line->y1, '>', line->x2, ',', line->y2));
     }
   }
-  EXPECT_EQ(count, 1) << "text \"" << text << "\"";
-  return found;
+  return recorded;
 }
 
-// A page surface on the fixed-pitch measurer with an open document and the
-// report's 10-point body font: ASCII 100 twips wide, other characters 200.
+// A page surface on the fixed-pitch measurer with an open document, at the
+// surface's 10 points: ASCII 100 twips wide, other characters 200.
 class RecordedPageTest : public ::testing::Test {
  protected:
-  RecordedPageTest() : page_(measurer_) {
-    page_.StartDoc();
-    page_.SetFontName("ＭＳ 明朝");
-    page_.SetFontSize(10);
-  }
+  RecordedPageTest() : page_(measurer_) { page_.StartDoc(); }
 
-  const Page& FirstPage() const { return page_.document().pages.at(0); }
+  Recorded OnPage(std::size_t i = 0) const { return RecordedOf(page_.document().pages.at(i)); }
 
   FixedPitchMeasurer measurer_;
   PageSurface page_;
