@@ -2,26 +2,13 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/compute_case.h"
+#include "worked_example.h"
 
 namespace tavoro {
 namespace {
 
-CalculationCase WorkedExample() {
-  CalculationCase calc;
-  calc.GroundwaterDepth = 2;
-  calc.ImperviousDepth = 20;
-  calc.ExcavationDepth = 10;
-  calc.L = 20;
-  calc.kn = 0.01 / 100.0;
-  calc.B = 2;
-  calc.kg = 0.0001 / 100.0;
-  calc.PointDistance = 10;
-  calc.CalcRange = 100;
-  return calc;
-}
-
 void BM_ComputeCase(benchmark::State& state) {
-  CalculationCase calc = WorkedExample();
+  CalculationCase calc = testing::WorkedExample();
   for (auto _ : state) {
     ComputeCase(calc);
     benchmark::DoNotOptimize(calc);

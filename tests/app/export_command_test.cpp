@@ -1,89 +1,87 @@
 #include "export_command.h"
 
-#include <cmath>
+#include "export_options.h"
+
 #include <sstream>
+#include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
-#include "json_values.h"
+#include "calc/compute_case.h"
+#include "case_json.h"
+#include "worked_example.h"
 
 namespace tavoro {
 namespace {
 
 using Args = std::vector<std::string>;
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome Export(const Args& args) {
-  std::ostringstream out;
-  std::ostringstream err;
+// Status, standard output and standard error of `tavoro export args`.
+std::tuple<int, std::string, std::string> Export(const Args& args) {
+  std::ostringstream out, err;
   const int status = RunExport(args, out, err);
   return {status, out.str(), err.str()};
 }
 
-Args WorkedExample(const Args& more) {
-  Args args = {"--groundwater", "2",      "--impervious", "20",   "--excavation", "10",
-               "--perimeter",   "20",     "--kn",         "0.01", "--width",      "2",
-               "--kg",          "0.0001", "--point",      "10",   "--range",      "100"};
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
+// Both spellings, the form's order whatever the command line's, omitted fields empty.
+TEST(ExportCommandTest, OptionsInFormOrder) {
+  const ParsedExportOptions parsed =
+      ParseExportOptions({"--groundwater", "2", "--impervious=20", "--point", "", "--excavation",
+                          "-10", "--perimeter=20 m", "--kn", "a=b", "--kg=1e-4",
+                          "--range=", "--json", "-", "--chart=c.png", "--dpi", "300"});
+  ASSERT_TRUE(parsed.options) << parsed.error;
+  const ExportOptions& options = *parsed.options;
+  EXPECT_EQ(options.texts, (InputTexts{"2", "20", "-10", "20 m", "a=b", "", "1e-4", "", ""}));
+  EXPECT_EQ(std::tie(options.jsonPath, options.chartPath, options.reportPath, options.dpi),
+            std::tuple("-", "c.png", std::nullopt, 300));
 }
 
-TEST(ExportCommandTest, JsonToStandardOutput) {
-  const Outcome run = Export(WorkedExample({"--json", "-"}));
-  EXPECT_EQ(run.status, kExitOk);
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(testing::JsonNumbers(run.out, "R").at(0), 240);
-  EXPECT_EQ(testing::JsonNumbers(run.out, "r").at(0), 3.1830988618379101);  // π as 3.14159265358979
-  EXPECT_EQ(run.out.substr(run.out.size() - 31), "\"ImprovedCurveComputed\": true}\n");
+// The CalcRange 30 variant of the worked example as an engineer types it (permeabilities in
+// cm/sec); the built program runs the worked example itself.
+TEST(ExportCommandTest, JsonOfTheWorkedExample) {
+  CalculationCase expected = testing::WorkedExample(30);
+  ComputeCase(expected);
+  EXPECT_EQ(Export({"--groundwater", "2", "--impervious", "20", "--excavation", "10", "--perimeter",
+                    "20", "--kn", "0.01", "--width", "2", "--kg", "0.0001", "--point", "10",
+                    "--range=30", "--json", "-"}),
+            std::tuple(kExitOk, CaseToJson(expected), ""));
 }
 
-TEST(ExportCommandTest, GuardStopWritesNothing) {
-  const Outcome run = Export({"--groundwater", "10", "--excavation=10", "--json", "-"});
-  EXPECT_EQ(run.status, kExitUsage);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(
-      run.err,
-      "tavoro: nothing computed: the excavation depth --excavation (掘削深度, \"10\") must be "
-      "greater than the groundwater depth --groundwater (地下水位, \"10\")\n");
-  EXPECT_EQ(Export({"--json", "-"}).status, kExitUsage);  // every field empty
-}
-
-TEST(ExportCommandTest, RejectedNumberNamesOptionAndField) {
-  const Outcome rejected =
-      Export({"--groundwater", "2", "--excavation", "10", "--range", "1e400", "--json", "-"});
-  EXPECT_EQ(rejected.status, kExitUsage);
-  EXPECT_EQ(rejected.out, "");
-  EXPECT_EQ(rejected.err,
-            "tavoro: --range (計算範囲): \"1e400\" lies beyond the range of a double\n");
-}
-
-TEST(ExportCommandTest, UsageErrorsAndHelp) {
-  const Outcome unknown = Export({"--json", "-", "--colour", "red"});
-  EXPECT_EQ(unknown.status, kExitUsage);
-  EXPECT_EQ(unknown.err, "tavoro: unknown option --colour\n(see tavoro export --help)\n");
-  EXPECT_EQ(unknown.out, "");
-
-  const Outcome help = Export({"--help"});
-  EXPECT_EQ(help.status, kExitOk);
-  for (const char* option : {"--groundwater", "--impervious", "--excavation", "--perimeter", "--kn",
-                             "--width", "--kg", "--point", "--range", "--json", "--report",
-                             "--chart", "--dpi", "改良後の透水係数", "cm/sec"}) {
-    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+// A command line or a run that cannot go ahead writes nothing, says why and exits with 2; a file
+// that cannot be written exits with 1.
+TEST(ExportCommandTest, Failures) {
+  const std::pair<Args, std::string> usage[] = {
+      {{"--kn", "1"}, "nothing to write: give --json, --report or --chart"},
+      {{"--json", "-", "--depth=3"}, "unknown option --depth"},
+      {{"--json", "-", "--kn"}, "--kn needs a value"},
+      {{"--json", "-", "7"}, "unexpected argument \"7\""},
+      {{"--json", "-", "--kn", "1", "--kn=2"}, "--kn is given twice"},
+      {{"--chart", "c.png", "--dpi", "9"},
+       "--dpi needs a whole number from 10 to 1200, not \"9\""}};
+  for (const auto& [args, error] : usage) {
+    EXPECT_EQ(Export(args),
+              std::tuple(kExitUsage, "", "tavoro: " + error + "\n(see tavoro export --help)\n"));
   }
+  EXPECT_EQ(Export({"--groundwater", "10", "--excavation=10", "--json", "-"}),
+            std::tuple(kExitUsage, "",
+                       "tavoro: nothing computed: the excavation depth --excavation (掘削深度, "
+                       "\"10\") must be greater than the groundwater depth --groundwater "
+                       "(地下水位, \"10\")\n"));
+  EXPECT_EQ(
+      Export({"--excavation", "10", "--range", "1e400", "--json", "-"}),
+      std::tuple(kExitUsage, "",
+                 "tavoro: --range (計算範囲): \"1e400\" lies beyond the range of a double\n"));
+  EXPECT_EQ(Export({"--excavation", "10", "--json", "/nonexistent-dir/case.json"}),
+            std::tuple(kExitFailed, "", "tavoro: cannot write /nonexistent-dir/case.json\n"));
 }
 
-TEST(ExportCommandTest, UnwritableFilesFail) {
-  const Outcome json = Export(WorkedExample({"--json", "/nonexistent-dir/case.json"}));
-  EXPECT_EQ(json.status, kExitFailed);
-  EXPECT_EQ(json.err, "tavoro: cannot write /nonexistent-dir/case.json\n");
-  const Outcome report = Export(WorkedExample({"--report", "/nonexistent-dir/report.pdf"}));
-  EXPECT_EQ(report.status, kExitFailed);
-  EXPECT_EQ(report.err.rfind("tavoro: ", 0), 0u);
+TEST(ExportCommandTest, HelpNamesEveryOption) {
+  const auto [status, out, err] = Export({"--help"});
+  EXPECT_EQ(status, kExitOk);
+  for (const char* option : {"--groundwater", "--impervious", "--excavation", "--perimeter", "--kn",
+                             "--width", "--kg", "--point", "--range", "--json", "cm/sec"})
+    EXPECT_NE(out.find(option), std::string::npos) << option;
 }
 
 }  // namespace
