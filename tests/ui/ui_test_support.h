@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <ostream>
 
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -14,8 +13,8 @@
 #include "worked_example.h"
 
 // Readable QStrings in test failures.
-inline std::ostream& operator<<(std::ostream& out, const QString& text) {
-  return out << '"' << text.toStdString() << '"';
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
 }
 
 namespace tavoro::test {
