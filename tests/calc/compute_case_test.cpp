@@ -39,7 +39,8 @@ TEST(ComputeCaseTest, WorkedExampleWithRange100And30) {
         {x2[5], 3.93310},       {y2[5], 13.7883},       {x2[50], 9.00799},
         {y2[50], 17.8015},      {x2[100], 13.7891},     {c.PointY[2], 17.8504},
         {c.PointS[2], 0.149622}};
-    // Every logarithm is log(z) / log(2.718282): Q1 comes out larger than with ln by 6.31e-8.
+    // Every logarithm is log(z) / log(2.718282), so Q1 = (18² - 10²)·π·kn·60 / ln*(R1 / r) comes
+    // out larger than with the exact ln, by the factor log(2.718282) = 1.0000000631.
     const double inflowWithLn = 224 * 3.14159265358979 * 0.0001 * 60 / std::log(240 / c.r);
     EXPECT_NEAR(c.Q[1] / inflowWithLn, 1.0000000631, 1e-10);
     for (const auto& [actual, value] : quoted)
@@ -91,7 +92,7 @@ TEST(ComputeCaseTest, EarlyEndsKeepWhatAnEarlierRunLeftInSlotTwo) {
   EXPECT_EQ(std::tuple(c.Q[2], c.R[2], c.CurveY[2][kRingEdgePoint]),
             std::tuple(first.Q[2], first.R[2], first.CurveY[2][kRingEdgePoint]));
 
-  c.B = 2;
+  c.B = 2;  // a full run again: the flag must fall back with the next early end
   ComputeCase(c);
   c.B = 30;  // the ring reaches past R2: only Q2, R2 and the ring edge are written
   ComputeCase(c);
