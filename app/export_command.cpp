@@ -80,7 +80,7 @@ Outputs (at least one):
   --report FILE          the calculation report: PDF when FILE ends in .pdf,
                          else PNG (a two-page report adds -1 and -2)
   --chart FILE           the drawdown chart: PDF or PNG as above
-  --dpi N                resolution of PNG files, 10 to 1200 (default 150)
+  --dpi N                resolution of PNG files, 10 to 600 (default 150)
 
 Every option also takes the form --option=value.
 

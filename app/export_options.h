@@ -10,7 +10,7 @@ namespace tavoro {
 
 inline constexpr int kDefaultDpi = 150;
 inline constexpr int kMinDpi = 10;
-inline constexpr int kMaxDpi = 1200;
+inline constexpr int kMaxDpi = 600;
 
 // What `tavoro export` was asked to do.
 struct ExportOptions {
@@ -34,7 +34,7 @@ struct ParsedExportOptions {
 
 // Reads the arguments that follow `tavoro export`. Accepts "--opt value" and
 // "--opt=value". Unknown options, stray arguments, missing or repeated
-// values, a dpi outside 10..1200 and a command line without any of --json,
+// values, a dpi outside 10..600 and a command line without any of --json,
 // --report and --chart are errors. --help needs nothing else.
 ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args);
 

@@ -57,8 +57,9 @@ TEST(ExportCommandTest, Failures) {
       {{"--json", "-", "--kn"}, "--kn needs a value"},
       {{"--json", "-", "7"}, "unexpected argument \"7\""},
       {{"--json", "-", "--kn", "1", "--kn=2"}, "--kn is given twice"},
-      {{"--chart", "c.png", "--dpi", "9"},
-       "--dpi needs a whole number from 10 to 1200, not \"9\""}};
+      {{"--chart", "c.png", "--dpi", "9"}, "--dpi needs a whole number from 10 to 600, not \"9\""},
+      {{"--chart", "c.png", "--dpi", "601"},
+       "--dpi needs a whole number from 10 to 600, not \"601\""}};
   for (const auto& [args, error] : usage) {
     EXPECT_EQ(Export(args),
               std::tuple(kExitUsage, "", "tavoro: " + error + "\n(see tavoro export --help)\n"));
