@@ -41,20 +41,20 @@ void Form1::BuildControls() {
   const double dpiX = LogicalDpiX(*this);
   const double dpiY = LogicalDpiY(*this);
   std::vector<QWidget*> tabChain;
-  for (const ControlSpec& spec : kForm1Controls) {
-    QWidget* parent = spec.inFrame ? static_cast<QWidget*>(frame1_) : this;
-    const QString caption = QString::fromUtf8(spec.caption);
+  for (const ControlSpec& row : kForm1Controls) {
+    QWidget* parent = row.inFrame ? static_cast<QWidget*>(frame1_) : this;
+    const QString caption = QString::fromUtf8(row.caption);
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
       case ControlKind::kButton: {
         auto* button = new QPushButton(caption, parent);
-        cmdCalc_.at(static_cast<std::size_t>(spec.index)) = button;
+        cmdCalc_.at(static_cast<std::size_t>(row.index)) = button;
         control = button;
         break;
       }
       case ControlKind::kTextBox: {
         auto* textBox = new QLineEdit(parent);
-        text1_.at(static_cast<std::size_t>(spec.index)) = textBox;
+        text1_.at(static_cast<std::size_t>(row.index)) = textBox;
         control = textBox;
         break;
       }
@@ -66,12 +66,12 @@ void Form1::BuildControls() {
         control = frame1_;
         break;
     }
-    control->setObjectName(QString::fromUtf8(spec.name));
-    control->setGeometry(TwipsToPixels(spec.left, dpiX), TwipsToPixels(spec.top, dpiY),
-                         TwipsToPixels(spec.width, dpiX), TwipsToPixels(spec.height, dpiY));
+    control->setObjectName(QString::fromUtf8(row.name));
+    control->setGeometry(TwipsToPixels(row.left, dpiX), TwipsToPixels(row.top, dpiY),
+                         TwipsToPixels(row.width, dpiX), TwipsToPixels(row.height, dpiY));
     // Labels size themselves to their caption.
-    if (spec.kind == ControlKind::kLabel) control->adjustSize();
-    if (spec.kind == ControlKind::kButton || spec.kind == ControlKind::kTextBox) {
+    if (row.kind == ControlKind::kLabel) control->adjustSize();
+    if (row.kind == ControlKind::kButton || row.kind == ControlKind::kTextBox) {
       tabChain.push_back(control);
     }
   }
