@@ -1,0 +1,163 @@
+#include "study/study.h"
+
+#include <cmath>
+#include <limits>
+
+#include "calc/compute_case.h"
+#include "study/ring_evaluation.h"
+#include "study/study_search.h"
+#include "study/study_text.h"
+
+namespace tavoro {
+namespace {
+
+constexpr double kCentimetresPerMetre = 100.0;
+// How far below kn the largest kg for the case's width is sought.
+constexpr int kKgSearchDecades = 10;
+
+double CaseRadius(const CalculationCase& inputs) {
+  CalculationCase calc;
+  calc.L = inputs.L;
+  ComputeCase(calc);
+  return calc.r;
+}
+
+std::string TargetMessage(const StudyTarget& target) {
+  if (target.kind == StudyTargetKind::kInflow) {
+    return "目標の湧水量 Q2（" + ShortNumberText(target.value) +
+           "）は使えません。0 より大きい値（m³/min）を指定してください。";
+  }
+  return "目標の水位低下量 S2（" + ShortNumberText(target.value) +
+         "）は使えません。0 より大きい値（m）を指定してください。";
+}
+
+StudySolution SolveWidth(const StudyRequest& request, const StudyCurve& curve,
+                         const std::vector<std::int64_t>& grid, const std::vector<double>& widths) {
+  const StudyTarget& target = request.target;
+  StudySolution solution;
+  solution.kg = curve.kg;
+  solution.value = std::numeric_limits<double>::quiet_NaN();
+  solution.best = std::numeric_limits<double>::quiet_NaN();
+  const auto consider = [&](double value, double width) {
+    if (std::isfinite(value) && !(value >= solution.best)) {
+      solution.best = value;
+      solution.bestWidth = width;
+    }
+  };
+
+  std::vector<bool> meets;
+  meets.reserve(curve.values.size());
+  for (std::size_t i = 0; i < curve.values.size(); ++i) {
+    meets.push_back(MeetsTarget(curve.values[i], target));
+    consider(TargetQuantity(curve.values[i], target.kind), widths[i]);
+  }
+  const auto meetsAt = [&](std::int64_t mm) {
+    return MeetsTarget(EvaluateRing(request.inputs, MillimetresToMetres(mm), curve.kg), target);
+  };
+  const std::optional<std::int64_t> found = NarrowestMeetingWidth(grid, meets, meetsAt);
+  if (found) {
+    const double width = MillimetresToMetres(*found);
+    solution.width = width;
+    solution.value = TargetQuantity(EvaluateRing(request.inputs, width, curve.kg), target.kind);
+    consider(solution.value, width);
+  }
+  return solution;
+}
+
+std::optional<double> LargestKgForWidth(const StudyRequest& request) {
+  const double width = request.inputs.B;
+  const double kn = request.inputs.kn;
+  if (!(width > 0) || !std::isfinite(width) || !(kn > 0) || !std::isfinite(kn)) {
+    return std::nullopt;
+  }
+  // No looser than the natural ground: the loosest rung whose kg/100 <= kn.
+  std::int64_t top = LadderRungAtMost(kn * kCentimetresPerMetre);
+  for (int i = 0; i < 4 && top > 0 && LadderValue(top) / kCentimetresPerMetre > kn; ++i) --top;
+  const auto meetsAt = [&](std::int64_t rung) {
+    return MeetsTarget(EvaluateRing(request.inputs, width, LadderValue(rung)), request.target);
+  };
+  const std::optional<std::int64_t> rung = LoosestMeetingRung(top, kKgSearchDecades, meetsAt);
+  if (!rung) return std::nullopt;
+  return LadderValue(*rung);
+}
+
+}  // namespace
+
+std::optional<std::string> CheckStudyRequest(const StudyRequest& request) {
+  if (request.kgList.empty()) {
+    return std::string(
+        "検討する改良後の透水係数がありません。0 より大きい値（cm/sec）を 1 個から 6 "
+        "個指定してください。");
+  }
+  if (request.kgList.size() > kMaxStudyPermeabilities) {
+    return "検討する改良後の透水係数は 6 個までです（" + std::to_string(request.kgList.size()) +
+           " 個指定されています）。";
+  }
+  for (std::size_t i = 0; i < request.kgList.size(); ++i) {
+    const double kg = request.kgList[i];
+    if (!(kg > 0) || !std::isfinite(kg)) {
+      return "検討する改良後の透水係数の " + std::to_string(i + 1) + " 番目の値（" +
+             ShortNumberText(kg) + "）は使えません。0 より大きい値（cm/sec）を指定してください。";
+    }
+  }
+  if (!(request.widthMax > 0) || !(request.widthMax <= kMaxStudyWidth)) {
+    return "改良幅の上限（" + ShortNumberText(request.widthMax) +
+           "）は使えません。0 より大きく 1000 以下の値（m）を指定してください。";
+  }
+  if (!(request.target.value > 0) || !std::isfinite(request.target.value)) {
+    return TargetMessage(request.target);
+  }
+  const double r = CaseRadius(request.inputs);
+  const RingValues base = EvaluateRing(request.inputs, 0, request.kgList.front());
+  if (!(r > 0) || !std::isfinite(base.Q2) || !std::isfinite(base.R2) || !(base.R2 > r)) {
+    return "この案件では改良幅を検討できません。改良前の湧水量 Q1 と影響半径 R1 "
+           "が求まり、R1 が換算円半径 r より大きくなる入力にしてください。";
+  }
+  bool capped = false;
+  if (WidthEndMillimetres(request.widthMax, r, base.R2, capped) <= 0) {
+    return std::string(
+        "改良幅を取れる範囲がありません。改良幅の上限を 1 mm 以上にし、影響半径 R1 "
+        "が換算円半径 r より 1 mm 以上大きくなる入力にしてください。");
+  }
+  return std::nullopt;
+}
+
+StudyResult RunStudy(const StudyRequest& request) {
+  StudyResult result;
+  result.target = request.target;
+  result.widthMax = request.widthMax;
+  result.caseWidth = request.inputs.B;
+  result.r = CaseRadius(request.inputs);
+  const double anyKg = request.kgList.empty() ? 0 : request.kgList.front();
+  result.withoutRing = EvaluateRing(request.inputs, 0, anyKg);
+
+  const std::int64_t endMm =
+      WidthEndMillimetres(request.widthMax, result.r, result.withoutRing.R2, result.cappedByR1);
+  result.widthEnd = MillimetresToMetres(endMm);
+  const std::vector<std::int64_t> grid = WidthGrid(endMm);
+  result.widths.reserve(grid.size());
+  for (const std::int64_t mm : grid) result.widths.push_back(MillimetresToMetres(mm));
+
+  for (const double kg : request.kgList) {
+    StudyCurve curve;
+    curve.kg = kg;
+    curve.values.reserve(grid.size());
+    for (const double width : result.widths) {
+      curve.values.push_back(EvaluateRing(request.inputs, width, kg));
+    }
+    result.solutions.push_back(SolveWidth(request, curve, grid, result.widths));
+    result.curves.push_back(std::move(curve));
+  }
+  result.kgForWidth = LargestKgForWidth(request);
+  return result;
+}
+
+std::vector<double> DefaultStudyPermeabilities(double caseKg, double knMetresPerSecond) {
+  if (!(caseKg > 0) || !std::isfinite(caseKg)) return {};
+  std::vector<double> list{caseKg, AsTyped(caseKg / 10)};
+  const double looser = AsTyped(caseKg * 10);
+  if (looser / kCentimetresPerMetre < knMetresPerSecond) list.push_back(looser);
+  return list;
+}
+
+}  // namespace tavoro

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/calculation_case.h"
+
+namespace tavoro {
+
+// What the ring must bring down: the inflow Q2 (m³/min) or the drawdown S2 at
+// the ring's edge (m). A value meets the target when it is at most target.
+enum class StudyTargetKind { kInflow, kDrawdown };
+
+struct StudyTarget {
+  StudyTargetKind kind = StudyTargetKind::kInflow;
+  double value = 0;
+};
+
+// The largest list of permeabilities one study takes, and the widest ring.
+inline constexpr std::size_t kMaxStudyPermeabilities = 6;
+inline constexpr double kMaxStudyWidth = 1000;    // m
+inline constexpr double kDefaultStudyWidth = 10;  // m
+// Steps of the sampled curves over the whole width range.
+inline constexpr int kStudySteps = 100;
+
+// A design study of the ring around one case: the case's nine inputs as the
+// form stores them (kn and kg in m/s), the permeabilities to try in cm/sec
+// as the form takes them, the widest ring to try in metres, and the target.
+struct StudyRequest {
+  CalculationCase inputs;
+  std::vector<double> kgList;
+  double widthMax = kDefaultStudyWidth;
+  StudyTarget target;
+};
+
+// The improved case at one width and permeability. At width 0 these are the
+// case without a ring: Q1, S1, the water height h in the shaft and R1. A
+// value the computation could not produce is NaN.
+struct RingValues {
+  double Q2 = 0;
+  double S2 = 0;
+  double h2 = 0;
+  double R2 = 0;
+};
+
+// The sampled curves of one permeability kg (cm/sec), one value per width of
+// the study's grid.
+struct StudyCurve {
+  double kg = 0;
+  std::vector<RingValues> values;
+};
+
+// The narrowest ring of one permeability that meets the target, to the
+// millimetre, with the Q2 or S2 it gives; or none in range, and then only
+// the best value reached. best is the smallest Q2 or S2 over the grid and
+// the solution, reached at bestWidth.
+struct StudySolution {
+  double kg = 0;
+  std::optional<double> width;
+  double value = 0;
+  double best = 0;
+  double bestWidth = 0;
+};
+
+struct StudyResult {
+  StudyTarget target;
+  double widthMax = 0;  // as asked, m
+  // The last width of the grid, in whole millimetres: widthMax, or short of
+  // the ring's edge reaching R1 when cappedByR1.
+  double widthEnd = 0;
+  bool cappedByR1 = false;
+  // The sampled widths, m, from 0 to widthEnd.
+  std::vector<double> widths;
+  std::vector<StudyCurve> curves;  // in the order of the request's list
+  std::vector<StudySolution> solutions;
+  // The case's own ring width, and the largest kg (cm/sec, three significant
+  // digits, no looser than kn) that meets the target with it; none when the
+  // case has no ring or no kg down to ten decades below kn meets it.
+  double caseWidth = 0;
+  std::optional<double> kgForWidth;
+  // The case without a ring.
+  RingValues withoutRing;
+  double r = 0;
+};
+
+// The Japanese message of a request the study cannot run, naming what is
+// wrong and what is accepted; none for a request that runs.
+std::optional<std::string> CheckStudyRequest(const StudyRequest& request);
+
+// Runs a checked request. Every value comes from ComputeCase on a fresh
+// record of the request's inputs with only B and kg changed, so a width or a
+// permeability found here, typed into the form, gives the report's figures.
+StudyResult RunStudy(const StudyRequest& request);
+
+// The default permeabilities (cm/sec) of a case whose kg is caseKg (cm/sec,
+// as typed) and kn knMetresPerSecond (m/s): caseKg, ten times tighter, and
+// ten times looser when that stays below kn.
+std::vector<double> DefaultStudyPermeabilities(double caseKg, double knMetresPerSecond);
+
+}  // namespace tavoro

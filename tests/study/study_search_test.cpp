@@ -1,0 +1,93 @@
+#include "study/study_search.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "calc/number_parse.h"
+#include "study/study.h"
+
+namespace tavoro {
+namespace {
+
+std::vector<bool> Answers(const std::vector<std::int64_t>& grid, std::int64_t threshold) {
+  std::vector<bool> meets;
+  for (const std::int64_t mm : grid) meets.push_back(mm >= threshold);
+  return meets;
+}
+
+TEST(StudySearchTest, BisectionFindsTheMillimetreAskingOnlyInsideTheBracket) {
+  const std::vector<std::int64_t> grid = WidthGrid(10000);
+  ASSERT_EQ(grid.size(), 101u);
+  for (const std::int64_t threshold : {1234, 1201, 1300, 9999, 10000}) {
+    int asked = 0;
+    const MeetsAt meetsAt = [&](std::int64_t mm) {
+      ++asked;
+      EXPECT_GT(mm, (threshold - 1) / 100 * 100 - 1);
+      EXPECT_LE(mm, (threshold + 99) / 100 * 100);
+      return mm >= threshold;
+    };
+    EXPECT_EQ(NarrowestMeetingWidth(grid, Answers(grid, threshold), meetsAt), threshold);
+    EXPECT_LE(asked, 7);  // 100 mm halved to the millimetre
+  }
+  const MeetsAt never = [](std::int64_t) { return false; };
+  EXPECT_EQ(NarrowestMeetingWidth(grid, Answers(grid, 0), never), 0);
+  EXPECT_FALSE(NarrowestMeetingWidth(grid, Answers(grid, 10001), never));
+}
+
+TEST(StudySearchTest, GridTakesEveryMillimetreOfANarrowRange) {
+  EXPECT_EQ(WidthGrid(3), (std::vector<std::int64_t>{0, 1, 2, 3}));
+  EXPECT_EQ(WidthGrid(0), (std::vector<std::int64_t>{0}));
+  const std::vector<std::int64_t> odd = WidthGrid(1234);
+  EXPECT_EQ(odd.size(), 101u);
+  EXPECT_EQ(odd[1], 12);
+  EXPECT_EQ(odd[50], 617);
+  EXPECT_EQ(odd.back(), 1234);
+}
+
+TEST(StudySearchTest, WidthEndIsTheAskedMillimetreOrShortOfR1) {
+  bool capped = true;
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 240, capped), 10000);
+  EXPECT_FALSE(capped);
+  EXPECT_EQ(WidthEndMillimetres(0.29, 3, 240, capped), 290);  // 0.29 × 1000 is 289.99…
+  EXPECT_EQ(WidthEndMillimetres(10.0009, 3, 240, capped), 10000);
+  // Edge exactly on R1 is not allowed: 6.999 m is the last.
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 10, capped), 6999);
+  EXPECT_TRUE(capped);
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 3, capped), 0);
+  EXPECT_EQ(WidthEndMillimetres(10, 3, NAN, capped), 0);
+  EXPECT_EQ(WidthEndMillimetres(1e300, 3, INFINITY, capped), 1000000);
+}
+
+TEST(StudySearchTest, LadderRungsAreThreeDigitValuesAsTheFormReadsThem) {
+  const std::int64_t rung = LadderRungAtMost(2.345e-5);
+  EXPECT_EQ(LadderValue(rung), *ParseNumber("2.34e-5"));
+  EXPECT_EQ(LadderValue(rung + 1), *ParseNumber("2.35e-5"));
+  // Decades join: 9.99e-6 lies just below 1.00e-5.
+  EXPECT_EQ(LadderValue(LadderRungAtMost(1e-5) - 1), *ParseNumber("9.99e-6"));
+  EXPECT_EQ(LadderValue(LadderRungAtMost(1e-5)), *ParseNumber("0.00001"));
+  EXPECT_EQ(LadderValue(LadderRungAtMost(0.01)), 0.01);
+  EXPECT_EQ(LadderValue(LadderRungAtMost(0.0099999)), *ParseNumber("9.99e-3"));
+}
+
+TEST(StudySearchTest, LoosestRungIsBracketedByDecadesThenBisected) {
+  const std::int64_t top = LadderRungAtMost(0.01);
+  const std::int64_t threshold = LadderRungAtMost(3.21e-6);
+  int asked = 0;
+  const MeetsAt meetsAt = [&](std::int64_t rung) {
+    ++asked;
+    return rung <= threshold;
+  };
+  EXPECT_EQ(LoosestMeetingRung(top, 10, meetsAt), threshold);
+  EXPECT_LE(asked, 5 + 11);  // the decades down to it, then 900 rungs halved
+  EXPECT_EQ(LoosestMeetingRung(top, 10, [](std::int64_t) { return true; }), top);
+  EXPECT_FALSE(LoosestMeetingRung(top, 10, [](std::int64_t) { return false; }));
+  // Ten decades down and no further.
+  EXPECT_FALSE(LoosestMeetingRung(
+      top, 10, [&](std::int64_t rung) { return rung < top - 10 * kRungsPerDecade; }));
+}
+
+}  // namespace
+}  // namespace tavoro
