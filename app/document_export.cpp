@@ -58,23 +58,25 @@ std::string WriteDocument(const Document& document, const std::string& path, int
 
 }  // namespace
 
-std::string ExportReport(const CalculationCase& calc, const std::string& path, int dpi) {
+std::string ExportReport(const CalculationCase& calc, const ProjectInfo& project,
+                         const std::string& path, int dpi) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
   ReportLineCounter counter;
-  const ReportOutcome outcome = DrawReport(page, calc, settings, counter);
+  const ReportOutcome outcome = DrawReport(page, calc, settings, counter, project);
   if (!outcome.completed) return "the report could not be drawn: " + outcome.error;
   return WriteDocument(page.document(), path, dpi);
 }
 
-std::string ExportChart(const CalculationCase& calc, const std::string& path, int dpi) {
+std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
+                        const std::string& path, int dpi) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
-  BuildChartPage(page, calc, settings);
+  BuildChartPage(page, calc, settings, project);
   return WriteDocument(page.document(), path, dpi);
 }
 

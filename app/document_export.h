@@ -3,18 +3,23 @@
 #include <string>
 
 #include "calc/calculation_case.h"
+#include "calc/project_info.h"
 
 namespace tavoro {
+
+// Both documents carry the project's header line on every page.
 
 // Writes the calculation report of calc to path: a PDF (one or two portrait
 // pages) when path ends in ".pdf", PNGs at dpi otherwise (a two-page report
 // to path with "-1" and "-2" before the extension). Returns an empty string
 // on success, else a message for standard error.
-std::string ExportReport(const CalculationCase& calc, const std::string& path, int dpi);
+std::string ExportReport(const CalculationCase& calc, const ProjectInfo& project,
+                         const std::string& path, int dpi);
 
 // Writes the drawdown chart of calc to path: a one-page landscape PDF when
 // path ends in ".pdf", else a PNG at dpi. Returns an empty string on
 // success, else a message for standard error.
-std::string ExportChart(const CalculationCase& calc, const std::string& path, int dpi);
+std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
+                        const std::string& path, int dpi);
 
 }  // namespace tavoro

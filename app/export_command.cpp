@@ -119,10 +119,10 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   std::string error;
   if (options.jsonPath) error = WriteText(*options.jsonPath, CaseToJson(calc), out);
   if (error.empty() && options.reportPath) {
-    error = ExportReport(calc, *options.reportPath, options.dpi);
+    error = ExportReport(calc, options.project, *options.reportPath, options.dpi);
   }
   if (error.empty() && options.chartPath) {
-    error = ExportChart(calc, *options.chartPath, options.dpi);
+    error = ExportChart(calc, options.project, *options.chartPath, options.dpi);
   }
   if (!error.empty()) {
     err << "tavoro: " << error << '\n';

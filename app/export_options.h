@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/project_info.h"
 #include "calc/run_dispatch.h"
 
 namespace tavoro {
@@ -16,6 +17,8 @@ inline constexpr int kMaxDpi = 600;
 struct ExportOptions {
   // The nine form fields in form order; an omitted option is an empty field.
   InputTexts texts;
+  // The texts of every page's header line.
+  ProjectInfo project;
   std::optional<std::string> jsonPath;  // "-" for standard output
   std::optional<std::string> reportPath;
   std::optional<std::string> chartPath;

@@ -5,12 +5,15 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_profile.h"
 #include "chart/chart_water.h"
+#include "page/project_header.h"
 
 namespace tavoro {
 
-void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings& settings) {
+void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
+                    const ProjectInfo& project) {
   SetupChartPage(page, settings);
   page.StartDoc();
+  DrawProjectHeader(page, project);
   DrawChart(page, calc, kChartFrameTop, kChartFrameLeft);
   page.EndDoc();
 }

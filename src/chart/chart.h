@@ -1,14 +1,17 @@
 #pragma once
 
 #include "calc/calculation_case.h"
+#include "calc/project_info.h"
 #include "page/page_setup.h"
 #include "page/page_surface.h"
 
 namespace tavoro {
 
-// Draws the drawdown chart as one landscape document on page. Never fails:
-// a statement whose arithmetic fails is skipped and the rest is drawn.
-void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings& settings);
+// Draws the drawdown chart as one landscape document on page, with the
+// project's header line. Never fails: a statement whose arithmetic fails is
+// skipped and the rest is drawn.
+void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
+                    const ProjectInfo& project = {});
 
 // Draws the whole chart of calc into page's open document, the frame's
 // top-left corner at (frameLeft, frameTop) twips, and leaves the pen at

@@ -1,5 +1,6 @@
 #include <exception>
 
+#include "page/project_header.h"
 #include "report/improved_blocks.h"
 #include "report/q1_block.h"
 #include "report/q2_block.h"
@@ -76,14 +77,16 @@ class ReportPages {
 }  // namespace
 
 ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
-                         ReportLineCounter& counter) {
+                         ReportLineCounter& counter, const ProjectInfo& project) {
   try {
     SetupReportPage(page, settings);
     page.StartDoc();
+    DrawProjectHeader(page, project);
     ReportPages pages(page, calc, settings, counter);
     pages.DrawFirstPage();
     if (HasImprovement(calc)) {
       page.NewPage();
+      DrawProjectHeader(page, project);
       pages.DrawSecondPage();
     }
     page.EndDoc();

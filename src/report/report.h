@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calculation_case.h"
+#include "calc/project_info.h"
 #include "page/page_setup.h"
 #include "page/page_surface.h"
 
@@ -23,8 +24,8 @@ struct ReportOutcome {
 };
 
 // Draws the calculation report as one document on page: one portrait page,
-// two with ground improvement.
+// two with ground improvement, each with the project's header line.
 ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
-                         ReportLineCounter& counter);
+                         ReportLineCounter& counter, const ProjectInfo& project = {});
 
 }  // namespace tavoro

@@ -70,10 +70,10 @@ void Form2::DrawDocument(PageSurface& page, const QString& caption) {
   try {
     if (session_.calc.OutputMode == 0) {
       const ReportOutcome outcome =
-          DrawReport(page, session_.calc, session_.settings, session_.counter);
+          DrawReport(page, session_.calc, session_.settings, session_.counter, session_.project);
       if (!outcome.completed) error = QString::fromStdString(outcome.error);
     } else {
-      BuildChartPage(page, session_.calc, session_.settings);
+      BuildChartPage(page, session_.calc, session_.settings, session_.project);
     }
   } catch (const std::exception& failure) {
     error = QString::fromUtf8(failure.what());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/calculation_case.h"
+#include "calc/project_info.h"
 #include "page/page_setup.h"
 #include "report/report.h"
 
@@ -8,10 +9,11 @@ namespace tavoro {
 
 // The process-wide records of one desktop session: the calculation case the
 // form fills, the page settings with the report's line grid, and the report
-// line counter. They live from start to end and are never cleared; the
-// forms share them by reference.
+// line counter, and the project texts every page's header shows. They live
+// from start to end; the forms share them by reference.
 struct DesktopSession {
   CalculationCase calc;
+  ProjectInfo project;
   PageSettings settings;
   ReportLineCounter counter;
 };

@@ -305,5 +305,24 @@ TEST(ChartRobustnessTest, ExtremeAndDegenerateInputsGiveBoundedFiniteChartsQuick
   }
 }
 
+TEST(WorkedExampleChart, ProjectHeaderInTheTopMarginMovesNothingOfTheChart) {
+  const CalculationCase calc = Computed(WorkedExample());
+  PageSettings settings;
+  const Commands plain = Draw(calc);
+  const Commands headed = Record([&](PageSurface& page) {
+    BuildChartPage(page, calc, settings, {"", "1号立坑", "", "2024-05-01", ""});
+  });
+
+  ASSERT_EQ(headed.size(), plain.size() + 2);
+  const auto& name = std::get<TextCommand>(headed[0]);
+  const auto& date = std::get<TextCommand>(headed[1]);
+  EXPECT_EQ(name.text, "立坑名：1号立坑");
+  EXPECT_EQ(date.text, "2024-05-01");
+  // Landscape: the date ends 20 mm from the right paper edge.
+  EXPECT_DOUBLE_EQ(date.x + date.width, (297 - 20) * 1440 / 25.4);
+  EXPECT_LT(name.y + name.height, 15 * 1440 / 25.4);
+  EXPECT_TRUE(std::equal(headed.begin() + 2, headed.end(), plain.begin()));
+}
+
 }  // namespace
 }  // namespace tavoro::testing

@@ -99,5 +99,23 @@ TEST_F(DrawReportTest, PermeabilityBeyondMetresPerMinuteStopsTheReportAndSaysSo)
   }
 }
 
+TEST_F(DrawReportTest, ProjectHeaderOpensEveryPageAndMovesNothingOfTheBody) {
+  ASSERT_TRUE(Draw().completed);
+  const Document plain = page_.document();
+  const ProjectInfo project{"A工事", "1号立坑", "", "2024-05-01", ""};
+  ASSERT_TRUE(DrawReport(page_, calc_, settings_, counter_, project).completed);
+
+  const Document& headed = page_.document();
+  ASSERT_EQ(headed.pages.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    const auto& commands = headed.pages[i].commands;
+    ASSERT_EQ(commands.size(), plain.pages[i].commands.size() + 2);
+    EXPECT_EQ(std::get<TextCommand>(commands[0]).text, "工事名：A工事　　立坑名：1号立坑");
+    EXPECT_EQ(std::get<TextCommand>(commands[1]).text, "2024-05-01");
+    EXPECT_TRUE(std::equal(commands.begin() + 2, commands.end(), plain.pages[i].commands.begin()));
+  }
+}
+
 }  // namespace
 }  // namespace tavoro

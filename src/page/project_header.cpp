@@ -1,0 +1,120 @@
+#include "page/project_header.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavoro {
+namespace {
+
+// The report's body face; the header is set in it.
+constexpr std::string_view kHeaderFace = "ＭＳ 明朝";
+constexpr double kHeaderPoints = 9;
+// The longest text a header line is measured with; a landscape line holds
+// far fewer characters.
+constexpr std::size_t kMaxCodePoints = 200;
+constexpr std::string_view kEllipsis = "…";
+constexpr std::string_view kGap = "　";
+
+// The start of each UTF-8 sequence in text, a stray byte counting alone.
+std::vector<std::size_t> CodePointStarts(std::string_view text) {
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 || i == 0) starts.push_back(i);
+  }
+  return starts;
+}
+
+// text on one line: control characters become blanks, at most kMaxCodePoints.
+std::string OneLine(std::string_view text) {
+  const std::vector<std::size_t> starts = CodePointStarts(text);
+  if (starts.size() > kMaxCodePoints) text = text.substr(0, starts[kMaxCodePoints]);
+  std::string line(text);
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  }
+  return line;
+}
+
+std::string LeftText(const ProjectInfo& project) {
+  std::string text;
+  if (!project.name.empty()) text.append("工事名：").append(OneLine(project.name));
+  if (!project.shaft.empty()) {
+    if (!text.empty()) text.append(kGap).append(kGap);
+    text.append("立坑名：").append(OneLine(project.shaft));
+  }
+  return text;
+}
+
+// text cut at a character boundary and ended with "…" so that it is no
+// wider than width; the whole text when it fits.
+std::string Fitted(const PageSurface& page, const std::string& text, double width) {
+  if (page.TextWidth(text) <= width) return text;
+  std::vector<std::size_t> starts = CodePointStarts(text);
+  while (!starts.empty()) {
+    std::string shorter = text.substr(0, starts.back()) + std::string(kEllipsis);
+    starts.pop_back();
+    if (page.TextWidth(shorter) <= width) return shorter;
+  }
+  return {};
+}
+
+class SavedTextState {
+ public:
+  explicit SavedTextState(PageSurface& page)
+      : page_(page),
+        face_(page.FontName()),
+        points_(page.FontSize()),
+        x_(page.CurrentX()),
+        y_(page.CurrentY()),
+        angle_(page.TextAngle()) {}
+  ~SavedTextState() {
+    page_.SetFontName(face_);
+    page_.SetFontSize(points_);
+    page_.SetCurrentX(x_);
+    page_.SetCurrentY(y_);
+    page_.SetTextAngle(angle_);
+  }
+  SavedTextState(const SavedTextState&) = delete;
+  SavedTextState& operator=(const SavedTextState&) = delete;
+
+ private:
+  PageSurface& page_;
+  std::string face_;
+  double points_;
+  double x_;
+  double y_;
+  std::int16_t angle_;
+};
+
+}  // namespace
+
+void DrawProjectHeader(PageSurface& page, const ProjectInfo& project) {
+  if (!project.HasHeader() || page.document().pages.empty()) return;
+  const SavedTextState saved(page);
+  page.SetFontName(kHeaderFace);
+  page.SetFontSize(kHeaderPoints);
+  page.SetTextAngle(0);
+
+  const double marginTop = page.MarginTop();
+  const double lineHeight = page.TextHeight("あ");
+  if (!(lineHeight > 0) || lineHeight >= marginTop) return;
+  const double top = (marginTop - lineHeight) / 2;
+  const double left = page.MarginLeft();
+  const double right = page.document().paperWidth - left;
+
+  // The date keeps at most half the line; the names take what is left.
+  const std::string date = Fitted(page, OneLine(project.date), (right - left) / 2);
+  double leftRoom = right - left;
+  if (!date.empty()) leftRoom -= page.TextWidth(date) + page.TextWidth(kGap) * 2;
+  page.SetCurrentX(left);
+  page.SetCurrentY(top);
+  page.Text(Fitted(page, LeftText(project), std::max(leftRoom, 0.0)));
+  if (!date.empty()) {
+    page.SetCurrentX(right - page.TextWidth(date));
+    page.Text(date);
+  }
+}
+
+}  // namespace tavoro

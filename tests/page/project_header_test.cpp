@@ -1,0 +1,122 @@
+#include "page/project_header.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "page/fixed_pitch_measurer.h"
+#include "page/page_setup.h"
+
+namespace tavoro {
+namespace {
+
+// At 9 points the fixed-pitch measurer gives 90 twips per ASCII character,
+// 180 per other character and a line 180 high; the 15 mm top margin is
+// 850.394 twips, so the line's top stands at (850.394 - 180) / 2.
+constexpr double kTop = (15 * 1440 / 25.4 - 180) / 2;
+constexpr double kLeft = 20 * 1440 / 25.4;
+constexpr double kPortraitRight = 210 * 1440 / 25.4 - kLeft;
+
+struct Placed {
+  std::string text;
+  double x;
+  double y;
+  double size;
+  // Positions agree to a millionth of a twip: the margins are converted
+  // from millimetres.
+  friend bool operator==(const Placed& a, const Placed& b) {
+    return a.text == b.text && std::abs(a.x - b.x) < 1e-6 && std::abs(a.y - b.y) < 1e-6 &&
+           a.size == b.size;
+  }
+};
+
+void PrintTo(const Placed& p, std::ostream* os) {
+  *os << p.text << "@" << p.x << "," << p.y << "/" << p.size;
+}
+
+class ProjectHeaderTest : public ::testing::Test {
+ protected:
+  ProjectHeaderTest() : page_(measurer_) {
+    SetupReportPage(page_, settings_);
+    page_.StartDoc();
+  }
+
+  std::vector<Placed> Texts() const {
+    std::vector<Placed> placed;
+    for (const PageCommand& command : page_.document().pages.back().commands) {
+      const auto& text = std::get<TextCommand>(command);
+      EXPECT_EQ(text.font.name, "ＭＳ 明朝");
+      EXPECT_EQ(text.angle, 0);
+      placed.push_back({text.text, text.x, text.y, text.font.size});
+    }
+    return placed;
+  }
+
+  FixedPitchMeasurer measurer_;
+  PageSurface page_;
+  PageSettings settings_;
+};
+
+TEST_F(ProjectHeaderTest, NamesAtTheLeftMarginDateEndingAsFarFromTheRightEdge) {
+  DrawProjectHeader(page_, {"A工事", "1号\n立坑", "山田", "2024-05-01", "メモ"});
+  const std::vector<Placed> expected = {
+      {"工事名：A工事　　立坑名：1号 立坑", kLeft, kTop, 9},
+      {"2024-05-01", kPortraitRight - 900, kTop, 9},
+  };
+  EXPECT_EQ(Texts(), expected);
+  EXPECT_LT(kTop + 180, page_.MarginTop());
+}
+
+TEST_F(ProjectHeaderTest, EitherNameAloneMakesAHeaderAndTheDateIsOptional) {
+  DrawProjectHeader(page_, {"", "2号立坑", "", "", ""});
+  page_.NewPage();
+  DrawProjectHeader(page_, {"B工事", "", "", "", ""});
+  EXPECT_EQ(Texts(), (std::vector<Placed>{{"工事名：B工事", kLeft, kTop, 9}}));
+  const TextCommand& first = std::get<TextCommand>(page_.document().pages[0].commands.at(0));
+  EXPECT_EQ(first.text, "立坑名：2号立坑");
+}
+
+TEST_F(ProjectHeaderTest, WithoutProjectOrShaftNameNothingIsDrawn) {
+  DrawProjectHeader(page_, {"", "", "山田", "2024-05-01", "メモ"});
+  EXPECT_TRUE(page_.document().pages[0].commands.empty());
+}
+
+TEST_F(ProjectHeaderTest, LongNameIsCutWithAnEllipsisBeforeTheDate) {
+  std::string name;
+  for (int i = 0; i < 5000; ++i) name += "長";
+  DrawProjectHeader(page_, {name, "", "", "2024-05-01", ""});
+  // Room: the line less the date (900) and two full-width blanks (360);
+  // 45 characters of 180 twips and the ellipsis fit in it, 46 do not.
+  std::string cut = "工事名：";
+  for (int i = 0; i < 41; ++i) cut += "長";
+  const std::vector<Placed> texts = Texts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].text, cut + "…");
+  EXPECT_LE(texts[0].x + 46 * 180, texts[1].x - 360);
+}
+
+TEST_F(ProjectHeaderTest, LeavesFontPositionAndDirectionAsTheyWere) {
+  page_.SetFontName("ＭＳ ゴシック");
+  page_.SetFontSize(12);
+  page_.SetCurrentX(1234.5);
+  page_.SetCurrentY(2345.5);
+  page_.SetTextAngle(900);
+  DrawProjectHeader(page_, {"A", "B", "", "2024-01-01", ""});
+  EXPECT_EQ(page_.FontName(), "ＭＳ ゴシック");
+  EXPECT_EQ(page_.FontSize(), 12);
+  EXPECT_EQ(page_.CurrentX(), 1234.5);
+  EXPECT_EQ(page_.CurrentY(), 2345.5);
+  EXPECT_EQ(page_.TextAngle(), 900);
+}
+
+TEST_F(ProjectHeaderTest, TopMarginTooNarrowForTheLineGetsNoHeader) {
+  page_.SetMarginTop("3mm");
+  DrawProjectHeader(page_, {"A工事", "", "", "", ""});
+  EXPECT_TRUE(page_.document().pages[0].commands.empty());
+}
+
+}  // namespace
+}  // namespace tavoro
