@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
-  poppler-utils locales
+  poppler-utils locales nlohmann-json3-dev
 )
 if [ "${1:-}" = "--desktop-tests" ]; then
   packages+=(xvfb xdotool x11-apps)

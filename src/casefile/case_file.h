@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/project_info.h"
+#include "calc/run_dispatch.h"
+
+namespace tavoro {
+
+// A case file (*.tavoro): UTF-8 JSON holding "format": "tavoro-case",
+// "version": 1, "inputs" with the nine fields as typed, keyed by
+// CaseInputKey, and an optional "project" with the texts name, shaft,
+// author, date and notes.
+inline constexpr std::string_view kCaseFileFormat = "tavoro-case";
+inline constexpr int kCaseFileVersion = 1;
+inline constexpr std::uintmax_t kMaxCaseFileBytes = 1024 * 1024;
+inline constexpr std::string_view kCaseFileSuffix = ".tavoro";
+
+struct CaseFile {
+  InputTexts inputs;
+  ProjectInfo project;
+  // What the file held beyond the known keys, at the top and inside
+  // "project": written back unchanged, in its order, when the case is saved
+  // again.
+  nlohmann::ordered_json kept = nlohmann::ordered_json::object();
+  nlohmann::ordered_json keptProject = nlohmann::ordered_json::object();
+
+  friend bool operator==(const CaseFile&, const CaseFile&) = default;
+};
+
+// The key of input field 0..8 in "inputs", the command-line option without
+// its dashes: "groundwater", "impervious", "excavation", "perimeter", "kn",
+// "width", "kg", "point", "range". "" outside 0..8.
+const char* CaseInputKey(int field);
+
+// A case read, or the Japanese message that names the file and says what is
+// wrong with it.
+struct CaseFileRead {
+  std::optional<CaseFile> file;
+  std::string error;
+};
+
+// Reads bytes strictly: not JSON, another format, a newer or bad version, a
+// value of the wrong type, no "inputs" object, an unknown key inside
+// "inputs" or more than kMaxCaseFileBytes are each an error naming
+// fileName. An input missing from "inputs" is an empty field.
+CaseFileRead ParseCaseFile(std::string_view bytes, std::string_view fileName);
+
+// Reads the file at path (at most kMaxCaseFileBytes + 1 bytes are read).
+CaseFileRead ReadCaseFile(const std::filesystem::path& path);
+
+// The file's text: two-space indented JSON ending in a newline, the format
+// and version first, every input, the project texts that are not empty and
+// then the kept keys.
+std::string CaseFileText(const CaseFile& file);
+
+// Saves file at path by writing a temporary file beside it and renaming it
+// over path: a failed save leaves the old file as it was. Returns the
+// Japanese message naming the file on failure.
+std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file);
+
+// path as UTF-8 text for messages.
+std::string PathText(const std::filesystem::path& path);
+
+}  // namespace tavoro

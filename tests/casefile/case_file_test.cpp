@@ -1,0 +1,225 @@
+#include "casefile/case_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace tavoro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The worked example with its project texts, as Tavoro writes it.
+constexpr std::string_view kWorkedExample = R"({
+  "format": "tavoro-case",
+  "version": 1,
+  "inputs": {
+    "groundwater": "2",
+    "impervious": "20",
+    "excavation": "10",
+    "perimeter": "20",
+    "kn": "0.01",
+    "width": "2",
+    "kg": "0.0001",
+    "point": "10",
+    "range": "100"
+  },
+  "project": {
+    "name": "A工事",
+    "shaft": "1号立坑",
+    "author": "山田",
+    "date": "2024-05-01",
+    "notes": "一行目\n二行目"
+  }
+}
+)";
+
+}  // namespace
+
+void PrintTo(const CaseFile& file, std::ostream* os) {
+  *os << CaseFileText(file);
+}
+
+namespace {
+
+CaseFile WorkedExample() {
+  CaseFile file;
+  file.inputs = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+  file.project = {"A工事", "1号立坑", "山田", "2024-05-01", "一行目\n二行目"};
+  return file;
+}
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Write(const fs::path& path, std::string_view bytes) {
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+class CaseFileDiskTest : public ::testing::Test {
+ protected:
+  CaseFileDiskTest()
+      : dir_(fs::temp_directory_path() / ("tavoro-casefile-" + std::to_string(::getpid()))) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  ~CaseFileDiskTest() override { fs::remove_all(dir_); }
+
+  fs::path dir_;
+};
+
+TEST(CaseFileText, WritesTheDocumentedLayoutAndReadsItBack) {
+  EXPECT_EQ(CaseFileText(WorkedExample()), kWorkedExample);
+  const CaseFileRead read = ParseCaseFile(kWorkedExample, "a.tavoro");
+  ASSERT_TRUE(read.file) << read.error;
+  EXPECT_EQ(*read.file, WorkedExample());
+}
+
+TEST(CaseFileText, EmptyProjectTextsAreLeftOutAndMissingInputsReadAsEmptyFields) {
+  CaseFile file;
+  file.inputs[8] = "50";
+  file.project.date = "2024-01-01";
+  const std::string text = CaseFileText(file);
+  EXPECT_EQ(text.find("\"name\""), std::string::npos);
+  EXPECT_NE(text.find("\"project\": {\n    \"date\": \"2024-01-01\"\n  }"), std::string::npos);
+
+  const CaseFileRead read = ParseCaseFile(
+      R"({"format": "tavoro-case", "version": 1, "inputs": {"range": "50"}})", "b.tavoro");
+  ASSERT_TRUE(read.file) << read.error;
+  EXPECT_EQ(read.file->inputs, (InputTexts{"", "", "", "", "", "", "", "", "50"}));
+  EXPECT_EQ(read.file->project, ProjectInfo{});
+}
+
+TEST(CaseFileText, UnknownKeysOutsideInputsAreWrittenBackInTheirOrder) {
+  const std::string_view original = R"({"zeta": {"a": [1, 2]}, "format": "tavoro-case",
+    "project": {"client": "市", "name": "旧"}, "version": 1, "alpha": null,
+    "inputs": {"kn": "0.01"}})";
+  CaseFileRead read = ParseCaseFile(original, "c.tavoro");
+  ASSERT_TRUE(read.file) << read.error;
+  read.file->project.name = "新";
+
+  const std::string saved = CaseFileText(*read.file);
+  const std::string_view tail = R"(  "project": {
+    "name": "新",
+    "client": "市"
+  },
+  "zeta": {
+    "a": [
+      1,
+      2
+    ]
+  },
+  "alpha": null
+}
+)";
+  EXPECT_TRUE(saved.ends_with(tail)) << saved;
+  const CaseFileRead again = ParseCaseFile(saved, "c.tavoro");
+  ASSERT_TRUE(again.file) << again.error;
+  EXPECT_EQ(*again.file, *read.file);
+}
+
+// Each kind of bad file, and the words its message must carry beside the
+// file's name.
+struct BadFile {
+  const char* what;
+  std::string bytes;
+  const char* says;
+};
+
+TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
+  const std::string head = R"({"format": "tavoro-case", "version": 1, )";
+  const BadFile rows[] = {
+      {"not JSON", "{\"format\": \"tavoro-case\",\n \"version\": 1,\n oops}",
+       "JSON として読めません（3 行目）"},
+      {"not UTF-8", head + "\"inputs\": {\"kn\": \"\xff\"}}", "JSON として読めません"},
+      {"empty", "", "JSON として読めません"},
+      {"another format", R"({"format": "other", "version": 1, "inputs": {}})",
+       "Tavoro の案件ファイルではありません"},
+      {"no format", R"({"version": 1, "inputs": {}})", "Tavoro の案件ファイルではありません"},
+      {"newer version", R"({"format": "tavoro-case", "version": 2, "inputs": {}})",
+       "新しい版（version 2）"},
+      {"version as text", R"({"format": "tavoro-case", "version": "1", "inputs": {}})",
+       "1 以上の整数"},
+      {"version zero", R"({"format": "tavoro-case", "version": 0, "inputs": {}})", "1 以上の整数"},
+      {"not an object", R"(["tavoro-case"])", "オブジェクトではありません"},
+      {"no inputs", head + R"("project": {}})", "\"inputs\" オブジェクトがありません"},
+      {"inputs not an object", head + R"("inputs": ["2"]})", "\"inputs\" オブジェクトがありません"},
+      {"input as number", head + R"("inputs": {"kn": 0.01}})", "\"inputs\" の \"kn\" は文字列"},
+      {"project not an object", head + R"("inputs": {}, "project": "A"})",
+       "\"project\" はオブジェクト"},
+      {"project text as number", head + R"("inputs": {}, "project": {"date": 20240501}})",
+       "\"project\" の \"date\" は文字列"},
+      {"unknown input", head + R"("inputs": {"depth": "2"}})", "知らない項目 \"depth\""},
+      {"too deep",
+       head + R"("inputs": {}, "x": )" + std::string(100, '[') + std::string(100, ']') + "}",
+       "入れ子が深すぎて"},
+      {"more than 1 MiB",
+       head + R"("inputs": {}, "x": ")" + std::string(kMaxCaseFileBytes, 'a') + "\"}",
+       "大きすぎます"},
+  };
+  for (const BadFile& row : rows) {
+    SCOPED_TRACE(row.what);
+    const CaseFileRead read = ParseCaseFile(row.bytes, "/案件/d.tavoro");
+    EXPECT_FALSE(read.file);
+    EXPECT_TRUE(read.error.starts_with("案件ファイル「/案件/d.tavoro」")) << read.error;
+    EXPECT_NE(read.error.find(row.says), std::string::npos) << read.error;
+  }
+}
+
+TEST(CaseFileRead, LongUnknownKeyIsQuotedToFortyCharacters) {
+  const std::string key(100, 'k');
+  const CaseFileRead read = ParseCaseFile(
+      R"({"format": "tavoro-case", "version": 1, "inputs": {")" + key + R"(": ""}})", "e.tavoro");
+  EXPECT_NE(read.error.find("\"" + std::string(40, 'k') + "…\""), std::string::npos) << read.error;
+}
+
+TEST_F(CaseFileDiskTest, SavedFileReadsBackAndASecondSaveReplacesIt) {
+  const fs::path path = dir_ / "立坑.tavoro";
+  ASSERT_FALSE(WriteCaseFile(path, CaseFile{}));
+  CaseFile file = WorkedExample();
+  ASSERT_FALSE(WriteCaseFile(path, file));
+  EXPECT_EQ(Read(path), kWorkedExample);
+  const CaseFileRead read = ReadCaseFile(path);
+  ASSERT_TRUE(read.file) << read.error;
+  EXPECT_EQ(*read.file, file);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+TEST_F(CaseFileDiskTest, FailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
+  // A folder in the way cannot be replaced by a file.
+  const fs::path blocked = dir_ / "blocked.tavoro";
+  fs::create_directories(blocked / "inside");
+  const std::optional<std::string> error = WriteCaseFile(blocked, WorkedExample());
+  ASSERT_TRUE(error);
+  EXPECT_EQ(*error, "案件ファイル「" + blocked.string() +
+                        "」を保存できませんでした。元のファイルはそのままです。");
+  EXPECT_TRUE(fs::is_directory(blocked / "inside"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+
+  EXPECT_TRUE(WriteCaseFile(dir_ / "no-such-folder" / "x.tavoro", WorkedExample()));
+}
+
+TEST_F(CaseFileDiskTest, MissingFolderOrOversizedFileIsNamedInTheMessage) {
+  const fs::path missing = dir_ / "missing.tavoro";
+  EXPECT_EQ(ReadCaseFile(missing).error,
+            "案件ファイル「" + missing.string() +
+                "」を開けません（見つからないか、読む権限がありません）。");
+  EXPECT_EQ(ReadCaseFile(dir_).error, "案件ファイル「" + dir_.string() + "」はフォルダです。");
+
+  const fs::path big = dir_ / "big.tavoro";
+  Write(big, std::string(kMaxCaseFileBytes + 1, ' '));
+  EXPECT_EQ(ReadCaseFile(big).error,
+            "案件ファイル「" + big.string() + "」が大きすぎます（1 MiB まで読めます）。");
+  // Exactly 1 MiB is read (and then found to be no JSON).
+  Write(big, std::string(kMaxCaseFileBytes, ' '));
+  EXPECT_NE(ReadCaseFile(big).error.find("JSON として読めません"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tavoro
