@@ -55,6 +55,7 @@ std::string UsageText() {
   return R"(Usage:
   tavoro                 open the input form (needs a display)
   tavoro --help          show this help
+  tavoro --version       show the version
   tavoro export [options]
                          compute one case without a window and write
                          the documents asked for

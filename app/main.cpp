@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "export_command.h"
+#include "tavoro_version.h"
 #include "ui/desktop.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,10 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << tavoro::UsageText();
+    return tavoro::kExitOk;
+  }
+  if (command == "--version" || command == "-v") {
+    std::cout << "Tavoro " TAVORO_VERSION "\n";
     return tavoro::kExitOk;
   }
   if (command == "export") {

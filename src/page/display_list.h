@@ -87,6 +87,7 @@ struct Document {
   double paperWidth = 0;
   double paperHeight = 0;
   bool landscape = false;
+  std::string title;  // UTF-8, e.g. "計算書"; empty when unnamed
   std::vector<Page> pages;
   bool finished = false;
 

@@ -28,10 +28,12 @@ void SetupPage(PageSurface& page, PageSettings& settings, std::int16_t orientati
 
 void SetupReportPage(PageSurface& page, PageSettings& settings) {
   SetupPage(page, settings, 0);
+  page.SetDocumentTitle("計算書");
 }
 
 void SetupChartPage(PageSurface& page, PageSettings& settings) {
   SetupPage(page, settings, 1);
+  page.SetDocumentTitle("地下水位降下曲線");
 }
 
 void SetupFonts(PageSurface& page, PageSettings& settings) {

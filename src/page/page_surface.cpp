@@ -27,9 +27,14 @@ void PageSurface::StartDoc() {
   const bool landscape = orientation_ == 1;
   document_ = Document{};
   document_.landscape = landscape;
+  document_.title = title_;
   document_.paperWidth = landscape ? kA4HeightTwips : kA4WidthTwips;
   document_.paperHeight = landscape ? kA4WidthTwips : kA4HeightTwips;
   document_.pages.emplace_back();
+}
+
+void PageSurface::SetDocumentTitle(std::string title) {
+  title_ = std::move(title);
 }
 
 void PageSurface::NewPage() {

@@ -37,6 +37,9 @@ class PageSurface {
   // only paper Tavoro uses; others fall back to A4); Orientation 0 portrait,
   // 1 landscape.
   void SetPaperSize(std::int16_t paper);
+  // The document's name (UTF-8), e.g. for a PDF's Title; kept with the
+  // document from the next StartDoc.
+  void SetDocumentTitle(std::string title);
   void SetOrientation(std::int16_t orientation);
   std::int16_t Orientation() const;
   void SetAutoRTF(bool on);
@@ -105,6 +108,7 @@ class PageSurface {
   Document document_;
   std::int16_t paperSize_ = 9;
   std::int16_t orientation_ = 0;
+  std::string title_;
   bool autoRtf_ = false;
   double marginLeft_ = 0;
   double marginRight_ = 0;

@@ -9,6 +9,7 @@
 
 #include "calc/compute_case.h"
 #include "case_json.h"
+#include "tavoro_version.h"
 #include "worked_example.h"
 
 namespace tavoro {
@@ -41,6 +42,42 @@ TEST(TavoroBinaryTest, ExportsTheWorkedExampleAsJson) {
   EXPECT_EQ(RunTavoro("export --groundwater 5 --excavation 5 --json -"),
             std::pair(2, std::string()));
   EXPECT_EQ(RunTavoro("frobnicate").first, 2);
+}
+
+// The value of "Name:   value" in pdfinfo's listing, or "(none)".
+std::string InfoField(std::string info, const std::string& name) {
+  info.insert(0, 1, '\n');
+  const std::size_t start = info.find("\n" + name + ":");
+  if (start == std::string::npos) return "(none)";
+  const std::size_t value = info.find_first_not_of(' ', start + name.size() + 2);
+  return info.substr(value, info.find('\n', value) - value);
+}
+
+// Every PDF names its document and the program that wrote it.
+TEST(TavoroBinaryTest, NamesItsVersionAndTitlesEachPdf) {
+  EXPECT_EQ(RunTavoro("--version"), std::pair(0, std::string("Tavoro " TAVORO_VERSION "\n")));
+  EXPECT_NE(std::string(TAVORO_VERSION).find('.'), std::string::npos);
+
+  const std::string directory = ::testing::TempDir();
+  const std::string report = directory + "tavoro_title_report.pdf";
+  const std::string chart = directory + "tavoro_title_chart.pdf";
+  ASSERT_EQ(RunTavoro("export --groundwater 2 --impervious 20 --excavation 10 --perimeter 20 "
+                      "--kn 0.01 --width 2 --kg 0.0001 --point 10 --range 100 --report " +
+                      report + " --chart " + chart)
+                .first,
+            0);
+  for (const auto& [path, title] :
+       {std::pair(report, "計算書"), std::pair(chart, "地下水位降下曲線")}) {
+    FILE* pipe = popen(("pdfinfo " + path + " 2>&1").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string info;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      info.append(buffer, n);
+    EXPECT_EQ(pclose(pipe), 0) << info;
+    EXPECT_EQ(InfoField(info, "Title"), title) << info;
+    EXPECT_EQ(InfoField(info, "Creator"), "Tavoro " TAVORO_VERSION) << info;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "page/qt/qt_page.h"
+#include "tavoro_version.h"
 
 namespace tavoro {
 namespace {
@@ -22,6 +23,15 @@ void SetError(QString* error, const QString& message) {
 }
 
 }  // namespace
+
+QString PdfCreator() {
+  return QStringLiteral("Tavoro " TAVORO_VERSION);
+}
+
+void SetPdfMetadata(QPdfWriter& writer, const Document& document) {
+  writer.setTitle(QString::fromStdString(document.title));
+  writer.setCreator(PdfCreator());
+}
 
 bool PaintDocument(QPagedPaintDevice& device, const Document& document) {
   // The page origin is the paper's corner: no printer margins.
@@ -49,7 +59,7 @@ bool PaintDocument(QPagedPaintDevice& device, const Document& document) {
 bool WritePdf(const Document& document, const QString& path, QString* error) {
   QPdfWriter writer(path);
   writer.setResolution(kPdfResolution);
-  writer.setCreator(QStringLiteral("Tavoro"));
+  SetPdfMetadata(writer, document);
   if (!PaintDocument(writer, document)) {
     SetError(error, QStringLiteral("cannot write %1").arg(path));
     return false;

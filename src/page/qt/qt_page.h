@@ -7,6 +7,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QPdfWriter;
 
 namespace tavoro {
 
@@ -31,6 +32,13 @@ void PaintPageTwips(QPainter& painter, const Document& document, int pageIndex);
 // QPdfWriter), A4 in the document's orientation, margins off, one device
 // page per document page. Returns false when the painter cannot start.
 bool PaintDocument(QPagedPaintDevice& device, const Document& document);
+
+// "Tavoro <version>", the Creator of every PDF Tavoro writes.
+QString PdfCreator();
+
+// Names a PDF after its document: Title the document's title (計算書,
+// 地下水位降下曲線), Creator PdfCreator().
+void SetPdfMetadata(QPdfWriter& writer, const Document& document);
 
 // Writes the document as a vector PDF with its fonts embedded.
 bool WritePdf(const Document& document, const QString& path, QString* error);
