@@ -8,6 +8,7 @@
 
 #include "ui/app_icon.h"
 #include "ui/center_form.h"
+#include "ui/enter_key.h"
 #include "ui/form1_controls.h"
 #include "ui/form2.h"
 #include "ui/window_metrics.h"
@@ -29,6 +30,7 @@ Form1::Form1(DesktopSession& session, MessageFunction message)
   setFixedSize(TwipsToPixels(kForm1ClientWidth, LogicalDpiX(*this)),
                TwipsToPixels(kForm1ClientHeight, LogicalDpiY(*this)));
   BuildControls();
+  InstallEnterKeyHabits(*this);
   for (int index = 0; index < 2; ++index) {
     connect(&cmdCalc(index), &QPushButton::clicked, this, [this, index] { cmdCalc_Click(index); });
   }

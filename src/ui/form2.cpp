@@ -1,8 +1,9 @@
 #include "ui/form2.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QResizeEvent>
-#include <algorithm>
 #include <exception>
 
 #include "chart/chart.h"
@@ -16,8 +17,6 @@ namespace {
 // The window as designed, before any output is loaded.
 constexpr double kDesignClientWidth = 9885;
 constexpr double kDesignClientHeight = 7095;
-// What the caption and frame take from the page surface's height.
-constexpr double kCaptionAllowance = 400;
 
 struct OutputLayout {
   const char* caption;
@@ -46,6 +45,15 @@ Form2::Form2(DesktopSession& session, MessageFunction message)
   setWindowTitle(QStringLiteral("Form2"));
   vp_ = new PagePreview(message_, this);
   vp_->move(0, 0);
+  // Esc and Ctrl+W (and the platform's own close key) close the window.
+  auto* closeAction = new QAction(this);
+  QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
+  for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Close)) {
+    if (!closeKeys.contains(key)) closeKeys.append(key);
+  }
+  closeAction->setShortcuts(closeKeys);
+  connect(closeAction, &QAction::triggered, this, &QWidget::close);
+  addAction(closeAction);
   resize(TwipsToPixels(kDesignClientWidth, LogicalDpiX(*this)),
          TwipsToPixels(kDesignClientHeight, LogicalDpiY(*this)));
 }
@@ -91,10 +99,9 @@ void Form2::resizeEvent(QResizeEvent* event) {
 }
 
 void Form2::Form_Resize() {
-  const QSizeF outer = OuterSizeTwips(*this);
-  vpSizeTwips_ = QSizeF(outer.width(), std::max(0.0, outer.height() - kCaptionAllowance));
-  vp_->setGeometry(0, 0, TwipsToPixels(vpSizeTwips_.width(), LogicalDpiX(*this)),
-                   TwipsToPixels(vpSizeTwips_.height(), LogicalDpiY(*this)));
+  vp_->setGeometry(rect());
+  vpSizeTwips_ = QSizeF(PixelsToTwips(width(), LogicalDpiX(*this)),
+                        PixelsToTwips(height(), LogicalDpiY(*this)));
 }
 
 void Form2::closeEvent(QCloseEvent* event) {

@@ -35,8 +35,8 @@ class Form2 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Keeps vp at (0, 0), as wide as the window's outer width and as high as
-  // its outer height less 400 twips (never below 0).
+  // Keeps vp filling the client area: at (0, 0), as large as the window
+  // less its frame and caption.
   void Form_Resize();
   void DrawDocument(PageSurface& page, const QString& caption);
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFileDialog>
+#include <QGraphicsView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -12,9 +13,12 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "ui/print_job.h"
 #include "ui/print_progress_box.h"
+#include "ui/zoom_steps.h"
 
 namespace tavoro {
 namespace {
@@ -27,11 +31,22 @@ struct ZoomEntry {
 };
 
 constexpr ZoomEntry kZoomEntries[] = {
-    {ZoomChoice::kWholePage, "ﾍﾟｰｼﾞ全体(&P)"},
-    {ZoomChoice::kPageWidth, "ﾍﾟｰｼﾞ幅(&W)"},
-    {ZoomChoice::kTwoPages, "2ﾍﾟｰｼﾞ(&T)"},
-    {ZoomChoice::kThumbnails, "ｻﾑﾈｲﾙ(&N)"},
+    {ZoomChoice::kWholePage, "ﾍﾟｰｼﾞ全体(&P)"}, {ZoomChoice::kPageWidth, "ﾍﾟｰｼﾞ幅(&W)"},
+    {ZoomChoice::kTwoPages, "2ﾍﾟｰｼﾞ(&T)"},     {ZoomChoice::kThumbnails, "ｻﾑﾈｲﾙ(&N)"},
+    {ZoomChoice::kActualSize, "100%(&1)"},
 };
+
+// The key sequences of the lists, each once: a sequence bound twice to one
+// action would make Qt refuse it as ambiguous.
+QList<QKeySequence> DistinctKeys(std::initializer_list<QList<QKeySequence>> lists) {
+  QList<QKeySequence> keys;
+  for (const QList<QKeySequence>& list : lists) {
+    for (const QKeySequence& key : list) {
+      if (!key.isEmpty() && !keys.contains(key)) keys.append(key);
+    }
+  }
+  return keys;
+}
 
 }  // namespace
 
@@ -54,31 +69,15 @@ PagePreview::PagePreview(MessageFunction message, QWidget* parent)
   connect(preview_, &QPrintPreviewWidget::paintRequested, this,
           [this](QPrinter* printer) { PaintOnPreviewPrinter(printer); });
   connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] { UpdatePageLabel(); });
+  // Ctrl+wheel zooms; the plain wheel keeps scrolling.
+  if (auto* view = preview_->findChild<QGraphicsView*>())
+    view->viewport()->installEventFilter(this);
 }
 
 PagePreview::~PagePreview() = default;
 
 void PagePreview::BuildToolBar(QToolBar& toolBar) {
-  // The zoom choices drop down from one button, which names the current one.
-  zoomButton_ = new QToolButton(&toolBar);
-  zoomButton_->setObjectName(QStringLiteral("vpZoom"));
-  zoomButton_->setPopupMode(QToolButton::InstantPopup);
-  zoomButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  auto* zoomMenu = new QMenu(zoomButton_);
-  auto* zoomGroup = new QActionGroup(this);
-  for (const ZoomEntry& entry : kZoomEntries) {
-    const QString text = QString::fromUtf8(entry.text);
-    QAction* action = zoomMenu->addAction(text);
-    action->setCheckable(true);
-    action->setShortcut(QKeySequence::mnemonic(text));
-    action->setActionGroup(zoomGroup);
-    addAction(action);  // the shortcut works while the menu is closed
-    const ZoomChoice choice = entry.choice;
-    connect(action, &QAction::triggered, this, [this, choice] { SetZoom(choice); });
-    zoomActions_[static_cast<std::size_t>(choice)] = action;
-  }
-  zoomButton_->setMenu(zoomMenu);
-  toolBar.addWidget(zoomButton_);
+  BuildZoomControls(toolBar);
   toolBar.addSeparator();
 
   QAction* previous = toolBar.addAction(QStringLiteral("◀"));
@@ -103,6 +102,48 @@ void PagePreview::BuildToolBar(QToolBar& toolBar) {
   connect(pdf, &QAction::triggered, this, [this] { SaveAsPdfWithDialog(); });
 }
 
+void PagePreview::BuildZoomControls(QToolBar& toolBar) {
+  // The zoom choices drop down from one button, which names the current one.
+  zoomButton_ = new QToolButton(&toolBar);
+  zoomButton_->setObjectName(QStringLiteral("vpZoom"));
+  zoomButton_->setPopupMode(QToolButton::InstantPopup);
+  zoomButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  auto* zoomMenu = new QMenu(zoomButton_);
+  auto* zoomGroup = new QActionGroup(this);
+  // A stepped factor leaves every choice unchecked.
+  zoomGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  for (const ZoomEntry& entry : kZoomEntries) {
+    const QString text = QString::fromUtf8(entry.text);
+    QAction* action = zoomMenu->addAction(text);
+    action->setCheckable(true);
+    QList<QKeySequence> keys{QKeySequence::mnemonic(text)};
+    if (entry.choice == ZoomChoice::kActualSize) keys.append(QKeySequence(Qt::CTRL | Qt::Key_0));
+    action->setShortcuts(keys);
+    action->setActionGroup(zoomGroup);
+    addAction(action);  // the shortcut works while the menu is closed
+    const ZoomChoice choice = entry.choice;
+    connect(action, &QAction::triggered, this, [this, choice] { SetZoom(choice); });
+    zoomActions_[static_cast<std::size_t>(choice)] = action;
+  }
+  zoomButton_->setMenu(zoomMenu);
+  toolBar.addWidget(zoomButton_);
+
+  QAction* zoomOut = toolBar.addAction(QStringLiteral("縮小"));
+  zoomOut->setObjectName(QStringLiteral("vpZoomOut"));
+  zoomOut->setToolTip(QStringLiteral("縮小 (Ctrl+-)"));
+  zoomOut->setShortcuts(DistinctKeys({QKeySequence::keyBindings(QKeySequence::ZoomOut),
+                                      {QKeySequence(Qt::CTRL | Qt::Key_Minus)}}));
+  connect(zoomOut, &QAction::triggered, this, [this] { ZoomBy(-1); });
+  QAction* zoomIn = toolBar.addAction(QStringLiteral("拡大"));
+  zoomIn->setObjectName(QStringLiteral("vpZoomIn"));
+  zoomIn->setToolTip(QStringLiteral("拡大 (Ctrl++)"));
+  // Ctrl+= too: on Japanese and US keyboards + needs Shift.
+  zoomIn->setShortcuts(DistinctKeys(
+      {QKeySequence::keyBindings(QKeySequence::ZoomIn),
+       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}}));
+  connect(zoomIn, &QAction::triggered, this, [this] { ZoomBy(1); });
+}
+
 PageSurface& PagePreview::NewSurface() {
   surface_ = std::make_unique<PageSurface>(measurer_);
   return *surface_;
@@ -111,7 +152,7 @@ PageSurface& PagePreview::NewSurface() {
 void PagePreview::ShowDocument(const QString& title) {
   title_ = title;
   preview_->updatePreview();
-  SetZoom(ZoomChoice::kWholePage);
+  ApplyZoom();
   ShowPage(1);
   UpdatePageLabel();
 }
@@ -129,12 +170,40 @@ void PagePreview::PaintOnPreviewPrinter(QPrinter* printer) const {
 }
 
 void PagePreview::SetZoom(ZoomChoice choice) {
-  QAction* action = zoomActions_[static_cast<std::size_t>(choice)];
+  zoomChoice_ = choice;
+  ApplyZoom();
+}
+
+void PagePreview::ZoomBy(int steps) {
+  if (steps == 0) return;
+  customZoom_ = SteppedZoom(ZoomFactor(), steps);
+  zoomChoice_.reset();
+  ApplyZoom();
+}
+
+double PagePreview::ZoomFactor() const {
+  return preview_->zoomFactor();
+}
+
+QString PagePreview::ZoomText() const {
+  return zoomButton_->text();
+}
+
+void PagePreview::ApplyZoom() {
+  for (QAction* action : zoomActions_) action->setChecked(false);
+  if (!zoomChoice_) {
+    if (preview_->viewMode() == QPrintPreviewWidget::FacingPagesView)
+      preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
+    preview_->setZoomFactor(customZoom_);
+    zoomButton_->setText(QStringLiteral("%1%").arg(std::lround(customZoom_ * 100)));
+    return;
+  }
+  QAction* action = zoomActions_[static_cast<std::size_t>(*zoomChoice_)];
   action->setChecked(true);
   // "ﾍﾟｰｼﾞ全体(&P)" shows as "ﾍﾟｰｼﾞ全体" beside the button's drop-down arrow.
   const QString text = action->text();
   zoomButton_->setText(text.left(text.indexOf(QStringLiteral("(&"))));
-  switch (choice) {
+  switch (*zoomChoice_) {
     case ZoomChoice::kWholePage:
       preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
       preview_->setZoomMode(QPrintPreviewWidget::FitInView);
@@ -150,7 +219,20 @@ void PagePreview::SetZoom(ZoomChoice choice) {
       preview_->setViewMode(QPrintPreviewWidget::AllPagesView);
       preview_->setZoomFactor(kThumbnailZoom);
       break;
+    case ZoomChoice::kActualSize:
+      preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
+      preview_->setZoomFactor(1.0);
+      break;
   }
+}
+
+bool PagePreview::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Wheel) return QWidget::eventFilter(watched, event);
+  const auto* wheel = static_cast<QWheelEvent*>(event);
+  if (!(wheel->modifiers() & Qt::ControlModifier)) return false;
+  const int delta = wheel->angleDelta().y();
+  if (delta != 0) ZoomBy(delta > 0 ? std::max(1, delta / 120) : std::min(-1, delta / 120));
+  return true;
 }
 
 void PagePreview::ShowPage(int pageNumber) {

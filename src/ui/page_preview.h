@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "page/page_surface.h"
 #include "page/qt/qt_page.h"
@@ -24,6 +25,7 @@ enum class ZoomChoice {
   kPageWidth,   // "ﾍﾟｰｼﾞ幅(&W)": one page, fitted to the width
   kTwoPages,    // "2ﾍﾟｰｼﾞ(&T)": the pages side by side
   kThumbnails,  // "ｻﾑﾈｲﾙ(&N)": every page small
+  kActualSize,  // "100%(&1)": one page at its real size on the screen
 };
 
 // The output window's page surface "vp": it holds the one document drawn on
@@ -38,7 +40,8 @@ class PagePreview : public QWidget {
   // with the real faces, to draw the next document on.
   PageSurface& NewSurface();
 
-  // Previews what the surface holds from page 1, the whole page in view.
+  // Previews what the surface holds from page 1, at the zoom last chosen
+  // (the whole page at first).
   // title names the document in the print queue and the PDF file name.
   void ShowDocument(const QString& title);
 
@@ -48,7 +51,16 @@ class PagePreview : public QWidget {
   // The document held, as drawn.
   const Document& document() const { return surface_->document(); }
 
+  // A zoom choice, kept through resizing and later documents until another
+  // zoom is chosen.
   void SetZoom(ZoomChoice choice);
+  // Zooms in (steps > 0) or out (steps < 0) along the zoom ladder from the
+  // factor shown now; the factor is then kept as it is.
+  void ZoomBy(int steps);
+  // The factor the pages are shown at: 1.0 is the paper's real size.
+  double ZoomFactor() const;
+  // What the zoom button shows: the choice ("ﾍﾟｰｼﾞ全体") or the factor ("125%").
+  QString ZoomText() const;
   // Shows page pageNumber (1-based); out-of-range numbers are ignored.
   void ShowPage(int pageNumber);
   int CurrentPage() const;
@@ -64,6 +76,9 @@ class PagePreview : public QWidget {
 
  private:
   void BuildToolBar(QToolBar& toolBar);
+  void BuildZoomControls(QToolBar& toolBar);
+  void ApplyZoom();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void UpdatePageLabel();
   void PaintOnPreviewPrinter(QPrinter* printer) const;
 
@@ -74,7 +89,9 @@ class PagePreview : public QWidget {
   QPrintPreviewWidget* preview_ = nullptr;  // owned by this widget
   QLabel* pageLabel_ = nullptr;             // owned by the tool bar
   QToolButton* zoomButton_ = nullptr;       // owned by the tool bar
-  std::array<QAction*, 4> zoomActions_{};   // owned by the zoom menu
+  std::array<QAction*, 5> zoomActions_{};   // owned by the zoom menu
+  std::optional<ZoomChoice> zoomChoice_ = ZoomChoice::kWholePage;
+  double customZoom_ = 1.0;  // the factor kept when no choice is set
 };
 
 }  // namespace tavoro

@@ -66,17 +66,21 @@ TEST_F(DeskTest, EachButtonShowsItsDocumentAndALaterRunRedrawsTheOpenWindow) {
   EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(DeskTest, SurfaceFollowsTheWindowLess400Twips) {
+TEST_F(DeskTest, SurfaceFillsTheClientAreaAsTheWindowIsResized) {
   TypeWorkedExample();
   Form2* window = Press(1);
   ASSERT_NE(window, nullptr);
+  // The client area is the outer size less the frame, which the offscreen
+  // platform draws 2 pixels wide.
   SetOuterSizeTwips(*window, 9000, 6000);
   test::Settle();
-  EXPECT_EQ(window->vp().geometry(), test::PxRect(*window, 0, 0, 9000, 5600));
-  // Lower than the caption allowance: the surface clamps at zero height.
-  SetOuterSizeTwips(*window, 4500, 300);
+  const QRect outer = test::PxRect(*window, 0, 0, 9000, 6000);
+  EXPECT_EQ(window->vp().geometry(), outer.adjusted(0, 0, -4, -4));
+  window->resize(640, 480);
   test::Settle();
-  EXPECT_EQ(window->VpSizeTwips(), QSizeF(4500, 0));
+  EXPECT_EQ(window->vp().geometry(), QRect(0, 0, 640, 480));
+  EXPECT_EQ(window->VpSizeTwips(),
+            QSizeF(640 * 1440 / LogicalDpiX(*window), 480 * 1440 / LogicalDpiY(*window)));
 }
 
 TEST(Form2Load, ReportErrorIsShownAndThePageKeptAsDrawn) {
