@@ -24,25 +24,35 @@ void DrawChart(PageSurface& page, const CalculationCase& calc, double frameTop, 
   page.SetPenStyle(kPenSolid);
   page.SetTextAngle(0);
 
+  page.SetLayer(DrawingLayer::kFrame);
   DrawChartFrame(chart);
+  page.SetLayer(DrawingLayer::kWater);
   DrawStaticWaterTable(chart);
   DrawDrawdownCurves(chart);
   DrawPointLevels(chart);
+  page.SetLayer(DrawingLayer::kScale);
   DrawDepthAxis(chart);
   DrawDistanceAxis(chart);
+  page.SetLayer(DrawingLayer::kFrame);
   DrawGroundLevel(chart);
+  page.SetLayer(DrawingLayer::kWater);
   DrawStaticWaterLevel(chart);
+  page.SetLayer(DrawingLayer::kFrame);
   DrawImperviousLabel(chart);
   DrawShaftBottom(chart);
+  page.SetLayer(DrawingLayer::kDimension);
   DrawRadiusRow(chart);
   DrawInfluenceRows(chart);
   DrawPointDimension(chart);
   DrawDepthColumns(chart);
+  page.SetLayer(DrawingLayer::kImprovement);
   DrawShaftOrRing(chart);
+  page.SetLayer(DrawingLayer::kWater);
   DrawCurveLabels(chart);
 
   page.SetBrushStyle(kBrushSolid);
   page.SetTextAngle(0);
+  page.SetLayer(DrawingLayer::kNone);
 }
 
 }  // namespace tavoro

@@ -15,6 +15,17 @@ inline constexpr std::int16_t kPenDotted = 2;
 inline constexpr std::int16_t kBrushSolid = 0;
 inline constexpr std::int16_t kBrushCrossHatch = 7;
 
+// What a drawing shows, for devices that keep drawings apart by kind (the
+// layers of a CAD drawing). Painting ignores it.
+enum class DrawingLayer : std::uint8_t {
+  kNone,
+  kFrame,
+  kScale,
+  kWater,
+  kImprovement,
+  kDimension,
+};
+
 // A pen: width in twips (0 = the thinnest line the device draws) and style.
 struct Pen {
   double width = 0;
@@ -44,6 +55,7 @@ struct LineCommand {
   double x2 = 0;
   double y2 = 0;
   Pen pen;
+  DrawingLayer layer = DrawingLayer::kNone;
 
   friend bool operator==(const LineCommand&, const LineCommand&) = default;
 };
@@ -55,6 +67,7 @@ struct CircleCommand {
   double radius = 0;
   Pen pen;
   std::int16_t brush = kBrushSolid;
+  DrawingLayer layer = DrawingLayer::kNone;
 
   friend bool operator==(const CircleCommand&, const CircleCommand&) = default;
 };
@@ -68,6 +81,7 @@ struct RectangleCommand {
   double y2 = 0;
   Pen pen;
   std::int16_t brush = kBrushSolid;
+  DrawingLayer layer = DrawingLayer::kNone;
 
   friend bool operator==(const RectangleCommand&, const RectangleCommand&) = default;
 };

@@ -151,7 +151,7 @@ std::int16_t PageSurface::TextAngle() const {
 void PageSurface::DrawLine(double x1, double y1, double x2, double y2) {
   // A dropped line leaves the polyline where it was.
   if (!AllFinite({x1, y1, x2, y2})) return;
-  Record(LineCommand{x1, y1, x2, y2, pen_});
+  Record(LineCommand{x1, y1, x2, y2, pen_, layer_});
   lineEndX_ = x2;
   lineEndY_ = y2;
 }
@@ -161,11 +161,11 @@ void PageSurface::DrawLine(double x, double y) {
 }
 
 void PageSurface::DrawCircle(double x, double y, double radius) {
-  if (AllFinite({x, y, radius})) Record(CircleCommand{x, y, radius, pen_, brush_});
+  if (AllFinite({x, y, radius})) Record(CircleCommand{x, y, radius, pen_, brush_, layer_});
 }
 
 void PageSurface::DrawRectangle(double x1, double y1, double x2, double y2) {
-  if (AllFinite({x1, y1, x2, y2})) Record(RectangleCommand{x1, y1, x2, y2, pen_, brush_});
+  if (AllFinite({x1, y1, x2, y2})) Record(RectangleCommand{x1, y1, x2, y2, pen_, brush_, layer_});
 }
 
 void PageSurface::SetPenWidth(double twips) {

@@ -97,6 +97,10 @@ class PageSurface {
   void SetBrushStyle(std::int16_t style);
   std::int16_t BrushStyle() const;
 
+  // Kind of the following lines, circles and rectangles (not texts).
+  void SetLayer(DrawingLayer layer) { layer_ = layer; }
+  DrawingLayer Layer() const { return layer_; }
+
   // The recorded document.
   const Document& document() const { return document_; }
 
@@ -126,6 +130,7 @@ class PageSurface {
   double lineEndY_ = 0;
   Pen pen_;
   std::int16_t brush_ = kBrushSolid;
+  DrawingLayer layer_ = DrawingLayer::kNone;
 };
 
 }  // namespace tavoro

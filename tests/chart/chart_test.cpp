@@ -324,5 +324,32 @@ TEST(WorkedExampleChart, ProjectHeaderInTheTopMarginMovesNothingOfTheChart) {
   EXPECT_TRUE(std::equal(headed.begin() + 2, headed.end(), plain.begin()));
 }
 
+// Drawings carry their kind for CAD layers: the frame, the scale ticks, the
+// water tables with their curves and marks, the hatched ring, and the dotted
+// dimension lines each on their own.
+TEST(WorkedExampleChart, EveryDrawingIsOnTheLayerOfItsKind) {
+  const Commands chart = Draw(Computed(WorkedExample()));
+  for (const LineCommand& line : All<LineCommand>(chart)) {
+    EXPECT_NE(line.layer, DrawingLayer::kNone) << line.x1 << " " << line.y1;
+    if (line.pen.style == kPenDotted) {
+      EXPECT_EQ(line.layer, DrawingLayer::kDimension);
+    }
+  }
+  for (const CircleCommand& circle : All<CircleCommand>(chart)) {
+    EXPECT_EQ(circle.layer, DrawingLayer::kWater);
+  }
+  EXPECT_EQ(All<RectangleCommand>(chart).at(0).layer, DrawingLayer::kImprovement);
+  const auto on = [&](double x1, double y1, double x2, double y2) {
+    for (const LineCommand& line : All<LineCommand>(chart)) {
+      if (Near(line.x1, x1) && Near(line.y1, y1) && Near(line.x2, x2) && Near(line.y2, y2)) {
+        return line.layer;
+      }
+    }
+    return DrawingLayer::kNone;
+  };
+  EXPECT_EQ(on(kLeft, Y(5), kLeft - 80, Y(5)), DrawingLayer::kScale);
+  EXPECT_EQ(on(X(3.1830988618379101), Y(2), kRight, Y(2)), DrawingLayer::kWater);
+}
+
 }  // namespace
 }  // namespace tavoro::testing
