@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   poppler-utils locales nlohmann-json3-dev
+  libdxflib-dev python3 python3-ezdxf python3-matplotlib
 )
 if [ "${1:-}" = "--desktop-tests" ]; then
   packages+=(xvfb xdotool x11-apps)
