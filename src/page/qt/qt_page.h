@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "page/display_list.h"
 #include "page/text_measurer.h"
@@ -46,5 +50,15 @@ bool WritePdf(const Document& document, const QString& path, QString* error);
 // Writes page pageIndex (0-based) as a PNG at dpi dots per inch, white paper.
 bool WritePng(const Document& document, int pageIndex, const QString& path, int dpi,
               QString* error);
+
+// Page pageIndex (0-based) as an SVG picture of the paper, its size in
+// millimetres, lines and texts as vectors. Nothing (and *error set) when the
+// page does not exist or the painter cannot start.
+std::optional<QByteArray> SvgPage(const Document& document, int pageIndex, QString* error);
+
+// text (UTF-8) in Shift_JIS as Windows (code page 932) has it; a character
+// the code page lacks becomes "?". Nothing when the system has no
+// Shift_JIS converter.
+std::optional<std::string> ShiftJisText(std::string_view utf8);
 
 }  // namespace tavoro
