@@ -14,7 +14,7 @@ std::string NonFiniteText(double value) {
 
 }  // namespace
 
-std::string PermeabilityText(double cmPerSec) {
+std::string KgText(double cmPerSec) {
   if (!std::isfinite(cmPerSec)) return NonFiniteText(cmPerSec);
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), cmPerSec,

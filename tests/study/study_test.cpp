@@ -57,7 +57,7 @@ TEST(StudyTest, WidthFoundMeetsTheTargetTypedIntoTheFormAndOneMillimetreLessDoes
     const StudyResult result = RunStudy(request);
     ASSERT_EQ(result.solutions.size(), 3u);
     for (const StudySolution& solution : result.solutions) {
-      SCOPED_TRACE(PermeabilityText(solution.kg));
+      SCOPED_TRACE(KgText(solution.kg));
       ASSERT_TRUE(solution.width);
       EXPECT_GT(*solution.width, 0.001);
       const std::string kgText = ShortNumberText(solution.kg);
@@ -156,7 +156,7 @@ TEST(StudyTest, LargestPermeabilityForTheCasesWidthToThreeDigits) {
     const double target = kind == StudyTargetKind::kInflow ? 0.3 : 2.0;
     const StudyResult result = RunStudy(Request(kind, target, {1e-4}));
     ASSERT_TRUE(result.kgForWidth);
-    const std::string text = PermeabilityText(*result.kgForWidth);
+    const std::string text = KgText(*result.kgForWidth);
     const CalculationCase found = Typed("2", text);
     EXPECT_LE(TargetOf(found, kind), target);
     // One unit looser in the third digit misses.
