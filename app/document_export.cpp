@@ -8,6 +8,7 @@
 #include "page/page_surface.h"
 #include "page/qt/qt_page.h"
 #include "report/report.h"
+#include "study/study_pages.h"
 
 namespace tavoro {
 namespace {
@@ -78,6 +79,17 @@ std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
   PageSettings settings;
   BuildChartPage(page, calc, settings, project);
   return WriteDocument(page.document(), path, dpi);
+}
+
+std::string ExportStudy(const StudyResult& result, const std::string& path) {
+  EnsureGuiApplication();
+  const QtTextMeasurer measurer;
+  PageSurface page(measurer);
+  PageSettings settings;
+  BuildStudyPages(page, result, settings);
+  QString error;
+  if (!WritePdf(page.document(), QString::fromStdString(path), &error)) return error.toStdString();
+  return {};
 }
 
 }  // namespace tavoro

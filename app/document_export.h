@@ -4,6 +4,7 @@
 
 #include "calc/calculation_case.h"
 #include "calc/project_info.h"
+#include "study/study.h"
 
 namespace tavoro {
 
@@ -21,5 +22,10 @@ std::string ExportReport(const CalculationCase& calc, const ProjectInfo& project
 // success, else a message for standard error.
 std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
                         const std::string& path, int dpi);
+
+// Writes the study pages of result to path as a landscape PDF: the graph
+// page, then the table pages. Returns an empty string on success, else a
+// message for standard error.
+std::string ExportStudy(const StudyResult& result, const std::string& path);
 
 }  // namespace tavoro

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "export_command.h"
+#include "study_command.h"
 #include "tavoro_version.h"
 #include "ui/desktop.h"
 
@@ -21,6 +22,10 @@ int main(int argc, char** argv) {
   if (command == "export") {
     const std::vector<std::string> args(argv + 2, argv + argc);
     return tavoro::RunExport(args, std::cout, std::cerr);
+  }
+  if (command == "study") {
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return tavoro::RunStudyCommand(args, std::cout, std::cerr);
   }
   // Options such as -platform belong to the windowing toolkit.
   if (command.rfind('-', 0) == 0 && command.rfind("--", 0) != 0) {

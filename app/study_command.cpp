@@ -1,0 +1,97 @@
+#include "study_command.h"
+
+#include <fstream>
+
+#include "calc/number_parse.h"
+#include "calc/run_dispatch.h"
+#include "document_export.h"
+#include "export_command.h"
+#include "export_options.h"
+#include "study/study.h"
+#include "study/study_files.h"
+#include "study/study_page_text.h"
+#include "study_options.h"
+
+namespace tavoro {
+namespace {
+
+constexpr int kKgField = 6;
+
+std::string WriteText(const std::string& path, const std::string& text, std::ostream& out) {
+  if (path == "-") {
+    out << text;
+    out.flush();
+    return out ? "" : "標準出力に書き込めません";
+  }
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << text;
+  file.close();
+  return file ? "" : "ファイル「" + path + "」に書き込めません";
+}
+
+std::string RunMessage(const InputTexts& texts, const RunResult& run) {
+  if (run.status == RunStatus::kRejected) {
+    const int field = run.rejectedField;
+    return std::string(InputFieldCaption(field)) + "（" + InputFieldOption(field) + "）の「" +
+           texts[static_cast<std::size_t>(field)].substr(0, 40) +
+           "」は大きすぎて数値として扱えません";
+  }
+  return "掘削深度が地下水位より深くないため計算できません";
+}
+
+void PrintAnswers(const StudyResult& result, std::ostream& out) {
+  out << StudyRangeText(result) << '\n';
+  for (const StudySolution& solution : result.solutions) {
+    out << SolutionText(solution, result.target.kind) << '\n';
+  }
+  out << KgForWidthText(result) << '\n';
+}
+
+}  // namespace
+
+int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const ParsedStudyOptions parsed = ParseStudyOptions(args);
+  if (!parsed.options) {
+    err << "tavoro: " << parsed.error << "\n（tavoro study --help を参照してください）\n";
+    return kExitUsage;
+  }
+  const StudyOptions& options = *parsed.options;
+  if (options.help) {
+    out << StudyUsageText();
+    return kExitOk;
+  }
+
+  StudyRequest request;
+  const RunResult run = RunDispatch(request.inputs, options.texts, 0);
+  if (run.status != RunStatus::kWentAhead) {
+    err << "tavoro: " << RunMessage(options.texts, run) << '\n';
+    return kExitUsage;
+  }
+  const double caseKg = ParseNumber(options.texts[kKgField]).value_or(0);
+  request.kgList =
+      options.kgList ? *options.kgList : DefaultStudyPermeabilities(caseKg, request.inputs.kn);
+  request.widthMax = options.widthMax;
+  request.target = options.target;
+  if (const std::optional<std::string> problem = CheckStudyRequest(request)) {
+    err << "tavoro: " << *problem << '\n';
+    return kExitUsage;
+  }
+
+  const StudyResult result = RunStudy(request);
+  std::string error;
+  if (options.jsonPath) error = WriteText(*options.jsonPath, StudyToJson(result), out);
+  if (error.empty() && options.csvPath)
+    error = WriteText(*options.csvPath, StudyToCsv(result), out);
+  if (error.empty() && options.pdfPath) error = ExportStudy(result, *options.pdfPath);
+  if (options.jsonPath != "-") PrintAnswers(result, out);
+  if (!error.empty()) {
+    err << "tavoro: " << error << '\n';
+    return kExitFailed;
+  }
+  for (const StudySolution& solution : result.solutions) {
+    if (!solution.width) return kExitFailed;
+  }
+  return kExitOk;
+}
+
+}  // namespace tavoro

@@ -1,0 +1,170 @@
+#include "study_options.h"
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <charconv>
+#include <string_view>
+
+#include "export_options.h"
+
+namespace tavoro {
+namespace {
+
+// The whole text as one number: blanks around it allowed, nothing else.
+std::optional<double> ReadWholeNumber(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::string Quoted(const QString& text) {
+  return "「" + text.left(40).toStdString() + "」";
+}
+
+ParsedStudyOptions Failure(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
+
+}  // namespace
+
+ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  std::vector<QCommandLineOption> fields;
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    fields.emplace_back(QString::fromLatin1(InputFieldOption(field) + 2), QString(),
+                        QStringLiteral("TEXT"));
+  }
+  for (const QCommandLineOption& option : fields) parser.addOption(option);
+  const QCommandLineOption kgList(QStringLiteral("kg-list"), QString(), QStringLiteral("LIST"));
+  const QCommandLineOption widthMax(QStringLiteral("width-max"), QString(), QStringLiteral("M"));
+  const QCommandLineOption targetQ2(QStringLiteral("target-q2"), QString(), QStringLiteral("Q"));
+  const QCommandLineOption targetS2(QStringLiteral("target-s2"), QString(), QStringLiteral("S"));
+  const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption json(QStringLiteral("json"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
+  for (const auto* option : {&kgList, &widthMax, &targetQ2, &targetS2, &pdf, &csv, &json, &help}) {
+    parser.addOption(*option);
+  }
+
+  QStringList arguments{QStringLiteral("tavoro-study")};
+  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+  if (!parser.parse(arguments)) {
+    return Failure("コマンドラインを読めません：" + parser.errorText().toStdString());
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return Failure("余分な引数 " + Quoted(parser.positionalArguments().front()) + " があります");
+  }
+  for (const QString& name : parser.optionNames()) {
+    if (parser.optionNames().count(name) > 1) {
+      return Failure("--" + name.toStdString() + " が 2 回指定されています");
+    }
+  }
+
+  StudyOptions options;
+  options.help = parser.isSet(help);
+  if (options.help) return {std::move(options), ""};
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    const QCommandLineOption& option = fields[static_cast<std::size_t>(field)];
+    if (parser.isSet(option)) {
+      options.texts[static_cast<std::size_t>(field)] = parser.value(option).toStdString();
+    }
+  }
+  if (parser.isSet(kgList)) {
+    std::vector<double> list;
+    const QStringList items = parser.value(kgList).split(QLatin1Char(','));
+    if (items.size() > static_cast<qsizetype>(kMaxStudyPermeabilities)) {
+      return Failure("--kg-list（改良後の透水係数の一覧）は 6 個までです");
+    }
+    for (const QString& item : items) {
+      const std::optional<double> value = ReadWholeNumber(item.toStdString());
+      if (!value) {
+        return Failure(
+            "--kg-list（改良後の透水係数の一覧）の " + Quoted(item) +
+            " は数値ではありません。1e-4,1e-5 のように cm/sec の値をコンマで区切ってください");
+      }
+      list.push_back(*value);
+    }
+    options.kgList = std::move(list);
+  }
+  if (parser.isSet(widthMax)) {
+    const std::optional<double> value = ReadWholeNumber(parser.value(widthMax).toStdString());
+    if (!value) {
+      return Failure("--width-max（改良幅の上限）の " + Quoted(parser.value(widthMax)) +
+                     " は数値ではありません。m 単位の数値を指定してください");
+    }
+    options.widthMax = *value;
+  }
+  if (parser.isSet(targetQ2) == parser.isSet(targetS2)) {
+    return Failure(
+        "目標は --target-q2（湧水量 m³/min）か --target-s2（水位低下量 "
+        "m）のどちらか一方を指定してください");
+  }
+  const bool inflow = parser.isSet(targetQ2);
+  const QString targetText = parser.value(inflow ? targetQ2 : targetS2);
+  const std::optional<double> target = ReadWholeNumber(targetText.toStdString());
+  if (!target) {
+    return Failure(
+        std::string(inflow ? "--target-q2（目標の湧水量）" : "--target-s2（目標の水位低下量）") +
+        "の " + Quoted(targetText) + " は数値ではありません");
+  }
+  options.target =
+      StudyTarget{inflow ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown, *target};
+  const auto path = [&](const QCommandLineOption& option,
+                        std::optional<std::string>& into) -> std::string {
+    if (!parser.isSet(option)) return "";
+    if (parser.value(option).isEmpty())
+      return "--" + option.names().front().toStdString() + " にファイル名がありません";
+    into = parser.value(option).toStdString();
+    return "";
+  };
+  for (const auto& [option, into] :
+       {std::pair{&pdf, &options.pdfPath}, std::pair{&csv, &options.csvPath},
+        std::pair{&json, &options.jsonPath}}) {
+    if (std::string error = path(*option, *into); !error.empty()) return Failure(std::move(error));
+  }
+  return {std::move(options), ""};
+}
+
+std::string StudyUsageText() {
+  return R"(Usage:
+  tavoro study [case options] (--target-q2 Q | --target-s2 S) [study options]
+
+Finds, for each permeability kg of a list, the narrowest improvement ring B
+(to 1 mm) that brings the inflow Q2 or the drawdown S2 at the ring's edge
+down to a target, and for the case's own B the loosest kg (3 significant
+digits) that does. Every value is computed as the calculation report does.
+
+Case options: the nine fields of `tavoro export` (--groundwater, --impervious,
+--excavation, --perimeter, --kn, --width, --kg, --point, --range).
+
+Study options:
+  --kg-list LIST         permeabilities kg in cm/sec, comma-separated, 1 to 6
+                         (default: the case's kg, ten times tighter, and ten
+                         times looser while that stays below kn)
+  --width-max M          widest ring to try in m, up to 1000 (default 10);
+                         the range stops short of the ring's edge reaching R1
+  --target-q2 Q          target inflow Q2 in m³/min
+  --target-s2 S          target drawdown S2 at the ring's edge in m
+  --pdf FILE             the study pages (graphs, then tables) as PDF
+  --csv FILE             the sampled curves as CSV
+  --json FILE|-          the study as JSON ("-" for standard output)
+
+Without --json - the answers are also printed on standard output.
+
+Exit status:
+  0  every kg of the list meets the target within the range
+  1  some kg does not (the best reached is reported), or a file could not
+     be written
+  2  a bad command line or a rejected input (nothing is written)
+)";
+}
+
+}  // namespace tavoro

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/run_dispatch.h"
+#include "study/study.h"
+
+namespace tavoro {
+
+// What `tavoro study` was asked to do. The nine case texts are as the form
+// takes them; the permeabilities of --kg-list are in cm/sec, read strictly.
+struct StudyOptions {
+  InputTexts texts;
+  std::optional<std::vector<double>> kgList;  // none: the case's default list
+  double widthMax = kDefaultStudyWidth;
+  StudyTarget target;
+  std::optional<std::string> pdfPath;
+  std::optional<std::string> csvPath;
+  std::optional<std::string> jsonPath;  // "-" for standard output
+  bool help = false;
+};
+
+// Either the options or, for a command line that cannot run, a Japanese
+// message.
+struct ParsedStudyOptions {
+  std::optional<StudyOptions> options;
+  std::string error;
+};
+
+// Reads the arguments that follow `tavoro study`: the nine case options of
+// `tavoro export`, --kg-list, --width-max, exactly one of --target-q2 and
+// --target-s2, and --pdf, --csv, --json. An option given twice, an unknown
+// option, a stray argument or a number that does not read whole is an error.
+ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args);
+
+// The help text of `tavoro study`.
+std::string StudyUsageText();
+
+}  // namespace tavoro

@@ -1,0 +1,92 @@
+#include "study_command.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tavoro {
+namespace {
+
+using Args = std::vector<std::string>;
+
+// The worked example as an engineer types it, then the study's own options.
+Args WorkedExample(const Args& study) {
+  Args args{"--groundwater", "2",      "--impervious", "20",   "--excavation", "10",
+            "--perimeter",   "20",     "--kn",         "0.01", "--width",      "2",
+            "--kg",          "0.0001", "--point",      "10",   "--range",      "100"};
+  args.insert(args.end(), study.begin(), study.end());
+  return args;
+}
+
+std::tuple<int, std::string, std::string> Study(const Args& args) {
+  std::ostringstream out, err;
+  const int status = RunStudyCommand(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(StudyCommandTest, JsonHoldsTargetSolutionsInListOrderAndTheGrid) {
+  const auto [status, out, err] = Study(WorkedExample({"--target-q2", "0.3", "--json", "-"}));
+  ASSERT_EQ(status, 0) << err;
+  const nlohmann::json json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["target"], (nlohmann::json{{"kind", "q2"}, {"value", 0.3}}));
+  // The default list: the case's kg, ten times tighter, ten times looser.
+  const nlohmann::json& solutions = json["solutions"];
+  ASSERT_EQ(solutions.size(), 3u);
+  EXPECT_EQ(solutions[0]["kg"], 0.0001);
+  EXPECT_EQ(solutions[1]["kg"], 0.00001);
+  EXPECT_EQ(solutions[2]["kg"], 0.001);
+  EXPECT_EQ(solutions[0]["width"], 0.33);
+  EXPECT_EQ(solutions[1]["width"], 0.032);
+  EXPECT_EQ(solutions[2]["width"], 6.224);
+  EXPECT_EQ(json["kg_for_width"], 4.76e-4);
+  const nlohmann::json& grid = json["grid"];
+  ASSERT_EQ(grid["width"].size(), 101u);
+  ASSERT_EQ(grid["curves"].size(), 3u);
+  EXPECT_EQ(grid["curves"][0]["Q2"].size(), 101u);
+  EXPECT_EQ(grid["curves"][2]["kg"], 0.001);
+}
+
+TEST(StudyCommandTest, SomePermeabilityWithoutAWidthExitsWithOne) {
+  const auto [status, out, err] = Study(WorkedExample(
+      {"--kg-list", "1e-4, 1e-6", "--width-max=1", "--target-s2", "0.01", "--json", "-"}));
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(err, "");
+  const nlohmann::json json = nlohmann::json::parse(out);
+  EXPECT_TRUE(json["solutions"][0]["width"].is_null());
+  EXPECT_GT(json["solutions"][0]["best"].get<double>(), 0.01);
+  EXPECT_LE(json["solutions"][1]["width"].get<double>(), 1.0);
+  // Without --json - the answers are printed instead.
+  const auto [again, text, none] =
+      Study(WorkedExample({"--kg-list", "1e-4", "--width-max=1", "--target-s2", "0.01"}));
+  EXPECT_EQ(again, 1);
+  EXPECT_NE(text.find("kg = 1.00e-4 cm/sec：範囲内では目標に届きません"), std::string::npos);
+}
+
+TEST(StudyCommandTest, UsageAndInputErrorsExitWithTwoSayingWhyInJapanese) {
+  const std::pair<Args, std::string> cases[] = {
+      {WorkedExample({}), "どちらか一方"},
+      {WorkedExample({"--target-q2", "1", "--target-s2", "1"}), "どちらか一方"},
+      {WorkedExample({"--target-q2", "1", "--target-q2", "2"}),
+       "--target-q2 が 2 回指定されています"},
+      {WorkedExample({"--target-q2", "abc"}), "「abc」 は数値ではありません"},
+      {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,x"}), "「x」 は数値ではありません"},
+      {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,0"}), "2 番目の値（0）は使えません"},
+      {WorkedExample({"--target-q2", "1", "--width-max", "2000"}), "改良幅の上限（2000）"},
+      {WorkedExample({"--target-q2", "0"}), "目標の湧水量 Q2（0）"},
+      {WorkedExample({"--target-q2", "1", "stray"}), "余分な引数"},
+      {{"--excavation", "1", "--groundwater", "2", "--target-q2", "1"}, "掘削深度"},
+  };
+  for (const auto& [args, message] : cases) {
+    const auto [status, out, err] = Study(args);
+    EXPECT_EQ(status, 2) << message;
+    EXPECT_EQ(out, "") << message;
+    EXPECT_NE(err.find(message), std::string::npos) << err;
+  }
+}
+
+}  // namespace
+}  // namespace tavoro
