@@ -81,12 +81,13 @@ std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
   return WriteDocument(page.document(), path, dpi);
 }
 
-std::string ExportStudy(const StudyResult& result, const std::string& path) {
+std::string ExportStudy(const StudyResult& result, const ProjectInfo& project,
+                        const std::string& path) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
-  BuildStudyPages(page, result, settings);
+  BuildStudyPages(page, result, project, settings);
   QString error;
   if (!WritePdf(page.document(), QString::fromStdString(path), &error)) return error.toStdString();
   return {};

@@ -26,6 +26,7 @@ std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
 // Writes the study pages of result to path as a landscape PDF: the graph
 // page, then the table pages. Returns an empty string on success, else a
 // message for standard error.
-std::string ExportStudy(const StudyResult& result, const std::string& path);
+std::string ExportStudy(const StudyResult& result, const ProjectInfo& project,
+                        const std::string& path);
 
 }  // namespace tavoro

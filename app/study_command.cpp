@@ -3,7 +3,9 @@
 #include <fstream>
 
 #include "calc/number_parse.h"
+#include "calc/project_info.h"
 #include "calc/run_dispatch.h"
+#include "casefile/case_file.h"
 #include "document_export.h"
 #include "export_command.h"
 #include "export_options.h"
@@ -61,13 +63,25 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     return kExitOk;
   }
 
+  InputTexts texts = options.texts;
+  ProjectInfo project;
+  if (options.casePath) {
+    const CaseFileRead read = ReadCaseFile(std::filesystem::path(*options.casePath));
+    if (!read.file) {
+      err << "tavoro: " << read.error << '\n';
+      return kExitUsage;
+    }
+    texts = read.file->inputs;
+    project = read.file->project;
+  }
+
   StudyRequest request;
-  const RunResult run = RunDispatch(request.inputs, options.texts, 0);
+  const RunResult run = RunDispatch(request.inputs, texts, 0);
   if (run.status != RunStatus::kWentAhead) {
-    err << "tavoro: " << RunMessage(options.texts, run) << '\n';
+    err << "tavoro: " << RunMessage(texts, run) << '\n';
     return kExitUsage;
   }
-  const double caseKg = ParseNumber(options.texts[kKgField]).value_or(0);
+  const double caseKg = ParseNumber(texts[kKgField]).value_or(0);
   request.kgList =
       options.kgList ? *options.kgList : DefaultStudyPermeabilities(caseKg, request.inputs.kn);
   request.widthMax = options.widthMax;
@@ -82,7 +96,7 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   if (options.jsonPath) error = WriteText(*options.jsonPath, StudyToJson(result), out);
   if (error.empty() && options.csvPath)
     error = WriteText(*options.csvPath, StudyToCsv(result), out);
-  if (error.empty() && options.pdfPath) error = ExportStudy(result, *options.pdfPath);
+  if (error.empty() && options.pdfPath) error = ExportStudy(result, project, *options.pdfPath);
   if (options.jsonPath != "-") PrintAnswers(result, out);
   if (!error.empty()) {
     err << "tavoro: " << error << '\n';

@@ -42,6 +42,7 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
                         QStringLiteral("TEXT"));
   }
   for (const QCommandLineOption& option : fields) parser.addOption(option);
+  const QCommandLineOption caseFile(QStringLiteral("case"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption kgList(QStringLiteral("kg-list"), QString(), QStringLiteral("LIST"));
   const QCommandLineOption widthMax(QStringLiteral("width-max"), QString(), QStringLiteral("M"));
   const QCommandLineOption targetQ2(QStringLiteral("target-q2"), QString(), QStringLiteral("Q"));
@@ -50,7 +51,8 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
   const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption json(QStringLiteral("json"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption help(QStringList{QStringLiteral("help"), QStringLiteral("h")});
-  for (const auto* option : {&kgList, &widthMax, &targetQ2, &targetS2, &pdf, &csv, &json, &help}) {
+  for (const auto* option :
+       {&caseFile, &kgList, &widthMax, &targetQ2, &targetS2, &pdf, &csv, &json, &help}) {
     parser.addOption(*option);
   }
 
@@ -71,11 +73,18 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
   StudyOptions options;
   options.help = parser.isSet(help);
   if (options.help) return {std::move(options), ""};
+  bool anyField = false;
   for (int field = 0; field < kInputFieldCount; ++field) {
     const QCommandLineOption& option = fields[static_cast<std::size_t>(field)];
     if (parser.isSet(option)) {
+      anyField = true;
       options.texts[static_cast<std::size_t>(field)] = parser.value(option).toStdString();
     }
+  }
+  if (parser.isSet(caseFile)) {
+    if (anyField) return Failure("--case と案件の 9 項目のオプションは同時に指定できません");
+    if (parser.value(caseFile).isEmpty()) return Failure("--case にファイル名がありません");
+    options.casePath = parser.value(caseFile).toStdString();
   }
   if (parser.isSet(kgList)) {
     std::vector<double> list;
@@ -143,7 +152,9 @@ down to a target, and for the case's own B the loosest kg (3 significant
 digits) that does. Every value is computed as the calculation report does.
 
 Case options: the nine fields of `tavoro export` (--groundwater, --impervious,
---excavation, --perimeter, --kn, --width, --kg, --point, --range).
+--excavation, --perimeter, --kn, --width, --kg, --point, --range), or
+  --case FILE            the case and its project texts from a case file
+                         (the pages then carry the project's header line)
 
 Study options:
   --kg-list LIST         permeabilities kg in cm/sec, comma-separated, 1 to 6

@@ -13,6 +13,7 @@ namespace tavoro {
 // takes them; the permeabilities of --kg-list are in cm/sec, read strictly.
 struct StudyOptions {
   InputTexts texts;
+  std::optional<std::string> casePath;        // the case from a case file instead
   std::optional<std::vector<double>> kgList;  // none: the case's default list
   double widthMax = kDefaultStudyWidth;
   StudyTarget target;
@@ -30,7 +31,7 @@ struct ParsedStudyOptions {
 };
 
 // Reads the arguments that follow `tavoro study`: the nine case options of
-// `tavoro export`, --kg-list, --width-max, exactly one of --target-q2 and
+// `tavoro export` or --case FILE, --kg-list, --width-max, exactly one of --target-q2 and
 // --target-s2, and --pdf, --csv, --json. An option given twice, an unknown
 // option, a stray argument or a number that does not read whole is an error.
 ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args);

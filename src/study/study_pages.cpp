@@ -1,13 +1,18 @@
 #include "study/study_pages.h"
 
+#include "page/project_header.h"
+
 namespace tavoro {
 
-void BuildStudyPages(PageSurface& page, const StudyResult& result, PageSettings& settings) {
+void BuildStudyPages(PageSurface& page, const StudyResult& result, const ProjectInfo& project,
+                     PageSettings& settings) {
   SetupChartPage(page, settings);
   page.StartDoc();
+  DrawProjectHeader(page, project);
   DrawStudyGraphPage(page, result);
   page.NewPage();
-  DrawStudyTablePages(page, result);
+  DrawProjectHeader(page, project);
+  DrawStudyTablePages(page, result, project);
   page.SetPenWidth(10);
   page.SetPenStyle(kPenSolid);
   page.SetBrushStyle(kBrushSolid);

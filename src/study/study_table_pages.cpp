@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "page/project_header.h"
 #include "study/study_page_text.h"
 #include "study/study_pages.h"
 #include "study/study_text.h"
@@ -39,7 +40,7 @@ void SetFont(PageSurface& page, double size) {
 // new page, which first repeats the table's heading rows.
 class RowCursor {
  public:
-  explicit RowCursor(PageSurface& page) : page_(page) {}
+  RowCursor(PageSurface& page, const ProjectInfo& project) : page_(page), project_(project) {}
 
   double y() const { return y_; }
   void Skip(double rows) { y_ += rows * kRowPitch; }
@@ -49,6 +50,7 @@ class RowCursor {
   double Next() {
     if (y_ + kRowPitch > kLastRowBottom) {
       page_.NewPage();
+      DrawProjectHeader(page_, project_);
       y_ = kFirstRowY;
       if (heading_) heading_();
     }
@@ -59,6 +61,7 @@ class RowCursor {
 
  private:
   PageSurface& page_;
+  const ProjectInfo& project_;
   double y_ = kFirstRowY;
   std::function<void()> heading_;
 };
@@ -153,12 +156,12 @@ void DrawGridGroup(PageSurface& page, const StudyResult& result, std::size_t fir
 
 }  // namespace
 
-void DrawStudyTablePages(PageSurface& page, const StudyResult& result) {
+void DrawStudyTablePages(PageSurface& page, const StudyResult& result, const ProjectInfo& project) {
   page.SetTextAngle(0);
   SetFont(page, kStudyTitleSize);
   Put(page, kLeft, kTitleY, "改良幅の検討　解と計算値");
   SetFont(page, kStudySmallSize);
-  RowCursor rows(page);
+  RowCursor rows(page, project);
   Put(page, kLeft, rows.Next(), StudyRangeText(result));
   rows.Skip(0.5);
   DrawSolutions(page, result, rows);

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "casefile/case_file.h"
 
 namespace tavoro {
 namespace {
@@ -64,6 +68,29 @@ TEST(StudyCommandTest, SomePermeabilityWithoutAWidthExitsWithOne) {
       Study(WorkedExample({"--kg-list", "1e-4", "--width-max=1", "--target-s2", "0.01"}));
   EXPECT_EQ(again, 1);
   EXPECT_NE(text.find("kg = 1.00e-4 cm/sec：範囲内では目標に届きません"), std::string::npos);
+}
+
+TEST(StudyCommandTest, CaseFromACaseFileStudiesTheSameCase) {
+  CaseFile file;
+  file.inputs = InputTexts{"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+  file.project.name = "北工区";
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "tavoro_study_case_test.tavoro";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << CaseFileText(file);
+  }
+  const Args study{"--target-s2", "1.5", "--json", "-"};
+  Args fromFile{"--case", path.string()};
+  fromFile.insert(fromFile.end(), study.begin(), study.end());
+  const auto [status, out, err] = Study(fromFile);
+  EXPECT_EQ(std::tie(status, out, err), Study(WorkedExample(study)));
+
+  fromFile.insert(fromFile.end(), {"--kn", "0.01"});
+  const auto [both, none, message] = Study(fromFile);
+  EXPECT_EQ(both, 2);
+  EXPECT_NE(message.find("同時に指定できません"), std::string::npos);
+  std::filesystem::remove(path);
 }
 
 TEST(StudyCommandTest, UsageAndInputErrorsExitWithTwoSayingWhyInJapanese) {
