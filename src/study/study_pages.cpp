@@ -7,6 +7,7 @@ namespace tavoro {
 void BuildStudyPages(PageSurface& page, const StudyResult& result, const ProjectInfo& project,
                      PageSettings& settings) {
   SetupChartPage(page, settings);
+  page.SetDocumentTitle("改良幅の検討");
   page.StartDoc();
   DrawProjectHeader(page, project);
   DrawStudyGraphPage(page, result);

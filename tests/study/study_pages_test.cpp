@@ -58,6 +58,7 @@ TEST(StudyPagesTest, GraphPageShowsTargetLineLabelledCurvesAndMarkedSolutions) {
   const StudyResult result = Study(StudyTargetKind::kInflow, 0.3, {1e-4, 1e-5, 1e-3});
   const Document document = Pages(result);
   ASSERT_TRUE(document.finished);
+  EXPECT_EQ(document.title, "改良幅の検討");
   EXPECT_TRUE(document.landscape);
   const Page& graph = document.pages.at(0);
 
