@@ -31,6 +31,7 @@ constexpr double kMmPerTwip = 25.4 / 1440.0;
 // the ascent of the IPA faces the pages are set in.
 constexpr double kAscentShare = 0.88;
 constexpr double kMmPerPoint = 25.4 / 72.0;
+constexpr double kCapShare = 0.7;
 constexpr double kLargestFontPoints = 2000.0;
 constexpr double kLargestRadiusTwips = 1.0e6;
 // The painter's hatch: lines 90 twips apart on a grid fixed to the page.
@@ -281,8 +282,9 @@ class DrawingWriter {
     const double ascent = kAscentShare * text.height;
     const DxfPoint base =
         Mm({text.x + ascent * std::sin(radians), text.y + ascent * std::cos(radians)});
-    // Japanese CAD measures a text by the height of its full-width characters: the em.
-    const double height = text.font.size * kMmPerPoint;
+    // DXF gives a text the height of its capitals: 0.7 em in the IPA faces,
+    // so Latin letters and digits keep the page's size in CAD.
+    const double height = kCapShare * text.font.size * kMmPerPoint;
     dxf_.writeText(writer_,
                    DL_TextData(base.x, base.y, 0, base.x, base.y, 0, height, 1.0, 0, 0, 0,
                                encode_(text.text), kTextStyle, radians),
