@@ -1,78 +1,63 @@
 #include "case_json.h"
 
-#include <charconv>
-#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "calc/number_format.h"
 
 namespace tavoro {
 namespace {
 
-constexpr int kDigits = 17;
+using Json = nlohmann::ordered_json;
 
-std::string Number(double value) {
-  if (std::isnan(value)) return "\"nan\"";
-  if (std::isinf(value)) return value > 0 ? "\"inf\"" : "\"-inf\"";
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kDigits);
-  return std::string(buffer, result.ptr);
+Json Number(double value) {
+  return IsComputed(value) ? Json(value) : Json(nullptr);
 }
 
-std::string Pair(const CaseValues& values) {
-  std::string out("[");
-  out.append(Number(values[kNatural])).append(", ").append(Number(values[kImproved]));
-  out += "]";
-  return out;
+Json Pair(const CaseValues& values) {
+  return Json::array({Number(values[kNatural]), Number(values[kImproved])});
 }
 
-std::string Points(const CurvePoints& points) {
-  std::string out("[");
-  for (int i = CurvePoints::kFirst; i <= CurvePoints::kLast; ++i) {
-    if (i > CurvePoints::kFirst) out += ", ";
-    out += Number(points[i]);
+Json Table(const CurveTable& table) {
+  Json cases = Json::array();
+  for (int c = kNatural; c <= kImproved; ++c) {
+    Json points = Json::array();
+    for (int i = CurvePoints::kFirst; i <= CurvePoints::kLast; ++i) {
+      points.push_back(Number(table[c][i]));
+    }
+    cases.push_back(std::move(points));
   }
-  out += "]";
-  return out;
-}
-
-std::string Table(const CurveTable& table) {
-  std::string out("[");
-  out.append(Points(table[kNatural])).append(", ").append(Points(table[kImproved]));
-  out += "]";
-  return out;
-}
-
-std::string Field(const char* name, const std::string& value) {
-  std::string out("\"");
-  out.append(name).append("\": ").append(value);
-  return out;
+  return cases;
 }
 
 }  // namespace
 
 std::string CaseToJson(const CalculationCase& c) {
-  std::string out = "{\"inputs\": {";
-  out += Field("GroundwaterDepth", Number(c.GroundwaterDepth)) + ", ";
-  out += Field("ImperviousDepth", Number(c.ImperviousDepth)) + ", ";
-  out += Field("ExcavationDepth", Number(c.ExcavationDepth)) + ", ";
-  out += Field("L", Number(c.L)) + ", ";
-  out += Field("kn", Number(c.kn)) + ", ";
-  out += Field("B", Number(c.B)) + ", ";
-  out += Field("kg", Number(c.kg)) + ", ";
-  out += Field("PointDistance", Number(c.PointDistance)) + ", ";
-  out += Field("CalcRange", Number(c.CalcRange)) + "},\n ";
-  out += Field("H", Number(c.H)) + ", ";
-  out += Field("r", Number(c.r)) + ", ";
-  out += Field("h", Pair(c.h)) + ", ";
-  out += Field("S", Pair(c.S)) + ", ";
-  out += Field("R", Pair(c.R)) + ", ";
-  out += Field("Q", Pair(c.Q)) + ", ";
-  out += Field("PointY", Pair(c.PointY)) + ", ";
-  out += Field("PointS", Pair(c.PointS)) + ",\n ";
-  out += Field("CurveX", Table(c.CurveX)) + ", ";
-  out += Field("CurveY", Table(c.CurveY)) + ", ";
-  out += Field("CurveS", Table(c.CurveS)) + ",\n ";
-  out += Field("ImprovedCurveComputed", c.ImprovedCurveComputed ? "true" : "false") + "}\n";
-  return out;
+  Json inputs;
+  inputs["GroundwaterDepth"] = Number(c.GroundwaterDepth);
+  inputs["ImperviousDepth"] = Number(c.ImperviousDepth);
+  inputs["ExcavationDepth"] = Number(c.ExcavationDepth);
+  inputs["L"] = Number(c.L);
+  inputs["kn"] = Number(c.kn);
+  inputs["B"] = Number(c.B);
+  inputs["kg"] = Number(c.kg);
+  inputs["PointDistance"] = Number(c.PointDistance);
+  inputs["CalcRange"] = Number(c.CalcRange);
+
+  Json out;
+  out["inputs"] = std::move(inputs);
+  out["H"] = Number(c.H);
+  out["r"] = Number(c.r);
+  out["h"] = Pair(c.h);
+  out["S"] = Pair(c.S);
+  out["R"] = Pair(c.R);
+  out["Q"] = Pair(c.Q);
+  out["PointY"] = Pair(c.PointY);
+  out["PointS"] = Pair(c.PointS);
+  out["CurveX"] = Table(c.CurveX);
+  out["CurveY"] = Table(c.CurveY);
+  out["CurveS"] = Table(c.CurveS);
+  out["ImprovedCurveComputed"] = c.ImprovedCurveComputed;
+  return out.dump() + "\n";
 }
 
 }  // namespace tavoro

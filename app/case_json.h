@@ -6,10 +6,10 @@
 
 namespace tavoro {
 
-// The computed case as JSON: the nine inputs (kn and kg in m/s), the derived
-// values, both cases' results and curve tables, and ImprovedCurveComputed.
-// Numbers carry 17 significant digits with the full stop in every locale; a
-// non-finite value is the string "inf", "-inf" or "nan". Ends with a newline.
+// The computed case as one line of JSON: the nine inputs (kn and kg in m/s),
+// the derived values, both cases' results and curve tables, and
+// ImprovedCurveComputed. Numbers in their shortest exact form with the full
+// stop in every locale; a value not computed is null. Ends with a newline.
 std::string CaseToJson(const CalculationCase& calc);
 
 }  // namespace tavoro

@@ -1,7 +1,9 @@
 #include "document_export.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QString>
+#include <cctype>
 
 #include "chart/chart.h"
 #include "page/page_setup.h"
@@ -26,59 +28,64 @@ void EnsureGuiApplication() {
 }
 
 bool EndsWithPdf(const std::string& path) {
-  const QString lower = QString::fromStdString(path).toLower();
-  return lower.endsWith(QStringLiteral(".pdf"));
+  if (path.size() < 4) return false;
+  std::string end = path.substr(path.size() - 4);
+  for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return end == ".pdf";
 }
 
 // "out.png" with page 2 of 2 -> "out-2.png"; a one-page document keeps path.
-QString PagePath(const std::string& path, int pageIndex, int pageCount) {
-  const QString whole = QString::fromStdString(path);
-  if (pageCount <= 1) return whole;
-  const QString suffix = QStringLiteral("-%1").arg(pageIndex + 1);
-  const qsizetype slash = whole.lastIndexOf(QLatin1Char('/'));
-  const qsizetype dot = whole.lastIndexOf(QLatin1Char('.'));
-  if (dot <= slash + 1) return whole + suffix;
-  return whole.left(dot) + suffix + whole.mid(dot);
+std::string PagePath(const std::string& path, int pageIndex, int pageCount) {
+  if (pageCount <= 1) return path;
+  const std::string suffix = "-" + std::to_string(pageIndex + 1);
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::size_t dot = path.rfind('.');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  if (dot == std::string::npos || dot <= nameStart) return path + suffix;
+  return path.substr(0, dot) + suffix + path.substr(dot);
 }
 
-std::string WriteDocument(const Document& document, const std::string& path, int dpi) {
+std::string StageDocument(const Document& document, const std::string& path, int dpi,
+                          StagedFiles& files) {
+  if (document.pages.empty()) return "文書にページがありません。";
   QString error;
-  if (document.pages.empty()) return "the document has no page";
+  QByteArray bytes;
   if (EndsWithPdf(path)) {
-    if (!WritePdf(document, QString::fromStdString(path), &error)) return error.toStdString();
+    if (!RenderPdf(document, &bytes, &error)) return error.toStdString();
+    files.Add(path, bytes.toStdString());
     return {};
   }
   const int pageCount = static_cast<int>(document.pages.size());
   for (int i = 0; i < pageCount; ++i) {
-    if (!WritePng(document, i, PagePath(path, i, pageCount), dpi, &error)) {
-      return error.toStdString();
-    }
+    bytes.clear();
+    if (!RenderPng(document, i, dpi, &bytes, &error)) return error.toStdString();
+    files.Add(PagePath(path, i, pageCount), bytes.toStdString());
   }
   return {};
 }
 
 }  // namespace
 
-std::string ExportReport(const CalculationCase& calc, const ProjectInfo& project,
-                         const std::string& path, int dpi) {
+std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
+                        const std::string& path, int dpi, StagedFiles& files) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
   ReportLineCounter counter;
   const ReportOutcome outcome = DrawReport(page, calc, settings, counter, project);
-  if (!outcome.completed) return "the report could not be drawn: " + outcome.error;
-  return WriteDocument(page.document(), path, dpi);
+  if (!outcome.completed) return outcome.error;
+  return StageDocument(page.document(), path, dpi, files);
 }
 
-std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
-                        const std::string& path, int dpi) {
+std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
+                       const std::string& path, int dpi, StagedFiles& files) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
   BuildChartPage(page, calc, settings, project);
-  return WriteDocument(page.document(), path, dpi);
+  return StageDocument(page.document(), path, dpi, files);
 }
 
 std::string ExportStudy(const StudyResult& result, const ProjectInfo& project,

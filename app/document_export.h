@@ -5,23 +5,23 @@
 #include "calc/calculation_case.h"
 #include "calc/project_info.h"
 #include "study/study.h"
+#include "fileio/staged_files.h"
 
 namespace tavoro {
 
+// Renders the calculation report of calc in memory and stages it for path:
+// a PDF (one or two portrait pages) when path ends in ".pdf", PNGs at dpi
+// otherwise (a two-page report to path with "-1" and "-2" before the
+// extension). path is taken as bytes. Returns "" when staged, else a
+// Japanese message for standard error.
+std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
+                        const std::string& path, int dpi, StagedFiles& files);
+
 // Both documents carry the project's header line on every page.
 
-// Writes the calculation report of calc to path: a PDF (one or two portrait
-// pages) when path ends in ".pdf", PNGs at dpi otherwise (a two-page report
-// to path with "-1" and "-2" before the extension). Returns an empty string
-// on success, else a message for standard error.
-std::string ExportReport(const CalculationCase& calc, const ProjectInfo& project,
-                         const std::string& path, int dpi);
-
-// Writes the drawdown chart of calc to path: a one-page landscape PDF when
-// path ends in ".pdf", else a PNG at dpi. Returns an empty string on
-// success, else a message for standard error.
-std::string ExportChart(const CalculationCase& calc, const ProjectInfo& project,
-                        const std::string& path, int dpi);
+// The same for the drawdown chart: a one-page landscape PDF or one PNG.
+std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
+                       const std::string& path, int dpi, StagedFiles& files);
 
 // Writes the study pages of result to path as a landscape PDF: the graph
 // page, then the table pages. Returns an empty string on success, else a

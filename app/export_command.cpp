@@ -1,55 +1,12 @@
 #include "export_command.h"
 
-#include <fstream>
-
-#include "calc/calculation_case.h"
-#include "calc/run_dispatch.h"
+#include "calc/run_case.h"
 #include "case_json.h"
 #include "document_export.h"
 #include "export_options.h"
+#include "fileio/staged_files.h"
 
 namespace tavoro {
-namespace {
-
-constexpr int kExcavationField = 2;
-constexpr int kGroundwaterField = 0;
-
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
-// Writes text to path, or to out for "-"; returns an error message or "".
-std::string WriteText(const std::string& path, const std::string& text, std::ostream& out) {
-  if (path == "-") {
-    out << text;
-    out.flush();
-    return out ? "" : "cannot write the JSON to standard output";
-  }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  return file ? "" : "cannot write " + path;
-}
-
-std::string RejectionMessage(const ExportOptions& options, int field) {
-  return std::string(InputFieldOption(field)) + " (" + InputFieldCaption(field) +
-         "): " + Quoted(options.texts[static_cast<std::size_t>(field)]) +
-         " lies beyond the range of a double";
-}
-
-std::string GuardMessage(const ExportOptions& options) {
-  const auto text = [&](int field) {
-    const std::string& value = options.texts[static_cast<std::size_t>(field)];
-    return value.empty() ? std::string("empty") : Quoted(value);
-  };
-  return std::string("nothing computed: the excavation depth ") +
-         InputFieldOption(kExcavationField) + " (" + InputFieldCaption(kExcavationField) + ", " +
-         text(kExcavationField) + ") must be greater than the groundwater depth " +
-         InputFieldOption(kGroundwaterField) + " (" + InputFieldCaption(kGroundwaterField) + ", " +
-         text(kGroundwaterField) + ")";
-}
-
-}  // namespace
 
 std::string UsageText() {
   return R"(Usage:
@@ -61,7 +18,7 @@ std::string UsageText() {
                          the documents asked for
 
 Input fields of `tavoro export`, each taking the text as typed into the form
-(an omitted option is an empty field, which reads as 0):
+(an omitted option is an empty field):
   --groundwater TEXT     地下水位 GL- (m)
   --impervious TEXT      不透水層深度 Hf (m)
   --excavation TEXT      掘削深度 Ht (m)
@@ -71,33 +28,42 @@ Input fields of `tavoro export`, each taking the text as typed into the form
   --kg TEXT              改良後の透水係数 kg (cm/sec)
   --point TEXT           着目点 x (m), distance from the shaft centre
   --range TEXT           計算範囲 (m)
-A field reads its longest leading number: full stop as the decimal point,
-blanks skipped, optional sign and E exponent ("12.5m" reads 12.5).
+A field holds one number: optional sign, digits with the full stop as the
+decimal point, optional E exponent, blanks around it, and optionally the
+field's unit after it (m; cm/sec or cm/s). Full-width forms read as
+half-width ones. Anything else (a comma, a second number) is refused.
+Every field is required except --width and --kg; an empty or 0 --width means
+no ground improvement, and then --kg may stay empty. Accepted values:
+  0 <= groundwater < excavation <= impervious <= 500 m
+  0.1 <= perimeter <= 500 m, and r = L/2pi below R1 = 3000 S sqrt(kn)
+  1e-9 <= kn <= 10 cm/sec, and Q1 at most 1000 m3/min
+  0 <= width <= 50 m, with r + width below R1
+  1e-9 <= kg <= kn (with a ring)
+  0 <= point <= range;  r + width < range <= 10000 m
 
 Outputs (at least one):
   --json FILE|-          the computed case as JSON ("-" for standard output);
-                         kn and kg in m/s, 17 significant digits, non-finite
-                         values as "inf", "-inf" or "nan"
+                         kn and kg in m/s, a value not computed as null
   --report FILE          the calculation report: PDF when FILE ends in .pdf,
                          else PNG (a two-page report adds -1 and -2)
   --chart FILE           the drawdown chart: PDF or PNG as above
   --dpi N                resolution of PNG files, 10 to 600 (default 150)
 
-Every option also takes the form --option=value.
+Every option also takes the form --option=value and may be given once.
+Files are written whole or not at all: when one cannot be written, none of
+the command's files is replaced.
 
 Exit status:
   0  everything asked for was written
-  1  a document could not be written
-  2  a bad command line, a number beyond the range of a double, or an
-     excavation depth not greater than the groundwater depth (nothing is
-     computed or written then)
+  1  a file could not be written (no file of the command was replaced)
+  2  a bad command line or a refused input (nothing is written)
 )";
 }
 
 int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ParsedExportOptions parsed = ParseExportOptions(args);
   if (!parsed.options) {
-    err << "tavoro: " << parsed.error << "\n(see tavoro export --help)\n";
+    err << "tavoro: " << parsed.error << "\n(使い方は tavoro export --help)\n";
     return kExitUsage;
   }
   const ExportOptions& options = *parsed.options;
@@ -106,24 +72,26 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return kExitOk;
   }
 
-  CalculationCase calc;
-  const RunResult run = RunDispatch(calc, options.texts, 0);
-  if (run.status == RunStatus::kRejected) {
-    err << "tavoro: " << RejectionMessage(options, run.rejectedField) << '\n';
-    return kExitUsage;
-  }
-  if (run.status == RunStatus::kGuardStopped) {
-    err << "tavoro: " << GuardMessage(options) << '\n';
+  const CaseRun run = RunCase(options.texts, 0);
+  if (run.rejection) {
+    err << "tavoro: " << InputFieldOption(run.rejection->field) << ": " << run.rejection->message
+        << '\n';
     return kExitUsage;
   }
 
+  StagedFiles files;
+  const bool jsonToOutput = options.jsonPath && *options.jsonPath == "-";
+  if (options.jsonPath && !jsonToOutput) files.Add(*options.jsonPath, CaseToJson(run.calc));
   std::string error;
-  if (options.jsonPath) error = WriteText(*options.jsonPath, CaseToJson(calc), out);
-  if (error.empty() && options.reportPath) {
-    error = ExportReport(calc, options.project, *options.reportPath, options.dpi);
-  }
+  if (options.reportPath) error = StageReport(run.calc, options.project, *options.reportPath, options.dpi, files);
   if (error.empty() && options.chartPath) {
-    error = ExportChart(calc, options.project, *options.chartPath, options.dpi);
+    error = StageChart(run.calc, options.project, *options.chartPath, options.dpi, files);
+  }
+  if (error.empty()) error = files.Commit().value_or("");
+  if (error.empty() && jsonToOutput) {
+    out << CaseToJson(run.calc);
+    out.flush();
+    if (!out) error = "JSON を標準出力に書き込めません。";
   }
   if (!error.empty()) {
     err << "tavoro: " << error << '\n';

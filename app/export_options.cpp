@@ -1,22 +1,27 @@
 #include "export_options.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QStringList>
 #include <array>
 #include <charconv>
-#include <string_view>
+#include <map>
 
 namespace tavoro {
 namespace {
 
 constexpr std::array<const char*, kInputFieldCount> kFieldOptions = {
-    "--groundwater", "--impervious", "--excavation", "--perimeter", "--kn",
-    "--width",       "--kg",         "--point",      "--range",
+    "groundwater", "impervious", "excavation", "perimeter", "kn", "width", "kg", "point", "range",
 };
 
-int FieldOfOption(std::string_view name) {
-  for (int field = 0; field < kInputFieldCount; ++field) {
-    if (name == kFieldOptions[static_cast<std::size_t>(field)]) return field;
-  }
-  return -1;
+// Arguments pass through Latin-1 so that every byte comes back unchanged:
+// file names are bytes, whatever their encoding.
+QString FromBytes(const std::string& bytes) {
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string ToBytes(const QString& text) {
+  return text.toLatin1().toStdString();
 }
 
 std::optional<int> ParseDpi(std::string_view text) {
@@ -31,77 +36,93 @@ ParsedExportOptions Failure(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
-// Stores one option's value; returns an error message or "".
-std::string Apply(ExportOptions& options, std::array<bool, kInputFieldCount>& fieldSeen,
-                  const std::string& name, const std::string& value) {
-  const auto setPath = [&](std::optional<std::string>& path) -> std::string {
-    if (path) return name + " is given twice";
-    if (value.empty()) return name + " needs a file name";
-    path = value;
-    return "";
-  };
-  if (const int field = FieldOfOption(name); field >= 0) {
-    auto& seen = fieldSeen[static_cast<std::size_t>(field)];
-    if (seen) return name + " is given twice";
-    seen = true;
-    options.texts[static_cast<std::size_t>(field)] = value;
-    return "";
-  }
-  if (name == "--json") return setPath(options.jsonPath);
-  if (name == "--report") return setPath(options.reportPath);
-  if (name == "--chart") return setPath(options.chartPath);
-  if (name == "--dpi") {
-    const std::optional<int> dpi = ParseDpi(value);
-    if (!dpi) {
-      return "--dpi needs a whole number from " + std::to_string(kMinDpi) + " to " +
-             std::to_string(kMaxDpi) + ", not \"" + value + "\"";
-    }
-    options.dpi = *dpi;
-    return "";
-  }
-  return "unknown option " + name;
+// The option named in one of the parser's own messages ("... '--kn'.").
+std::string QuotedName(const QString& parserError) {
+  const qsizetype open = parserError.indexOf(QLatin1Char('\''));
+  const qsizetype close = parserError.indexOf(QLatin1Char('\''), open + 1);
+  if (open < 0 || close < 0) return {};
+  return ToBytes(parserError.mid(open + 1, close - open - 1));
 }
 
-bool TakesValue(std::string_view name) {
-  return FieldOfOption(name) >= 0 || name == "--json" || name == "--report" || name == "--chart" ||
-         name == "--dpi";
+std::string Dashed(const QString& name) {
+  return (name.size() == 1 ? "-" : "--") + ToBytes(name);
 }
 
 }  // namespace
 
 const char* InputFieldOption(int field) {
+  static const std::array<std::string, kInputFieldCount> dashed = [] {
+    std::array<std::string, kInputFieldCount> names;
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::string("--") + kFieldOptions[i];
+    return names;
+  }();
   if (field < 0 || field >= kInputFieldCount) return "";
-  return kFieldOptions[static_cast<std::size_t>(field)];
+  return dashed[static_cast<std::size_t>(field)].c_str();
 }
 
 ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
-  ExportOptions options;
-  std::array<bool, kInputFieldCount> fieldSeen{};
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-      continue;
-    }
-    if (arg.rfind("--", 0) != 0) return Failure("unexpected argument \"" + arg + "\"");
+  QCommandLineParser parser;
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  parser.addOption(help);
+  std::vector<QCommandLineOption> fields;
+  for (const char* name : kFieldOptions) {
+    fields.emplace_back(QString::fromLatin1(name), QString(), QStringLiteral("TEXT"));
+    parser.addOption(fields.back());
+  }
+  const QCommandLineOption json(QStringLiteral("json"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption report(QStringLiteral("report"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption chart(QStringLiteral("chart"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
+  for (const QCommandLineOption& option : {json, report, chart, dpi}) parser.addOption(option);
 
-    std::string name = arg;
-    std::string value;
-    if (const std::size_t equals = arg.find('='); equals != std::string::npos) {
-      name = arg.substr(0, equals);
-      value = arg.substr(equals + 1);
-      if (!TakesValue(name)) return Failure("unknown option " + name);
-    } else {
-      if (!TakesValue(name)) return Failure("unknown option " + name);
-      if (i + 1 >= args.size()) return Failure(name + " needs a value");
-      value = args[++i];
+  QStringList arguments{QStringLiteral("tavoro")};
+  for (const std::string& arg : args) arguments.push_back(FromBytes(arg));
+  if (!parser.parse(arguments)) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+      return Failure("不明なオプション " + Dashed(parser.unknownOptionNames().front()) +
+                     " があります。");
     }
-    if (std::string error = Apply(options, fieldSeen, name, value); !error.empty()) {
-      return Failure(std::move(error));
+    return Failure(QuotedName(parser.errorText()) + " に値がありません。");
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return Failure("余分な引数「" + ToBytes(parser.positionalArguments().front()) +
+                   "」があります。");
+  }
+  std::map<QString, int> seen;
+  for (const QString& name : parser.optionNames()) {
+    const QString canonical = name == QStringLiteral("h") ? QStringLiteral("help") : name;
+    if (++seen[canonical] > 1) return Failure(Dashed(canonical) + " が 2 回以上指定されています。");
+  }
+
+  ExportOptions options;
+  options.help = parser.isSet(help);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (parser.isSet(fields[i])) options.texts[i] = ToBytes(parser.value(fields[i]));
+  }
+  const auto path = [&](const QCommandLineOption& option,
+                        std::optional<std::string>& target) -> std::string {
+    if (!parser.isSet(option)) return {};
+    const std::string value = ToBytes(parser.value(option));
+    if (value.empty()) return Dashed(option.names().front()) + " にファイル名がありません。";
+    target = value;
+    return {};
+  };
+  for (const auto& [option, target] :
+       {std::pair{&json, &options.jsonPath}, std::pair{&report, &options.reportPath},
+        std::pair{&chart, &options.chartPath}}) {
+    if (std::string error = path(*option, *target); !error.empty()) return Failure(error);
+  }
+  if (parser.isSet(dpi)) {
+    const std::string text = ToBytes(parser.value(dpi));
+    const std::optional<int> value = ParseDpi(text);
+    if (!value) {
+      return Failure("--dpi には " + std::to_string(kMinDpi) + " から " + std::to_string(kMaxDpi) +
+                     " までの整数を指定してください (「" + text + "」)。");
     }
+    options.dpi = *value;
   }
   if (!options.help && !options.jsonPath && !options.reportPath && !options.chartPath) {
-    return Failure("nothing to write: give --json, --report or --chart");
+    return Failure("出力がありません。--json、--report、--chart のいずれかを指定してください。");
   }
   return {std::move(options), ""};
 }

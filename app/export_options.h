@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/input_texts.h"
 #include "calc/project_info.h"
-#include "calc/run_dispatch.h"
 
 namespace tavoro {
 
@@ -35,10 +35,11 @@ struct ParsedExportOptions {
   std::string error;
 };
 
-// Reads the arguments that follow `tavoro export`. Accepts "--opt value" and
-// "--opt=value". Unknown options, stray arguments, missing or repeated
-// values, a dpi outside 10..600 and a command line without any of --json,
-// --report and --chart are errors. --help needs nothing else.
+// Reads the arguments that follow `tavoro export` with QCommandLineParser.
+// Accepts "--opt value" and "--opt=value"; values come back byte for byte.
+// Unknown options, stray arguments, missing values, any option given twice,
+// a dpi outside 10..600 and a command line without any of --json, --report
+// and --chart are errors, with a Japanese message. --help needs nothing else.
 ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args);
 
 }  // namespace tavoro

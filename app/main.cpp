@@ -31,6 +31,6 @@ int main(int argc, char** argv) {
   if (command.rfind('-', 0) == 0 && command.rfind("--", 0) != 0) {
     return tavoro::RunDesktop(argc, argv);
   }
-  std::cerr << "tavoro: unknown command \"" << command << "\"\n(see tavoro --help)\n";
+  std::cerr << "tavoro: 不明なコマンド「" << command << "」です。\n(使い方は tavoro --help)\n";
   return tavoro::kExitUsage;
 }

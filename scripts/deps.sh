@@ -6,6 +6,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev clang libclang-rt-14-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   poppler-utils locales nlohmann-json3-dev
   libdxflib-dev python3 python3-ezdxf python3-matplotlib

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 
 #include "calc/indexed_array.h"
 
@@ -18,9 +19,13 @@ using CaseValues = IndexedArray<double, 1, 2>;
 using CurvePoints = IndexedArray<double, 1, kCurvePoints>;
 using CurveTable = IndexedArray<CurvePoints, 1, 2>;
 
-// The one calculation case of a Tavoro process. Every field starts at zero
-// and is only ever overwritten: what a run does not reach keeps the value an
-// earlier run left. Lengths in metres, permeabilities in m/s, inflows in m³/min.
+// A result no run has computed.
+inline constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
+
+// One calculation case. The inputs start at zero, every result at
+// kNotComputed (NaN); a run computes into a fresh record, so a result it does
+// not reach stays NaN. Lengths in metres, permeabilities in m/s, inflows in
+// m³/min.
 struct CalculationCase {
   // Inputs, as the form converts them (kn and kg already divided by 100).
   double GroundwaterDepth = 0;
@@ -34,21 +39,21 @@ struct CalculationCase {
   double CalcRange = 0;
 
   // Derived scalars: equivalent radius and undisturbed saturated height.
-  double r = 0;
-  double H = 0;
+  double r = kNotComputed;
+  double H = kNotComputed;
 
-  // Per-case results; h[2] and S[2] are never written.
-  CaseValues h;
-  CaseValues S;
-  CaseValues R;
-  CaseValues Q;
-  CaseValues PointY;
-  CaseValues PointS;
+  // Per-case results; h[2] and S[2] are never computed.
+  CaseValues h = CaseValues::Filled(kNotComputed);
+  CaseValues S = CaseValues::Filled(kNotComputed);
+  CaseValues R = CaseValues::Filled(kNotComputed);
+  CaseValues Q = CaseValues::Filled(kNotComputed);
+  CaseValues PointY = CaseValues::Filled(kNotComputed);
+  CaseValues PointS = CaseValues::Filled(kNotComputed);
 
   // Curve tables, [case][point].
-  CurveTable CurveX;
-  CurveTable CurveY;
-  CurveTable CurveS;
+  CurveTable CurveX = CurveTable::Filled(CurvePoints::Filled(kNotComputed));
+  CurveTable CurveY = CurveTable::Filled(CurvePoints::Filled(kNotComputed));
+  CurveTable CurveS = CurveTable::Filled(CurvePoints::Filled(kNotComputed));
 
   // 0 = calculation report, 1 = drawdown chart.
   std::int16_t OutputMode = 0;

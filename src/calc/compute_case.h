@@ -10,7 +10,9 @@ namespace tavoro {
 // a bad or non-finite argument stores nothing, while a division by zero or
 // overflow in a statement's final arithmetic stores the non-finite result.
 // Without a ring (B <= 0), or with a ring reaching past R2, the improved
-// curve keeps what an earlier run left and ImprovedCurveComputed is false.
+// curve keeps what the record held (NaN in a fresh one) and
+// ImprovedCurveComputed is false. Runs go through RunCase, which computes
+// into a fresh record.
 void ComputeCase(CalculationCase& calc);
 
 }  // namespace tavoro

@@ -24,6 +24,13 @@ class IndexedArray {
   T& at(int i) { return values_.at(CheckedSlot(i)); }
   const T& at(int i) const { return values_.at(CheckedSlot(i)); }
 
+  // Every element set to value.
+  static IndexedArray Filled(const T& value) {
+    IndexedArray filled;
+    filled.values_.fill(value);
+    return filled;
+  }
+
   static constexpr bool Contains(int i) { return i >= First && i <= Last; }
 
   friend bool operator==(const IndexedArray&, const IndexedArray&) = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 
 namespace tavoro {
@@ -7,6 +8,16 @@ namespace tavoro {
 // The number patterns of the report and the chart: "#0", "#0.00", "#0.000"
 // and "#0.000000".
 enum class NumberPattern { kWhole, kTwoDecimals, kThreeDecimals, kSixDecimals };
+
+// A result a run could not compute is NaN in its record; one that overflowed
+// is infinite. Neither is a number to show.
+inline bool IsComputed(double value) {
+  return std::isfinite(value);
+}
+
+// What the report, the chart and the messages show for a value that was not
+// computed.
+inline constexpr char kNotComputedMark[] = "算定不能";
 
 // Formats value with the pattern: at least one digit before the point,
 // exactly the pattern's digits after it, no grouping, "-" for negatives, and

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "calc/project_info.h"
-#include "calc/run_dispatch.h"
+#include "calc/input_texts.h"
 
 namespace tavoro {
 

@@ -93,18 +93,18 @@ void Form1::cmdCalc_Click(int index) {
   for (int field = 0; field < kInputFieldCount; ++field) {
     texts.at(static_cast<std::size_t>(field)) = Text1(field).text().toStdString();
   }
-  const RunResult result = RunDispatch(session_.calc, texts, static_cast<std::int16_t>(index));
-  switch (result.status) {
-    case RunStatus::kGuardStopped:
-      return;
-    case RunStatus::kRejected:
-      message_(this, QStringLiteral("「%1」の数値が大きすぎます。\n入力し直してください。")
-                         .arg(QString::fromUtf8(InputFieldCaption(result.rejectedField))));
-      return;
-    case RunStatus::kWentAhead:
-      OpenOutputWindow();
-      return;
+  CaseRun run = RunCase(texts, static_cast<std::int16_t>(index));
+  if (run.rejection) {
+    // The window must not go on showing an earlier case as if it were this one.
+    if (form2_) form2_->close();
+    message_(this, QString::fromStdString(run.rejection->message));
+    QLineEdit& field = Text1(run.rejection->field);
+    field.setFocus();
+    field.selectAll();
+    return;
   }
+  session_.calc = run.calc;
+  OpenOutputWindow();
 }
 
 void Form1::OpenOutputWindow() {

@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "calc/run_dispatch.h"
+#include "calc/run_case.h"
 #include "ui/message.h"
 #include "ui/session.h"
 
@@ -27,12 +27,12 @@ class Form1 : public QWidget {
   explicit Form1(DesktopSession& session, MessageFunction message = ShowWarningBox);
   ~Form1() override;
 
-  // The run dispatch of button index (0 report, 1 chart): stores the nine
-  // fields in the case; when the excavation lies below the water table,
-  // computes it, sets the output mode and loads the output window afresh
-  // (created on first use, redrawn when already open) and brings it to the
-  // front. When it does not, nothing else happens. A number beyond the range
-  // of a double is named in a message and nothing is stored.
+  // The run of button index (0 report, 1 chart): runs the nine fields
+  // through RunCase; an accepted case replaces the session's case and the
+  // output window loads afresh (created on first use, redrawn when already
+  // open) and comes to the front. A refused one closes the output window,
+  // shows the rule's message and puts the focus in the named field with its
+  // text selected; the session's case stays as it was.
   void cmdCalc_Click(int index);
 
   QLineEdit& Text1(int index) { return *text1_.at(static_cast<std::size_t>(index)); }

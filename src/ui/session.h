@@ -1,19 +1,18 @@
 #pragma once
 
 #include "calc/calculation_case.h"
-#include "calc/project_info.h"
 #include "page/page_setup.h"
 #include "report/report.h"
 
 namespace tavoro {
 
-// The process-wide records of one desktop session: the calculation case the
-// form fills, the page settings with the report's line grid, and the report
+// The process-wide records of one desktop session: the case of the latest
+// accepted run, the page settings with the report's line grid, the report
 // line counter, and the project texts every page's header shows. They live
-// from start to end; the forms share them by reference.
+// from start to end; each accepted run replaces the case with its fresh
+// record. The forms share them by reference.
 struct DesktopSession {
   CalculationCase calc;
-  ProjectInfo project;
   PageSettings settings;
   ReportLineCounter counter;
 };

@@ -9,27 +9,30 @@
 namespace tavoro {
 namespace {
 
-// The whole text: every field in its place, two curve tables of 100 values each, 17 significant
-// digits, and non-finite values as strings.
+// The whole text on one line: every field in its place, two curve tables of 100 values each,
+// numbers in their shortest exact form, and every value not computed (NaN or infinite) as null.
 TEST(CaseJsonTest, WholeText) {
   CalculationCase calc;
   calc.kg = 0.000001;
+  calc.L = 0.1 + 0.2;
   calc.Q[1] = std::numeric_limits<double>::infinity();
   calc.Q[2] = -calc.Q[1];
-  calc.PointY[1] = std::nan("");
   calc.PointS[2] = 0.5;
-  std::string zeros = "0";
-  for (int i = 2; i <= kCurvePoints; ++i) zeros += ", 0";
-  const std::string table = "[[" + zeros + "], [" + zeros + "]]";
-  EXPECT_EQ(
-      CaseToJson(calc),
-      "{\"inputs\": {\"GroundwaterDepth\": 0, \"ImperviousDepth\": 0, \"ExcavationDepth\": 0, "
-      "\"L\": 0, \"kn\": 0, \"B\": 0, \"kg\": 9.9999999999999995e-07, \"PointDistance\": 0, "
-      "\"CalcRange\": 0},\n \"H\": 0, \"r\": 0, \"h\": [0, 0], \"S\": [0, 0], \"R\": [0, 0], "
-      "\"Q\": [\"inf\", \"-inf\"], \"PointY\": [\"nan\", 0], \"PointS\": [0, 0.5],\n "
-      "\"CurveX\": " +
-          table + ", \"CurveY\": " + table + ", \"CurveS\": " + table +
-          ",\n \"ImprovedCurveComputed\": false}\n");
+  calc.CurveX[1][1] = 0;
+  calc.CurveX[2][100] = 1e300;
+  calc.ImprovedCurveComputed = true;
+  std::string nulls = "null";
+  for (int i = 2; i < kCurvePoints; ++i) nulls += ",null";
+  const std::string table = "[[" + nulls + ",null],[" + nulls + ",null]]";
+  const std::string x = "[[0.0" + nulls.substr(4) + ",null],[" + nulls + ",1e+300]]";
+  EXPECT_EQ(CaseToJson(calc),
+            "{\"inputs\":{\"GroundwaterDepth\":0.0,\"ImperviousDepth\":0.0,\"ExcavationDepth\":0.0,"
+            "\"L\":0.30000000000000004,\"kn\":0.0,\"B\":0.0,\"kg\":1e-06,\"PointDistance\":0.0,"
+            "\"CalcRange\":0.0},\"H\":null,\"r\":null,\"h\":[null,null],\"S\":[null,null],"
+            "\"R\":[null,null],\"Q\":[null,null],\"PointY\":[null,null],\"PointS\":[null,0.5],"
+            "\"CurveX\":" +
+                x + ",\"CurveY\":" + table + ",\"CurveS\":" + table +
+                ",\"ImprovedCurveComputed\":true}\n");
 }
 
 }  // namespace

@@ -48,33 +48,57 @@ TEST(ExportCommandTest, JsonOfTheWorkedExample) {
             std::tuple(kExitOk, CaseToJson(expected), ""));
 }
 
-// A command line or a run that cannot go ahead writes nothing, says why and exits with 2; a file
-// that cannot be written exits with 1.
+// The worked example as an engineer types it, with one option replaced or added.
+Args WorkedExampleWith(const Args& extra) {
+  Args args = {"--groundwater=2", "--impervious=20", "--excavation=10",
+               "--perimeter=20",  "--kn=0.01",       "--width=2",
+               "--kg=0.0001",     "--point=10",      "--range=100"};
+  for (const std::string& arg : extra) {
+    const std::string name = arg.substr(0, arg.find('=') + 1);
+    bool replaced = false;
+    for (std::string& given : args) {
+      if (!name.empty() && name.back() == '=' && given.rfind(name, 0) == 0) {
+        given = arg;
+        replaced = true;
+      }
+    }
+    if (!replaced) args.push_back(arg);
+  }
+  return args;
+}
+
+// A command line that cannot run says why in Japanese and exits with 2; so does a refused input,
+// naming the option and the field; a file that cannot be written exits with 1 and names it.
 TEST(ExportCommandTest, Failures) {
   const std::pair<Args, std::string> usage[] = {
-      {{"--kn", "1"}, "nothing to write: give --json, --report or --chart"},
-      {{"--json", "-", "--depth=3"}, "unknown option --depth"},
-      {{"--json", "-", "--kn"}, "--kn needs a value"},
-      {{"--json", "-", "7"}, "unexpected argument \"7\""},
-      {{"--json", "-", "--kn", "1", "--kn=2"}, "--kn is given twice"},
-      {{"--chart", "c.png", "--dpi", "9"}, "--dpi needs a whole number from 10 to 600, not \"9\""},
-      {{"--chart", "c.png", "--dpi", "601"},
-       "--dpi needs a whole number from 10 to 600, not \"601\""}};
+      {{"--kn", "1"}, "出力がありません。--json、--report、--chart のいずれかを指定してください。"},
+      {{"--json", "-", "--depth=3"}, "不明なオプション --depth があります。"},
+      {{"--json", "-", "--kn"}, "--kn に値がありません。"},
+      {{"--json", "-", "7"}, "余分な引数「7」があります。"},
+      {{"--json", "-", "--kn", "1", "--kn=2"}, "--kn が 2 回以上指定されています。"},
+      {{"--chart", "c.png", "--dpi", "300", "--dpi=300"}, "--dpi が 2 回以上指定されています。"},
+      {{"--json=", "--kn=1"}, "--json にファイル名がありません。"},
+      {{"--chart", "c.png", "--dpi", "9"},
+       "--dpi には 10 から 600 までの整数を指定してください (「9」)。"}};
   for (const auto& [args, error] : usage) {
-    EXPECT_EQ(Export(args),
-              std::tuple(kExitUsage, "", "tavoro: " + error + "\n(see tavoro export --help)\n"));
+    EXPECT_EQ(Export(args), std::tuple(kExitUsage, "",
+                                       "tavoro: " + error + "\n(使い方は tavoro export --help)\n"));
   }
-  EXPECT_EQ(Export({"--groundwater", "10", "--excavation=10", "--json", "-"}),
-            std::tuple(kExitUsage, "",
-                       "tavoro: nothing computed: the excavation depth --excavation (掘削深度, "
-                       "\"10\") must be greater than the groundwater depth --groundwater "
-                       "(地下水位, \"10\")\n"));
   EXPECT_EQ(
-      Export({"--excavation", "10", "--range", "1e400", "--json", "-"}),
+      Export(WorkedExampleWith({"--excavation=2", "--json=-"})),
       std::tuple(kExitUsage, "",
-                 "tavoro: --range (計算範囲): \"1e400\" lies beyond the range of a double\n"));
-  EXPECT_EQ(Export({"--excavation", "10", "--json", "/nonexistent-dir/case.json"}),
-            std::tuple(kExitFailed, "", "tavoro: cannot write /nonexistent-dir/case.json\n"));
+                 "tavoro: --excavation: 「掘削深度」の「2」は地下水位「2」より深くありません。"
+                 "掘削底が地下水位より下でなければ排水の計算はできません。"
+                 "地下水位より深く 500 以下の深さ (m)を入力してください。\n"));
+  EXPECT_EQ(Export(WorkedExampleWith({"--range=1e400", "--json=-"})),
+            std::tuple(kExitUsage, "",
+                       "tavoro: --range: 「計算範囲」の「1e400」は大きすぎて扱えません。"
+                       "換算半径 r と改良幅 B の和より大きく 10000 以下の距離 (m)"
+                       "を入力してください。\n"));
+  EXPECT_EQ(Export(WorkedExampleWith({"--json=/nonexistent-dir/case.json"})),
+            std::tuple(kExitFailed, "",
+                       "tavoro: 「/nonexistent-dir/case.json」を保存できません: "
+                       "保存先のフォルダがありません。\n"));
 }
 
 TEST(ExportCommandTest, HelpNamesEveryOption) {

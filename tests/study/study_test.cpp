@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "calc/run_dispatch.h"
+#include "calc/run_case.h"
 #include "study/ring_evaluation.h"
 #include "study/study_text.h"
 #include "worked_example.h"
@@ -29,9 +29,9 @@ std::string MillimetreText(double width) {
 
 // The report's figures for B and kg typed as texts.
 CalculationCase Typed(const std::string& width, const std::string& kg) {
-  CalculationCase calc;
-  EXPECT_EQ(RunDispatch(calc, FormTexts(width, kg), 0).status, RunStatus::kWentAhead);
-  return calc;
+  const CaseRun run = RunCase(FormTexts(width, kg), 0);
+  EXPECT_FALSE(run.rejection) << run.rejection->message;
+  return run.calc;
 }
 
 double TargetOf(const CalculationCase& calc, StudyTargetKind kind) {

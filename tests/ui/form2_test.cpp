@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "ui_test_support.h"
 
@@ -28,26 +29,37 @@ void ExpectShowing(const Form2* window, const char* caption, double width, doubl
   EXPECT_EQ(window->vp().PreviewPageCount(), static_cast<int>(pages));
 }
 
-TEST_F(DeskTest, RejectedInputChangesNothing) {
-  TypeWorkedExample();
-  form.Text1(2).setText(QStringLiteral("2"));  // excavation level with the water table
-  EXPECT_EQ(Press(1), nullptr);
-  form.Text1(2).setText(QStringLiteral("10"));
-  form.Text1(3).setText(QStringLiteral("1e999"));
-  EXPECT_EQ(Press(0), nullptr);
-  // The guard stayed silent; the number beyond a double is named.
-  EXPECT_EQ(messages, QStringList{"「立坑周長」の数値が大きすぎます。\n入力し直してください。"});
-  EXPECT_EQ(session.calc.ExcavationDepth, 2);  // nothing stored
+// A refused run names the field, puts the focus back in it with the text selected, and closes the
+// open window, which must not go on showing the earlier case; the session keeps that case.
+TEST_F(DeskTest, RefusedInputIsNamedAndClosesTheOpenWindow) {
+  form.show();
+  EXPECT_EQ(Press(0), nullptr);  // the empty form
+  EXPECT_EQ(messages,
+            QStringList{"「地下水位」が空欄です。0 以上 500 以下の深さ (m)を入力してください。"});
+  EXPECT_EQ(form.focusWidget(), &form.Text1(0));
 
-  // The guard leaves an open window as it was.
-  form.Text1(3).setText(QStringLiteral("20"));
+  TypeWorkedExample();
   Form2* window = Press(0);
   ASSERT_NE(window, nullptr);
-  const Document before = window->vp().document();
-  form.Text1(2).setText(QStringLiteral("2"));
-  Press(1);
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("計算書"));
-  EXPECT_EQ(window->vp().document(), before);
+  ASSERT_TRUE(window->isVisible());
+  const double inflow = session.calc.Q[1];
+  messages.clear();
+  form.Text1(4).setText(QStringLiteral("０，０１"));  // full-width, with a comma
+  EXPECT_EQ(Press(1), window);
+  EXPECT_FALSE(window->isVisible());
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(
+      messages[0].startsWith(QStringLiteral("「透水係数」の「０，０１」は数値として読めません。")))
+      << messages[0].toStdString();
+  EXPECT_EQ(form.focusWidget(), &form.Text1(4));
+  EXPECT_EQ(form.Text1(4).selectedText(), QStringLiteral("０，０１"));
+  EXPECT_EQ(std::tuple(session.calc.Q[1], session.calc.OutputMode), std::tuple(inflow, 0));
+
+  // Full-width digits and a unit read as meant: the window opens again on the new case.
+  form.Text1(4).setText(QStringLiteral("０．０２ cm/sec"));
+  EXPECT_EQ(Press(1), window);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(std::tuple(session.calc.kn, session.calc.OutputMode), std::tuple(0.0002, 1));
 }
 
 TEST_F(DeskTest, EachButtonShowsItsDocumentAndALaterRunRedrawsTheOpenWindow) {

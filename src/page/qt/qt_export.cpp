@@ -1,3 +1,5 @@
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -7,6 +9,7 @@
 #include <QPrinter>
 #include <cmath>
 
+#include "fileio/staged_files.h"
 #include "page/qt/qt_page.h"
 #include "tavoro_version.h"
 
@@ -56,25 +59,34 @@ bool PaintDocument(QPagedPaintDevice& device, const Document& document) {
   return painter.end();
 }
 
-bool WritePdf(const Document& document, const QString& path, QString* error) {
-  QPdfWriter writer(path);
-  writer.setResolution(kPdfResolution);
-  SetPdfMetadata(writer, document);
-  if (!PaintDocument(writer, document)) {
-    SetError(error, QStringLiteral("cannot write %1").arg(path));
+bool RenderPdf(const Document& document, QByteArray* bytes, QString* error) {
+  QBuffer buffer(bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) {
+    SetError(error, QStringLiteral("PDFを作成できません。"));
+    return false;
+  }
+  bool painted = false;
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kPdfResolution);
+    SetPdfMetadata(writer, document);
+    painted = PaintDocument(writer, document);
+  }
+  if (!painted || buffer.size() == 0) {
+    SetError(error, QStringLiteral("PDFを作成できません。"));
     return false;
   }
   return true;
 }
 
-bool WritePng(const Document& document, int pageIndex, const QString& path, int dpi,
-              QString* error) {
+bool RenderPng(const Document& document, int pageIndex, int dpi, QByteArray* bytes,
+               QString* error) {
   if (pageIndex < 0 || static_cast<std::size_t>(pageIndex) >= document.pages.size()) {
-    SetError(error, QStringLiteral("the document has no page %1").arg(pageIndex + 1));
+    SetError(error, QStringLiteral("%1 ページ目はありません。").arg(pageIndex + 1));
     return false;
   }
   if (dpi < kLowestPngDpi || dpi > kHighestPngDpi) {
-    SetError(error, QStringLiteral("resolution %1 dpi is outside %2 to %3")
+    SetError(error, QStringLiteral("解像度 %1 dpi は %2〜%3 dpi の範囲外です。")
                         .arg(dpi)
                         .arg(kLowestPngDpi)
                         .arg(kHighestPngDpi));
@@ -85,12 +97,12 @@ bool WritePng(const Document& document, int pageIndex, const QString& path, int 
   const double height = std::ceil(document.paperHeight * scale);
   // Paper is at most A4 here; anything far larger is not a page.
   if (!(width >= 1 && height >= 1 && width <= 20000 && height <= 20000)) {
-    SetError(error, QStringLiteral("the paper size is not usable"));
+    SetError(error, QStringLiteral("用紙の大きさが不正です。"));
     return false;
   }
   QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
   if (image.isNull()) {
-    SetError(error, QStringLiteral("not enough memory for the image"));
+    SetError(error, QStringLiteral("画像のためのメモリが足りません。"));
     return false;
   }
   image.fill(Qt::white);
@@ -102,8 +114,42 @@ bool WritePng(const Document& document, int pageIndex, const QString& path, int 
     painter.scale(scale, scale);
     PaintPageTwips(painter, document, pageIndex);
   }
-  if (!image.save(path, "PNG")) {
-    SetError(error, QStringLiteral("cannot write %1").arg(path));
+  QBuffer buffer(bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    SetError(error, QStringLiteral("PNGを作成できません。"));
+    return false;
+  }
+  return true;
+}
+
+std::filesystem::path LocalPath(const QString& path) {
+#ifdef _WIN32
+  return std::filesystem::path(path.toStdWString());
+#else
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+bool WritePdf(const Document& document, const QString& path, QString* error) {
+  QByteArray bytes;
+  if (!RenderPdf(document, &bytes, error)) return false;
+  StagedFiles files;
+  files.Add(LocalPath(path), bytes.toStdString());
+  if (const auto failure = files.Commit()) {
+    SetError(error, QString::fromStdString(*failure));
+    return false;
+  }
+  return true;
+}
+
+bool WritePng(const Document& document, int pageIndex, const QString& path, int dpi,
+              QString* error) {
+  QByteArray bytes;
+  if (!RenderPng(document, pageIndex, dpi, &bytes, error)) return false;
+  StagedFiles files;
+  files.Add(LocalPath(path), bytes.toStdString());
+  if (const auto failure = files.Commit()) {
+    SetError(error, QString::fromStdString(*failure));
     return false;
   }
   return true;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,10 +45,20 @@ QString PdfCreator();
 // 地下水位降下曲線), Creator PdfCreator().
 void SetPdfMetadata(QPdfWriter& writer, const Document& document);
 
-// Writes the document as a vector PDF with its fonts embedded.
-bool WritePdf(const Document& document, const QString& path, QString* error);
+// Renders the document as a vector PDF with its fonts embedded into bytes.
+// False, with a Japanese message in error, when the PDF cannot be made.
+bool RenderPdf(const Document& document, QByteArray* bytes, QString* error);
 
-// Writes page pageIndex (0-based) as a PNG at dpi dots per inch, white paper.
+// Renders page pageIndex (0-based) as a PNG at dpi (10..600) dots per inch,
+// white paper, into bytes. False, with a Japanese message, on failure.
+bool RenderPng(const Document& document, int pageIndex, int dpi, QByteArray* bytes, QString* error);
+
+// A path as Qt holds it, as the file system's own path (bytes on POSIX).
+std::filesystem::path LocalPath(const QString& path);
+
+// Renders and writes one file whole or not at all (see StagedFiles); the
+// Japanese message in error names the file.
+bool WritePdf(const Document& document, const QString& path, QString* error);
 bool WritePng(const Document& document, int pageIndex, const QString& path, int dpi,
               QString* error);
 

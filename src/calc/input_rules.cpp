@@ -1,0 +1,352 @@
+#include "calc/input_rules.h"
+
+#include <array>
+#include <cmath>
+
+#include "calc/compute_case.h"
+#include "calc/number_format.h"
+#include "calc/number_parse.h"
+
+namespace tavoro {
+namespace {
+
+constexpr std::size_t kQuotedCharacters = 40;
+constexpr double kCentimetresPerMetre = 100.0;
+
+constexpr const char* kCaptions[kInputFieldCount] = {
+    "地下水位", "不透水層深度",     "掘削深度", "立坑周長", "透水係数",
+    "改良幅",   "改良後の透水係数", "着目点",   "計算範囲",
+};
+
+// What each field accepts, as the messages say it.
+constexpr const char* kAccepted[kInputFieldCount] = {
+    "0 以上 500 以下の深さ (m)",
+    "掘削深度以上で 500 以下の深さ (m)",
+    "地下水位より深く 500 以下の深さ (m)",
+    "0.1 以上 500 以下の長さ (m)",
+    "1e-9 以上 10 以下の値 (cm/sec)",
+    "0 以上 50 以下の幅 (m)。改良しないときは空欄か 0",
+    "1e-9 以上で透水係数以下の値 (cm/sec)",
+    "0 以上で計算範囲以下の距離 (m)",
+    "換算半径 r と改良幅 B の和より大きく 10000 以下の距離 (m)",
+};
+
+bool IsPermeability(int field) {
+  return field == kKnField || field == kKgField;
+}
+
+const char* UnitOf(int field) {
+  return IsPermeability(field) ? "cm/sec" : "m";
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The text with full-width ASCII forms (U+FF01..U+FF5E), the ideographic
+// space and the minus sign U+2212 turned into their half-width forms.
+std::string HalfWidth(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    if (i + 2 < text.size()) {
+      const unsigned lead = byte(0), mid = byte(1), last = byte(2);
+      const bool continuation = (last & 0xC0) == 0x80;
+      if (lead == 0xEF && (mid == 0xBC || mid == 0xBD) && continuation) {
+        const unsigned code = ((lead & 0x0F) << 12) | ((mid & 0x3F) << 6) | (last & 0x3F);
+        if (code >= 0xFF01 && code <= 0xFF5E) {
+          out.push_back(static_cast<char>(code - 0xFEE0));
+          i += 2;
+          continue;
+        }
+      }
+      if (lead == 0xE3 && mid == 0x80 && last == 0x80) {
+        out.push_back(' ');
+        i += 2;
+        continue;
+      }
+      if (lead == 0xE2 && mid == 0x88 && last == 0x92) {
+        out.push_back('-');
+        i += 2;
+        continue;
+      }
+    }
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+enum class Reading { kValue, kEmpty, kUnreadable, kTooLarge };
+
+struct FieldValue {
+  Reading reading = Reading::kEmpty;
+  double value = 0;
+};
+
+// Length of the decimal number at the start of text; 0 when there is none.
+std::size_t NumberLength(std::string_view text) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
+  }
+  if (digits == 0) return 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t k = i + 1;
+    if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
+    const std::size_t exponentStart = k;
+    while (k < text.size() && IsDigit(text[k])) ++k;
+    if (k > exponentStart) i = k;
+  }
+  return i;
+}
+
+bool ConsumeUnit(std::string_view& rest, int field) {
+  const std::array<std::string_view, 2> units =
+      IsPermeability(field) ? std::array<std::string_view, 2>{"cm/sec", "cm/s"}
+                            : std::array<std::string_view, 2>{"m", "m"};
+  for (const std::string_view unit : units) {
+    if (rest.substr(0, unit.size()) == unit) {
+      rest.remove_prefix(unit.size());
+      return true;
+    }
+  }
+  return false;
+}
+
+void SkipBlanks(std::string_view& rest) {
+  while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
+}
+
+FieldValue ReadField(int field, std::string_view text) {
+  const std::string half = HalfWidth(text);
+  std::string_view rest = half;
+  SkipBlanks(rest);
+  if (rest.empty()) return {Reading::kEmpty, 0};
+  const std::size_t length = NumberLength(rest);
+  if (length == 0) return {Reading::kUnreadable, 0};
+  const std::string_view number = rest.substr(0, length);
+  rest.remove_prefix(length);
+  SkipBlanks(rest);
+  ConsumeUnit(rest, field);
+  SkipBlanks(rest);
+  if (!rest.empty()) return {Reading::kUnreadable, 0};
+  const std::optional<double> value = ParseNumber(number);
+  if (!value) return {Reading::kTooLarge, 0};
+  return {Reading::kValue, *value};
+}
+
+// Up to the first 40 characters of text, in 「」, control characters as
+// blanks, "…" after a cut.
+std::string Quote(std::string_view text) {
+  std::string out = "「";
+  std::size_t characters = 0;
+  std::size_t i = 0;
+  while (i < text.size() && characters < kQuotedCharacters) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    for (std::size_t k = 1; k < length; ++k) {
+      if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+        length = k;
+        break;
+      }
+    }
+    if (lead < 0x20 || lead == 0x7F) {
+      out.push_back(' ');
+    } else if (length == 1 && lead >= 0x80) {
+      out.append("?");  // a stray byte of a broken character
+    } else {
+      out.append(text.substr(i, length));
+    }
+    i += length;
+    ++characters;
+  }
+  if (i < text.size()) out.append("…");
+  return out + "」";
+}
+
+std::string Caption(int field) {
+  return std::string("「") + kCaptions[field] + "」";
+}
+
+std::string Metres(double value) {
+  return FormatNumber(value, NumberPattern::kThreeDecimals) + " m";
+}
+
+class RuleCheck {
+ public:
+  explicit RuleCheck(const InputTexts& texts) : texts_(texts) {}
+
+  std::optional<InputRejection> Run() {
+    for (int field = 0; field < kInputFieldCount; ++field) {
+      values_[static_cast<std::size_t>(field)] = ReadField(field, Text(field));
+    }
+    for (int field = 0; field < kInputFieldCount; ++field) {
+      if (auto rejection = CheckReading(field)) return rejection;
+    }
+    for (int field = 0; field < kInputFieldCount; ++field) {
+      if (!InBounds(field)) return Reject(field, "は受け付けられません。");
+    }
+    return CheckRelations();
+  }
+
+ private:
+  const std::string& Text(int field) const { return texts_[static_cast<std::size_t>(field)]; }
+  double Value(int field) const { return values_[static_cast<std::size_t>(field)].value; }
+  bool Improved() const { return Value(kWidthField) > 0; }
+
+  bool Required(int field) const {
+    if (field == kWidthField) return false;
+    if (field == kKgField) return Improved();
+    return true;
+  }
+
+  std::optional<InputRejection> CheckReading(int field) const {
+    switch (values_[static_cast<std::size_t>(field)].reading) {
+      case Reading::kValue:
+        return std::nullopt;
+      case Reading::kEmpty:
+        if (!Required(field)) return std::nullopt;
+        return InputRejection{
+            field, Caption(field) + "が空欄です。" + kAccepted[field] + "を入力してください。"};
+      case Reading::kUnreadable:
+        return InputRejection{field, Caption(field) + "の" + Quote(Text(field)) +
+                                         "は数値として読めません。" + kAccepted[field] +
+                                         "を、数値だけか単位 " + UnitOf(field) +
+                                         " を付けて入力してください (桁区切りは使えません)。"};
+      case Reading::kTooLarge:
+        return InputRejection{field, Caption(field) + "の" + Quote(Text(field)) +
+                                         "は大きすぎて扱えません。" + kAccepted[field] +
+                                         "を入力してください。"};
+    }
+    return std::nullopt;
+  }
+
+  // The bounds of one field on its own; an empty optional field passes.
+  bool InBounds(int field) const {
+    if (values_[static_cast<std::size_t>(field)].reading == Reading::kEmpty) return true;
+    const double v = Value(field);
+    switch (field) {
+      case kGroundwaterField:
+        return v >= 0 && v <= kMaxDepth;
+      case kImperviousField:
+      case kExcavationField:
+        return v > 0 && v <= kMaxDepth;
+      case kPerimeterField:
+        return v >= kMinPerimeter && v <= kMaxPerimeter;
+      case kKnField:
+        return v >= kMinPermeability && v <= kMaxPermeability;
+      case kWidthField:
+        return v >= 0 && v <= kMaxRingWidth;
+      case kKgField:
+        return !Improved() || (v >= kMinPermeability && v <= kMaxPermeability);
+      case kPointField:
+        return v >= 0 && v <= kMaxCalcRange;
+      case kRangeField:
+        return v > 0 && v <= kMaxCalcRange;
+    }
+    return false;
+  }
+
+  InputRejection Reject(int field, const std::string& why, const char* accepted = nullptr) const {
+    return {field, Caption(field) + "の" + Quote(Text(field)) + why +
+                       (accepted != nullptr ? accepted : kAccepted[field]) +
+                       "を入力してください。"};
+  }
+
+  std::optional<InputRejection> CheckRelations() const {
+    if (!(Value(kExcavationField) > Value(kGroundwaterField))) {
+      return Reject(kExcavationField, "は地下水位" + Quote(Text(kGroundwaterField)) +
+                                          "より深くありません。掘削底が地下水位より下でなければ"
+                                          "排水の計算はできません。");
+    }
+    if (!(Value(kImperviousField) >= Value(kExcavationField))) {
+      return Reject(kImperviousField, "は掘削深度" + Quote(Text(kExcavationField)) +
+                                          "より浅く、掘削底が不透水層の中になります。");
+    }
+    if (Improved() && !(Value(kKgField) <= Value(kKnField))) {
+      return Reject(kKgField,
+                    "は透水係数" + Quote(Text(kKnField)) + "より大きく、地盤改良になりません。");
+    }
+
+    CalculationCase calc;
+    StoreInputs(texts_, calc);
+    ComputeCase(calc);
+    const double r = calc.r;
+    const double R1 = calc.R[kNatural];
+    if (!(r < R1)) {
+      return Reject(kPerimeterField,
+                    "では換算半径 r = L/2π (" + Metres(r) + ") が影響範囲 R1 (" + Metres(R1) +
+                        ") 以上になり、湧水量を計算できません。",
+                    "r が R1 より小さくなる長さ (m)");
+    }
+    const double edge = Improved() ? r + Value(kWidthField) : r;
+    if (Improved() && !(edge < R1)) {
+      return Reject(kWidthField,
+                    "では改良範囲 r + B (" + Metres(edge) + ") が影響範囲 R1 (" + Metres(R1) +
+                        ") に届きます。",
+                    "r + B が R1 より小さくなる幅 (m)");
+    }
+    if (!(Value(kRangeField) > edge)) {
+      return Reject(kRangeField, std::string("は") + (Improved() ? "r + B (" : "換算半径 r (") +
+                                     Metres(edge) + ") 以下で、降下曲線を描けません。");
+    }
+    if (!(Value(kPointField) <= Value(kRangeField))) {
+      return Reject(kPointField,
+                    "は計算範囲" + Quote(Text(kRangeField)) + "の外で、図に描けません。");
+    }
+    if (!(calc.Q[kNatural] <= kMaxInflow)) {
+      return Reject(kKnField,
+                    "では湧水量 Q1 が " +
+                        FormatNumber(calc.Q[kNatural], NumberPattern::kThreeDecimals) +
+                        " m³/min となり、上限の 1000 m³/min を超えます。",
+                    "Q1 が上限以下になる値 (cm/sec)");
+    }
+    return std::nullopt;
+  }
+
+  const InputTexts& texts_;
+  std::array<FieldValue, kInputFieldCount> values_{};
+};
+
+}  // namespace
+
+const char* InputFieldCaption(int field) {
+  if (field < 0 || field >= kInputFieldCount) return "";
+  return kCaptions[field];
+}
+
+std::optional<double> ReadFieldText(int field, std::string_view text) {
+  const FieldValue read = ReadField(field, text);
+  if (read.reading != Reading::kValue) return std::nullopt;
+  return read.value;
+}
+
+std::optional<InputRejection> CheckInputs(const InputTexts& texts) {
+  return RuleCheck(texts).Run();
+}
+
+void StoreInputs(const InputTexts& texts, CalculationCase& calc) {
+  const auto value = [&](int field) {
+    return ReadFieldText(field, texts[static_cast<std::size_t>(field)]).value_or(0.0);
+  };
+  calc.GroundwaterDepth = value(kGroundwaterField);
+  calc.ImperviousDepth = value(kImperviousField);
+  calc.ExcavationDepth = value(kExcavationField);
+  calc.L = value(kPerimeterField);
+  calc.kn = value(kKnField) / kCentimetresPerMetre;
+  calc.B = value(kWidthField);
+  calc.kg = value(kKgField) / kCentimetresPerMetre;
+  calc.PointDistance = value(kPointField);
+  calc.CalcRange = value(kRangeField);
+}
+
+}  // namespace tavoro

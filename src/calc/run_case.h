@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "calc/calculation_case.h"
+#include "calc/input_rules.h"
+#include "calc/input_texts.h"
+
+namespace tavoro {
+
+// One run of the nine texts: either the rejection, or the computed case.
+struct CaseRun {
+  std::optional<InputRejection> rejection;
+  CalculationCase calc;  // fresh: what the run could not compute is NaN
+};
+
+// Checks the texts against the input rules and, when they pass, computes
+// them into a fresh record with OutputMode set to outputMode (0 report,
+// 1 chart). Nothing of an earlier run can reach the result. Every caller
+// (form, output window, command line) runs a case through here.
+CaseRun RunCase(const InputTexts& texts, std::int16_t outputMode);
+
+}  // namespace tavoro

@@ -1,0 +1,178 @@
+#include "calc/input_rules.h"
+
+#include <cmath>
+#include <string>
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+#include "calc/run_case.h"
+
+namespace tavoro {
+namespace {
+
+constexpr std::optional<double> kRefused;
+
+// The worked example as typed, permeabilities in cm/sec.
+InputTexts WorkedExampleTexts() {
+  return {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+}
+
+InputTexts With(std::initializer_list<std::pair<int, std::string>> changes) {
+  InputTexts texts = WorkedExampleTexts();
+  for (const auto& [field, text] : changes) texts[static_cast<std::size_t>(field)] = text;
+  return texts;
+}
+
+int RefusedField(const InputTexts& texts) {
+  const auto rejection = CheckInputs(texts);
+  return rejection ? rejection->field : -1;
+}
+
+// One number with blanks around it and the field's own unit, half- or full-width; nothing else.
+TEST(InputRulesTest, ReadingAFieldText) {
+  const std::tuple<int, std::string, std::optional<double>> cases[] = {
+      {kGroundwaterField, " 12.5 ", 12.5},
+      {kGroundwaterField, "\t-0.5e1m", -5},
+      {kGroundwaterField, "１０", 10},
+      {kGroundwaterField, "　１２．５　ｍ　", 12.5},
+      {kGroundwaterField, "－３", -3},
+      {kGroundwaterField, "−３", -3},  // U+2212
+      {kGroundwaterField, "１Ｅ２", 100},
+      {kGroundwaterField, "+.5", 0.5},
+      {kGroundwaterField, "5.", 5},
+      {kGroundwaterField, "1e-400", 0},
+      {kKnField, "0.01cm/sec", 0.01},
+      {kKnField, "1e-3 cm/s", 0.001},
+      {kKnField, "０．０１ｃｍ／ｓｅｃ", 0.01},
+      {kGroundwaterField, "", kRefused},
+      {kGroundwaterField, "   ", kRefused},
+      {kGroundwaterField, "1,000", kRefused},
+      {kGroundwaterField, "0,01", kRefused},
+      {kGroundwaterField, "10 m 5", kRefused},
+      {kGroundwaterField, "1 000", kRefused},
+      {kGroundwaterField, "12e", kRefused},
+      {kGroundwaterField, "12mm", kRefused},
+      {kGroundwaterField, "m", kRefused},
+      {kGroundwaterField, ".", kRefused},
+      {kGroundwaterField, "- 5", kRefused},
+      {kGroundwaterField, "0x10", kRefused},
+      {kGroundwaterField, "nan", kRefused},
+      {kGroundwaterField, "10 cm/sec", kRefused},  // not the unit of a depth
+      {kKnField, "0.01 m", kRefused},
+      {kGroundwaterField, "1e999", kRefused},
+      {kGroundwaterField, std::string(5000, '9'), kRefused},
+  };
+  for (const auto& [field, text, expected] : cases) {
+    EXPECT_EQ(ReadFieldText(field, text), expected) << text;
+  }
+}
+
+// Every field but 改良幅 and 改良後の透水係数 is required; an empty or zero width means no ring,
+// and then the ring's permeability may stay empty.
+TEST(InputRulesTest, RequiredFields) {
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    const int expected = field == kWidthField ? -1 : field;
+    EXPECT_EQ(RefusedField(With({{field, ""}})), expected) << field;
+  }
+  EXPECT_EQ(RefusedField(With({{kWidthField, ""}, {kKgField, ""}})), -1);
+  EXPECT_EQ(RefusedField(With({{kWidthField, "0"}, {kKgField, ""}})), -1);
+  EXPECT_EQ(RefusedField(With({{kWidthField, "0"}, {kKgField, "abc"}})), kKgField);
+  EXPECT_EQ(RefusedField(InputTexts{}), kGroundwaterField);
+}
+
+// The sound-value rules, each just inside and just outside its bound; the field named.
+TEST(InputRulesTest, SoundValues) {
+  const std::tuple<int, std::string, int> cases[] = {
+      {kGroundwaterField, "0", -1},
+      {kGroundwaterField, "-0.001", kGroundwaterField},
+      {kGroundwaterField, "10", kExcavationField},  // at the shaft bottom: nothing to lower
+      {kImperviousField, "10", -1},                 // a dry shaft bottom on the layer
+      {kImperviousField, "9.999", kImperviousField},
+      {kImperviousField, "500.001", kImperviousField},
+      {kPerimeterField, "0.1", -1},
+      {kPerimeterField, "0.099", kPerimeterField},
+      {kPerimeterField, "-20", kPerimeterField},
+      {kKnField, "0", kKnField},
+      {kKnField, "10.001", kKnField},
+      {kWidthField, "-1", kWidthField},
+      {kWidthField, "50.001", kWidthField},
+      {kKgField, "0", kKgField},
+      {kKgField, "0.01", -1},  // as permeable as the ground
+      {kKgField, "0.0101", kKgField},
+      {kPointField, "0", -1},
+      {kPointField, "-1", kPointField},
+      {kPointField, "100", -1},
+      {kPointField, "100.001", kPointField},
+      {kRangeField, "5.183", kRangeField},  // r + B = 5.18310
+      {kRangeField, "5.184", -1},
+      {kRangeField, "10000.001", kRangeField},
+  };
+  for (const auto& [field, text, expected] : cases) {
+    EXPECT_EQ(RefusedField(With({{field, text}, {kPointField, field == kPointField ? text : "1"}})),
+              expected)
+        << field << " " << text;
+  }
+  // A shaft as wide as its radius of influence: R1 = 3000 · 8 · 1e-2 = 240 m and r = L / 2π.
+  EXPECT_EQ(
+      RefusedField(With({{kPerimeterField, "500"}, {kKnField, "0.00001"}, {kKgField, "1e-6"}})),
+      kPerimeterField);
+  // The ring reaching R1 (240 m) and a range that then still fits.
+  EXPECT_EQ(RefusedField(With({{kWidthField, "50"}, {kKnField, "0.0004"}})), kWidthField);
+  // Q1 beyond 1000 m³/min: deep, wide open ground.
+  EXPECT_EQ(RefusedField(With({{kImperviousField, "500"},
+                               {kExcavationField, "400"},
+                               {kKnField, "10"},
+                               {kRangeField, "10000"}})),
+            kKnField);
+}
+
+// A message names the field, says what is wrong and what is accepted, and quotes at most the
+// first 40 characters of the text.
+TEST(InputRulesTest, MessagesQuoteAtMostFortyCharacters) {
+  const auto rejection = CheckInputs(With({{kRangeField, std::string(5000, '9')}}));
+  ASSERT_TRUE(rejection);
+  EXPECT_EQ(rejection->message, "「計算範囲」の「" + std::string(40, '9') +
+                                    "…」は大きすぎて扱えません。換算半径 r と改良幅 B の和より"
+                                    "大きく 10000 以下の距離 (m)を入力してください。");
+  const auto wide = CheckInputs(With({{kKnField, std::string(41, 'x') + "あいう"}}));
+  ASSERT_TRUE(wide);
+  EXPECT_NE(wide->message.find("「" + std::string(40, 'x') + "…」"), std::string::npos);
+  const auto japanese = CheckInputs(With({{kKnField, std::string(50 * 3 / 3, 'a') + "\n"}}));
+  ASSERT_TRUE(japanese);
+  EXPECT_EQ(japanese->message.find('\n'), std::string::npos);
+}
+
+// Each run computes into a fresh record: what it cannot reach is NaN, never an earlier value.
+TEST(RunCaseTest, FreshRecordEveryRun) {
+  const CaseRun ring = RunCase(WorkedExampleTexts(), 1);
+  ASSERT_FALSE(ring.rejection);
+  EXPECT_EQ(ring.calc.OutputMode, 1);
+  EXPECT_NEAR(ring.calc.Q[2], 0.0802871, 5e-8);
+  EXPECT_TRUE(ring.calc.ImprovedCurveComputed);
+
+  const CaseRun plain = RunCase(With({{kWidthField, "0"}, {kKgField, ""}}), 0);
+  ASSERT_FALSE(plain.rejection);
+  EXPECT_EQ(std::tuple(plain.calc.B, plain.calc.kg, plain.calc.OutputMode), std::tuple(0, 0, 0));
+  EXPECT_EQ(plain.calc.Q[1], ring.calc.Q[1]);
+  for (const double value : {plain.calc.Q[2], plain.calc.R[2], plain.calc.h[2],
+                             plain.calc.CurveY[2][50], plain.calc.PointS[2]}) {
+    EXPECT_TRUE(std::isnan(value));
+  }
+  EXPECT_FALSE(plain.calc.ImprovedCurveComputed);
+
+  // The ring past R2: Q2, h2, S2 and R2 computed, the improved curve beyond the ring edge not.
+  const CaseRun wide = RunCase(With({{kWidthField, "30"}, {kRangeField, "100"}}), 1);
+  ASSERT_FALSE(wide.rejection);
+  EXPECT_GT(wide.calc.r + wide.calc.B, wide.calc.R[2]);
+  EXPECT_TRUE(std::isnan(wide.calc.CurveY[2][50]));
+  EXPECT_TRUE(std::isnan(wide.calc.PointY[2]));
+
+  const CaseRun refused = RunCase(With({{kKnField, "0,01"}}), 1);
+  ASSERT_TRUE(refused.rejection);
+  EXPECT_EQ(refused.rejection->field, kKnField);
+  EXPECT_TRUE(std::isnan(refused.calc.Q[1]));
+}
+
+}  // namespace
+}  // namespace tavoro
