@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/calculation_case.h"
+#include "calc/project_info.h"
 #include "page/page_setup.h"
 #include "report/report.h"
 
@@ -13,6 +14,7 @@ namespace tavoro {
 // record. The forms share them by reference.
 struct DesktopSession {
   CalculationCase calc;
+  ProjectInfo project;
   PageSettings settings;
   ReportLineCounter counter;
 };
