@@ -1,46 +1,24 @@
 #include "ui/center_form.h"
 
-#include <QGuiApplication>
-#include <QRect>
-#include <QScreen>
-#include <QWidget>
-#include <cmath>
-
 #include "ui/window_metrics.h"
 
 namespace tavoro {
 namespace {
 
-// Half the room left on the screen, in twips, single precision; NaN-free
-// results only.
-bool CentredOffsetTwips(double screenTwips, double windowTwips, float* offset) {
-  const float half = (static_cast<float>(screenTwips) - static_cast<float>(windowTwips)) / 2.0f;
-  if (!std::isfinite(half)) return false;
-  *offset = half;
-  return true;
+// The start of a length outer centred in a length screen starting at start,
+// pixels: halved in twips, in single precision.
+int CentredStart(int start, int screen, int outer, double dpi) {
+  const float half = (static_cast<float>(PixelsToTwips(screen, dpi)) -
+                      static_cast<float>(PixelsToTwips(outer, dpi))) /
+                     2.0f;
+  return start + TwipsToPixels(half, dpi);
 }
 
 }  // namespace
 
-void CenterForm(QWidget& window) {
-  const QScreen* screen = window.screen();
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-
-  const double dpiX = LogicalDpiX(window);
-  const double dpiY = LogicalDpiY(window);
-  const QRect area = screen->geometry();
-  const QSizeF outer = OuterSizeTwips(window);
-
-  QPoint position = window.pos();
-  float offset = 0;
-  if (CentredOffsetTwips(PixelsToTwips(area.width(), dpiX), outer.width(), &offset)) {
-    position.setX(area.x() + TwipsToPixels(offset, dpiX));
-  }
-  if (CentredOffsetTwips(PixelsToTwips(area.height(), dpiY), outer.height(), &offset)) {
-    position.setY(area.y() + TwipsToPixels(offset, dpiY));
-  }
-  window.move(position);
+QPoint CentredFramePosition(const QRect& screen, QSize outer, double dpiX, double dpiY) {
+  return {CentredStart(screen.x(), screen.width(), outer.width(), dpiX),
+          CentredStart(screen.y(), screen.height(), outer.height(), dpiY)};
 }
 
 }  // namespace tavoro

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "ui/app_icon.h"
-#include "ui/center_form.h"
 #include "ui/enter_key.h"
 #include "ui/form1_controls.h"
 #include "ui/form2.h"
 #include "ui/window_metrics.h"
+#include "ui/window_placement.h"
 
 namespace tavoro {
 namespace {
@@ -83,8 +83,9 @@ void Form1::BuildControls() {
 }
 
 void Form1::Form_Load() {
-  winId();
-  CenterForm(*this);
+  // Centred on the screen, and again once the window manager has framed it.
+  placement_ = new WindowPlacement(*this);
+  placement_->Place(std::nullopt);
   cmdCalc(0).setFocus();
 }
 

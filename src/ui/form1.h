@@ -15,6 +15,7 @@ class QPushButton;
 namespace tavoro {
 
 class Form2;
+class WindowPlacement;
 
 // The input form: nine entry fields Text1(0..8) with their labels, the frame
 // "地盤改良" and the two buttons cmdCalc(0) "計算書" and cmdCalc(1)
@@ -52,6 +53,7 @@ class Form1 : public QWidget {
   std::array<QLineEdit*, kInputFieldCount> text1_{};
   std::array<QPushButton*, 2> cmdCalc_{};
   QGroupBox* frame1_ = nullptr;
+  WindowPlacement* placement_ = nullptr;  // owned by this form
   std::unique_ptr<Form2> form2_;
 };
 

@@ -8,8 +8,8 @@
 
 #include "chart/chart.h"
 #include "report/report.h"
-#include "ui/center_form.h"
 #include "ui/window_metrics.h"
+#include "ui/window_placement.h"
 
 namespace tavoro {
 namespace {
@@ -54,6 +54,7 @@ Form2::Form2(DesktopSession& session, MessageFunction message)
   closeAction->setShortcuts(closeKeys);
   connect(closeAction, &QAction::triggered, this, &QWidget::close);
   addAction(closeAction);
+  placement_ = new WindowPlacement(*this);
   resize(TwipsToPixels(kDesignClientWidth, LogicalDpiX(*this)),
          TwipsToPixels(kDesignClientHeight, LogicalDpiY(*this)));
 }
@@ -67,10 +68,13 @@ void Form2::Form_Load() {
   // A maximised or minimised window returns to its own size first.
   setWindowState(windowState() &
                  ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-  SetOuterSizeTwips(*this, layout->width, layout->height);
-  CenterForm(*this);
+  placement_->Place(QSizeF(layout->width, layout->height));
   DrawDocument(vp_->NewSurface(), caption);
   vp_->ShowDocument(caption);
+}
+
+bool Form2::MovedByUser() const {
+  return placement_->MovedByUser();
 }
 
 void Form2::DrawDocument(PageSurface& page, const QString& caption) {

@@ -9,6 +9,8 @@
 
 namespace tavoro {
 
+class WindowPlacement;
+
 // The output window: one page surface vp showing the calculation report or
 // the drawdown chart of the session's case. One instance serves the whole
 // process; the input form creates it on the first run that goes ahead.
@@ -19,10 +21,14 @@ class Form2 : public QWidget {
 
   // Loads the window for the case's OutputMode: caption and outer size of
   // the output ("計算書" 7500 x 10000 twips or "地下水位降下曲線" 10000 x
-  // 7500), centred on the screen, and the whole document drawn once on vp.
+  // 7500), centred on the screen (or where the user moved it), kept inside
+  // the screen, and the whole document drawn once on vp.
   // For any other mode nothing happens. A report that stops with an error
   // is reported in a message box and kept as far as it was drawn.
   void Form_Load();
+
+  // Whether the user has moved the window from where it was placed.
+  bool MovedByUser() const;
 
   PagePreview& vp() { return *vp_; }
   const PagePreview& vp() const { return *vp_; }
@@ -42,7 +48,8 @@ class Form2 : public QWidget {
 
   DesktopSession& session_;
   MessageFunction message_;
-  PagePreview* vp_ = nullptr;  // owned by this window
+  PagePreview* vp_ = nullptr;             // owned by this window
+  WindowPlacement* placement_ = nullptr;  // owned by this window
   QSizeF vpSizeTwips_;
 };
 

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSizeF>
+#include <QTimer>
+#include <optional>
+
+class QWidget;
+
+namespace tavoro {
+
+// Where a top-level window's outer frame belongs on a screen whose whole
+// area is screen and whose area free of panels is available, all in pixels
+// at dpi logical dots per inch: the outer size shrunk to the available area,
+// centred on the screen as CenterForm centres (twips, single precision) or,
+// when userPlace is given, at the user's place, and moved inside the
+// available area so that the title bar stays on it.
+QRect PlacedFrame(QSize outer, const QRect& screen, const QRect& available, double dpiX,
+                  double dpiY, std::optional<QPoint> userPlace);
+
+// Puts a top-level window where it belongs and keeps it there once the
+// window manager frames it. The frame's size is only known after the window
+// is shown; until then the frame of the last framed window stands in for it,
+// and the placement is redone once the real frame arrives. A window the
+// user moves keeps the user's place through later placements.
+class WindowPlacement : public QObject {
+ public:
+  // window must outlive this object (make it the parent).
+  explicit WindowPlacement(QWidget& window);
+
+  // Gives the window the outer size outerTwips (none: its client size as
+  // it is, plus the frame) and places it with PlacedFrame.
+  void Place(std::optional<QSizeF> outerTwips);
+
+  // True once the user has moved the window from where it was placed.
+  bool MovedByUser() const { return userPlace_.has_value(); }
+
+  // True while a placement waits for the window manager's frame.
+  bool Pending() const { return pending_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Apply();
+  void CheckFrame();
+  QMargins KnownFrame() const;
+
+  QWidget& window_;
+  std::optional<QSizeF> outerTwips_;
+  std::optional<QPoint> userPlace_;
+  QRect placed_;           // the outer frame as last placed
+  bool pending_ = false;   // placed with a frame that may not be the real one
+  bool applying_ = false;  // the window moves because this object moves it
+  int checksLeft_ = 0;
+  QTimer frameWatch_;
+};
+
+}  // namespace tavoro
