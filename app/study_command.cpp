@@ -2,9 +2,8 @@
 
 #include <fstream>
 
-#include "calc/number_parse.h"
 #include "calc/project_info.h"
-#include "calc/run_dispatch.h"
+#include "calc/run_case.h"
 #include "casefile/case_file.h"
 #include "document_export.h"
 #include "export_command.h"
@@ -17,8 +16,6 @@
 namespace tavoro {
 namespace {
 
-constexpr int kKgField = 6;
-
 std::string WriteText(const std::string& path, const std::string& text, std::ostream& out) {
   if (path == "-") {
     out << text;
@@ -29,16 +26,6 @@ std::string WriteText(const std::string& path, const std::string& text, std::ost
   file << text;
   file.close();
   return file ? "" : "ファイル「" + path + "」に書き込めません";
-}
-
-std::string RunMessage(const InputTexts& texts, const RunResult& run) {
-  if (run.status == RunStatus::kRejected) {
-    const int field = run.rejectedField;
-    return std::string(InputFieldCaption(field)) + "（" + InputFieldOption(field) + "）の「" +
-           texts[static_cast<std::size_t>(field)].substr(0, 40) +
-           "」は大きすぎて数値として扱えません";
-  }
-  return "掘削深度が地下水位より深くないため計算できません";
 }
 
 void PrintAnswers(const StudyResult& result, std::ostream& out) {
@@ -76,12 +63,14 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   }
 
   StudyRequest request;
-  const RunResult run = RunDispatch(request.inputs, texts, 0);
-  if (run.status != RunStatus::kWentAhead) {
-    err << "tavoro: " << RunMessage(texts, run) << '\n';
+  const CaseRun run = RunCase(texts, 0);
+  if (run.rejection) {
+    err << "tavoro: " << InputFieldOption(run.rejection->field) << ": " << run.rejection->message
+        << '\n';
     return kExitUsage;
   }
-  const double caseKg = ParseNumber(texts[kKgField]).value_or(0);
+  request.inputs = run.calc;
+  const double caseKg = ReadFieldText(kKgField, texts[kKgField]).value_or(0);
   request.kgList =
       options.kgList ? *options.kgList : DefaultStudyPermeabilities(caseKg, request.inputs.kn);
   request.widthMax = options.widthMax;

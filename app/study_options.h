@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/run_dispatch.h"
+#include "calc/input_texts.h"
 #include "study/study.h"
 
 namespace tavoro {

@@ -30,7 +30,7 @@ std::string Reason(std::error_code error) {
 }
 
 std::string CannotWrite(const std::filesystem::path& target, const std::string& reason) {
-  return "「" + PathText(target) + "」を保存できません: " + reason;
+  return "「" + PathForMessage(target) + "」を保存できません: " + reason;
 }
 
 std::error_code LastError() {
@@ -62,7 +62,7 @@ std::error_code WriteAndClose(std::FILE* file, const std::string& bytes) {
 
 }  // namespace
 
-std::string PathText(const std::filesystem::path& path) {
+std::string PathForMessage(const std::filesystem::path& path) {
 #ifdef _WIN32
   const std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());

@@ -36,6 +36,6 @@ class StagedFiles {
 };
 
 // The path as bytes for a message: UTF-8 on Windows, unchanged elsewhere.
-std::string PathText(const std::filesystem::path& path);
+std::string PathForMessage(const std::filesystem::path& path);
 
 }  // namespace tavoro
