@@ -1,13 +1,16 @@
 #include "ui/form2.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QResizeEvent>
 #include <exception>
 
 #include "chart/chart.h"
 #include "report/report.h"
+#include "summary/result_summary.h"
 #include "ui/window_metrics.h"
 #include "ui/window_placement.h"
 
@@ -54,6 +57,14 @@ Form2::Form2(DesktopSession& session, MessageFunction message)
   closeAction->setShortcuts(closeKeys);
   connect(closeAction, &QAction::triggered, this, &QWidget::close);
   addAction(closeAction);
+  // Ctrl+C and the tool bar's button copy the results as a table.
+  auto* copyAction = new QAction(QStringLiteral("結果をコピー"), this);
+  copyAction->setObjectName(QStringLiteral("vpCopy"));
+  copyAction->setToolTip(
+      QStringLiteral("入力値と計算結果を表計算ソフトに貼り付けられる形でコピー (Ctrl+C)"));
+  copyAction->setShortcut(QKeySequence::Copy);
+  connect(copyAction, &QAction::triggered, this, [this] { CopySummary(); });
+  vp_->AddToolBarAction(copyAction);
   placement_ = new WindowPlacement(*this);
   resize(TwipsToPixels(kDesignClientWidth, LogicalDpiX(*this)),
          TwipsToPixels(kDesignClientHeight, LogicalDpiY(*this)));
@@ -69,8 +80,14 @@ void Form2::Form_Load() {
   setWindowState(windowState() &
                  ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
   placement_->Place(QSizeF(layout->width, layout->height));
+  summary_ = QString::fromStdString(ResultSummary(session_.calc));
   DrawDocument(vp_->NewSurface(), caption);
   vp_->ShowDocument(caption);
+}
+
+void Form2::CopySummary() const {
+  if (summary_.isEmpty()) return;
+  QGuiApplication::clipboard()->setText(summary_);
 }
 
 bool Form2::MovedByUser() const {

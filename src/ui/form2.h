@@ -27,6 +27,10 @@ class Form2 : public QWidget {
   // is reported in a message box and kept as far as it was drawn.
   void Form_Load();
 
+  // Puts the inputs and results of the case shown on the clipboard as
+  // tab-separated lines (see ResultSummary); nothing before a case is shown.
+  void CopySummary() const;
+
   // Whether the user has moved the window from where it was placed.
   bool MovedByUser() const;
 
@@ -51,6 +55,7 @@ class Form2 : public QWidget {
   PagePreview* vp_ = nullptr;             // owned by this window
   WindowPlacement* placement_ = nullptr;  // owned by this window
   QSizeF vpSizeTwips_;
+  QString summary_;  // the case shown, as copied
 };
 
 }  // namespace tavoro

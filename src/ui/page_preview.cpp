@@ -59,6 +59,7 @@ PagePreview::PagePreview(MessageFunction message, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   auto* toolBar = new QToolBar(this);
+  toolBar_ = toolBar;
   toolBar->setObjectName(QStringLiteral("vpToolBar"));
   layout->addWidget(toolBar);
   preview_ = new QPrintPreviewWidget(this);
@@ -100,6 +101,11 @@ void PagePreview::BuildToolBar(QToolBar& toolBar) {
   QAction* pdf = toolBar.addAction(QStringLiteral("PDF保存..."));
   pdf->setShortcut(QKeySequence::Save);
   connect(pdf, &QAction::triggered, this, [this] { SaveAsPdfWithDialog(); });
+}
+
+void PagePreview::AddToolBarAction(QAction* action) {
+  toolBar_->addSeparator();
+  toolBar_->addAction(action);
 }
 
 void PagePreview::BuildZoomControls(QToolBar& toolBar) {

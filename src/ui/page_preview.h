@@ -53,6 +53,9 @@ class PagePreview : public QWidget {
 
   // A zoom choice, kept through resizing and later documents until another
   // zoom is chosen.
+  // Puts action at the end of the tool bar, after a separator.
+  void AddToolBarAction(QAction* action);
+
   void SetZoom(ZoomChoice choice);
   // Zooms in (steps > 0) or out (steps < 0) along the zoom ladder from the
   // factor shown now; the factor is then kept as it is.
@@ -87,6 +90,7 @@ class PagePreview : public QWidget {
   std::unique_ptr<PageSurface> surface_;
   QString title_;
   QPrintPreviewWidget* preview_ = nullptr;  // owned by this widget
+  QToolBar* toolBar_ = nullptr;             // owned by this widget
   QLabel* pageLabel_ = nullptr;             // owned by the tool bar
   QToolButton* zoomButton_ = nullptr;       // owned by the tool bar
   std::array<QAction*, 5> zoomActions_{};   // owned by the zoom menu

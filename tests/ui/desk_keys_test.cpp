@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QTest>
 #include <cmath>
 
+#include "summary/result_summary.h"
 #include "ui/zoom_steps.h"
 #include "ui_test_support.h"
 
@@ -147,6 +149,35 @@ TEST_F(DeskTest, EnterMovesThroughTheFieldsAndPressesAFocusedButton) {
   form.Text1(3).setFocus();
   QTest::keyClick(&form.Text1(3), Qt::Key_Return, Qt::ShiftModifier);
   EXPECT_EQ(QApplication::focusWidget(), &form.Text1(3));
+}
+
+}  // namespace
+}  // namespace tavoro
+
+namespace tavoro {
+namespace {
+
+TEST_F(DeskTest, CtrlCAndTheToolBarButtonCopyTheCaseShown) {
+  TypeWorkedExample();
+  Form2* window = Press(0);
+  ASSERT_NE(window, nullptr);
+  ShowActive(*window);
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+  const QString copied = clipboard->text();
+  EXPECT_EQ(copied, QString::fromStdString(ResultSummary(session.calc)));
+  EXPECT_TRUE(copied.contains(QStringLiteral("\tQ2\t")));
+
+  // A later run without improvement: the button copies the new case.
+  form.Text1(5).setText(QStringLiteral("0"));
+  Press(1);
+  clipboard->clear();
+  auto* copy = window->findChild<QAction*>(QStringLiteral("vpCopy"));
+  ASSERT_NE(copy, nullptr);
+  copy->trigger();
+  EXPECT_TRUE(clipboard->text().contains(QStringLiteral("改良幅\tB\t0\tm\n")));
+  EXPECT_FALSE(clipboard->text().contains(QStringLiteral("\tQ2\t")));
 }
 
 }  // namespace
