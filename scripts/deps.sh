@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev clang libclang-rt-14-dev
   fonts-ipafont-mincho fonts-ipafont-gothic

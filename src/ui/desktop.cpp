@@ -7,6 +7,7 @@
 #include "ui/app_icon.h"
 #include "ui/display_check.h"
 #include "ui/form1.h"
+#include "ui/qt_translations.h"
 #include "ui/session.h"
 
 namespace tavoro {
@@ -22,6 +23,7 @@ int RunDesktop(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("tavoro"));
   QApplication::setWindowIcon(TavoroIcon());
   InstallFaceSubstitutions();
+  InstallJapaneseQtTexts(application);
 
   DesktopSession session;
   Form1 form1(session);
