@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFileDialog>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QKeySequence>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/print_job.h"
@@ -228,8 +231,24 @@ void PagePreview::ApplyZoom() {
     case ZoomChoice::kActualSize:
       preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
       preview_->setZoomFactor(1.0);
+      ShowPageTop();
       break;
   }
+}
+
+void PagePreview::ShowPageTop() {
+  auto* view = preview_->findChild<QGraphicsView*>();
+  if (view == nullptr || view->scene() == nullptr) return;
+  // The pages lie one below the other, each at its item's position.
+  QList<QGraphicsItem*> pages = view->scene()->items();
+  std::sort(pages.begin(), pages.end(), [](const QGraphicsItem* a, const QGraphicsItem* b) {
+    return a->pos().y() < b->pos().y();
+  });
+  const int index = CurrentPage() - 1;
+  if (index < 0 || index >= pages.size()) return;
+  const QRectF paper = pages.at(index)->mapRectToScene(pages.at(index)->boundingRect());
+  const QSizeF visible = view->mapToScene(view->viewport()->rect()).boundingRect().size();
+  view->centerOn(paper.topLeft() + QPointF(visible.width() / 2, visible.height() / 2));
 }
 
 bool PagePreview::eventFilter(QObject* watched, QEvent* event) {

@@ -81,6 +81,8 @@ class PagePreview : public QWidget {
   void BuildToolBar(QToolBar& toolBar);
   void BuildZoomControls(QToolBar& toolBar);
   void ApplyZoom();
+  // Scrolls the current page's top-left corner into view.
+  void ShowPageTop();
   bool eventFilter(QObject* watched, QEvent* event) override;
   void UpdatePageLabel();
   void PaintOnPreviewPrinter(QPrinter* printer) const;

@@ -46,6 +46,15 @@ double ShownPaperLength(const Form2& window) {
   return std::max(shown.width(), shown.height()) / (1 + 2.0 / 25);
 }
 
+// Where the top-left corner of the first page (with the preview's border
+// round it) shows in the view.
+QPoint ShownPageCorner(const Form2& window) {
+  const auto* view = window.vp().findChild<QGraphicsView*>();
+  if (view == nullptr || view->scene() == nullptr || view->scene()->items().isEmpty()) return {};
+  const QGraphicsItem* page = view->scene()->items().constLast();
+  return view->mapFromScene(page->sceneBoundingRect().topLeft());
+}
+
 // A4's longer side, 297 mm, at factor times the real size, in pixels.
 double A4Length(const QWidget& window, double factor) {
   return factor * 297 / 25.4 * LogicalDpiY(window);
@@ -68,6 +77,8 @@ TEST_F(DeskTest, HundredPercentShowsThePaperAtItsRealSizeAndTheZoomStaysAsChosen
   QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
   EXPECT_EQ(vp.ZoomText(), QStringLiteral("100%"));
   EXPECT_NEAR(ShownPaperLength(*window), A4Length(*window, 1), 1.5);  // 1123 px at 96 dpi
+  // Reading starts at the page's top-left corner.
+  EXPECT_EQ(ShownPageCorner(*window), QPoint(0, 0));
 
   QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
   EXPECT_EQ(vp.ZoomText(), QStringLiteral("125%"));
