@@ -13,9 +13,9 @@
 namespace tavoro {
 namespace {
 
-// How long a placement waits for the window manager's frame: 60 checks,
-// 25 ms apart.
-constexpr int kFrameChecks = 60;
+// How long a placement waits for the window manager's frame: 200 checks,
+// 25 ms apart, 5 s on a busy machine; it stops as soon as the frame sits.
+constexpr int kFrameChecks = 200;
 constexpr int kFrameCheckMs = 25;
 
 // The frame of the last window the window manager framed: the best guess
