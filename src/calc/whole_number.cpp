@@ -29,6 +29,11 @@ std::optional<Int> ToWhole(double value) {
 
 }  // namespace
 
+std::optional<double> ToWholeReal(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  return RoundHalfEven(value);
+}
+
 std::optional<std::int16_t> ToInt16(double value) {
   return ToWhole<std::int16_t>(value);
 }

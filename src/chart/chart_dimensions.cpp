@@ -18,6 +18,7 @@ constexpr double kArrowSize = 50;
 constexpr double kLabelGap = 100;
 
 std::string Length(double metres) {
+  if (!IsComputed(metres)) return kNotComputedMark;
   return FormatNumber(metres, NumberPattern::kThreeDecimals);
 }
 
@@ -92,8 +93,17 @@ void DrawInfluenceRows(ChartContext& chart) {
     ++row;
     const double lineY = (g.Bottom() + 800) + 300 * row;
     const double extensionEnd = (g.Bottom() + 850) + 300 * row;
-    const std::string label =
-        std::string(c == kNatural ? "改良前影響半径" : "改良後影響半径") + Length(calc.R[c]) + "m";
+    const std::string name = c == kNatural ? "改良前影響半径" : "改良後影響半径";
+    if (!IsComputed(calc.R[c])) {
+      // Nothing to measure: the name and the mark stand mid-frame, no dimension.
+      const std::string label = name + kNotComputedMark;
+      RunStatement([&] {
+        PlaceText(page, (g.left + Half(g.width)) - Half(page.TextWidth(label)),
+                  lineY - page.TextHeight(label) * 1, label);
+      });
+      continue;
+    }
+    const std::string label = name + Length(calc.R[c]) + "m";
     const bool withinRange = calc.CalcRange > calc.R[c];
     const double drawn = withinRange ? calc.R[c] : calc.CalcRange;
     const double len = drawn * g.horizontalScale;
@@ -155,6 +165,18 @@ void DrawDepthColumns(ChartContext& chart) {
     const double restLen = g.height - lowLen;
     const double gwLen = calc.GroundwaterDepth * g.verticalScale;
     const double sLen = g.verticalScale * drawdown;
+    if (!IsComputed(drawdown)) {
+      // The mark stands in the column below the water table; nothing is measured.
+      const std::string mark = kNotComputedMark;
+      RunStatement([&] {
+        PlaceText(page, x - page.TextHeight(mark),
+                  g.top + (Half(g.height - gwLen) + gwLen) + Half(page.TextWidth(mark)), mark);
+      });
+      for (const double y : {g.top + gwLen, g.Bottom()}) {
+        RunStatement([&] { DrawCheckedLine(page, extensionStart, y, outer, y); });
+      }
+      continue;
+    }
 
     std::string label = Length((calc.ImperviousDepth - drawdown) - calc.GroundwaterDepth);
     RunStatement([&] {

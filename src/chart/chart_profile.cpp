@@ -1,6 +1,7 @@
 #include "chart/chart_profile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -22,9 +23,9 @@ void DrawChartFrame(ChartContext& chart) {
 void DrawDepthAxis(ChartContext& chart) {
   const ChartGeometry& g = chart.geometry;
   PageSurface& page = chart.page;
-  std::int16_t n = 0;
-  RunStatement([&] { n = WholeNumber16(chart.calc.ImperviousDepth); });
-  const int last = std::min<int>(n, kMaxDepthTick);
+  double n = 0;
+  RunStatement([&] { n = WholeNumber(chart.calc.ImperviousDepth); });
+  const int last = static_cast<int>(std::min<double>(n, kMaxDepthTick));
   for (int j = 0; j <= last; ++j) {
     const double y = j * g.verticalScale + g.top;
     RunStatement([&] { DrawCheckedLine(page, g.left, y, g.left - 80, y); });
@@ -39,7 +40,7 @@ void DrawDistanceAxis(ChartContext& chart) {
   const ChartGeometry& g = chart.geometry;
   PageSurface& page = chart.page;
   double step = 0;
-  RunStatement([&] { step = WholeNumber16(chart.calc.CalcRange) / 10; });
+  RunStatement([&] { step = std::trunc(WholeNumber(chart.calc.CalcRange) / 10); });
   for (int j = 0; j <= 10; ++j) {
     const double d = j * step;
     const double x = d * g.horizontalScale + g.left;

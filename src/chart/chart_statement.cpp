@@ -11,6 +11,12 @@ double Finite(double value) {
   return value;
 }
 
+double WholeNumber(double value) {
+  const auto whole = ToWholeReal(value);
+  if (!whole) throw StatementFailed();
+  return *whole;
+}
+
 std::int16_t WholeNumber16(double value) {
   const auto whole = ToInt16(value);
   if (!whole) throw StatementFailed();

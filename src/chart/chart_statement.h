@@ -28,6 +28,10 @@ void RunStatement(Statement&& statement) {
 // value itself; throws StatementFailed when it is not finite.
 double Finite(double value);
 
+// value to the nearest whole number, halves to even, without a 16-bit limit;
+// throws StatementFailed for a non-finite value.
+double WholeNumber(double value);
+
 // value to the nearest 16-bit whole number, halves to even; throws
 // StatementFailed on overflow or a non-finite value.
 std::int16_t WholeNumber16(double value);

@@ -38,8 +38,16 @@ void DrawPointLevels(ChartContext& chart) {
   PageSurface& page = chart.page;
   page.SetBrushStyle(kBrushSolid);
   for (const int c : chart.CurveCases()) {
-    if (calc.PointY[c] == 0 || calc.PointS[c] == 0) continue;
     const double px = g.X(calc.PointDistance);
+    if (!IsComputed(calc.PointY[c]) || !IsComputed(calc.PointS[c])) {
+      // No level to mark: the mark stands at the point, on the static water table.
+      const std::string label = std::string("GL -") + kNotComputedMark;
+      RunStatement([&] {
+        PlaceText(page, px + 100, g.Y(calc.GroundwaterDepth) + page.TextHeight(label) * 0.5, label);
+      });
+      continue;
+    }
+    if (calc.PointY[c] == 0 || calc.PointS[c] == 0) continue;
     const double py = g.Y(calc.GroundwaterDepth + calc.PointS[c]);
     RunStatement([&] { page.DrawCircle(Finite(px), Finite(py), 0.5 * 1440 / 25.4); });
     const std::string label =

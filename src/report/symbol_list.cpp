@@ -50,7 +50,7 @@ void DrawSymbolList(PageSurface& page, const CalculationCase& calc, const PageSe
   PrintEntry(list, "kg", ": 改良後の透水係数",
              HasImprovement(calc) ? MetresPerMinute(calc.kg, "kg") : "(m/min)");
   list.Advance(1);
-  PrintEntry(list, "R1", ": 影響範囲(m) Sichrdt の式より算定する", "");
+  PrintEntry(list, "R1", ": 影響範囲(m) Sichardt の式より算定する", "");
   list.Advance(1);
   DrawR1Block(page, calc, charHeight, list.Column(kBlockSymbolColumn),
               list.Column(kBlockEqualsColumn), list.Row());

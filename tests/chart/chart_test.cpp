@@ -224,8 +224,15 @@ TEST(WorkedExampleChart, DimensionRowsUnderTheFrame) {
 
 TEST(ChartTicksTest, DepthRoundsHalfToEvenAndDistanceStepsByATenthOfTheRoundedRange) {
   // Rows: impervious depth, range, last depth tick, distance tick step.
-  const double rows[][4] = {{12.5, 100, 12, 10}, {12.6, 100, 13, 10}, {20, 95, 20, 9},
-                            {20, 104.5, 20, 10}, {20, 9.5, 20, 1},    {20, 9.4, 20, 0}};
+  const double rows[][4] = {{12.5, 100, 12, 10},
+                            {12.6, 100, 13, 10},
+                            {20, 95, 20, 9},
+                            {20, 104.5, 20, 10},
+                            {20, 9.5, 20, 1},
+                            {20, 9.4, 20, 0},
+                            // Beyond the 16-bit range; depth ticks stop at the 1000th metre.
+                            {40000, 40000, 1000, 4000},
+                            {20, 32767.5, 20, 3276}};
   for (const auto& [depth, range, lastDepth, step] : rows) {
     CalculationCase calc = WorkedExample(range);
     calc.ImperviousDepth = depth;
@@ -273,6 +280,30 @@ TEST(ChartImprovementTest, NoRingOrARingPastItsRadiusLeavesNoImprovedCurveOfAnEa
     EXPECT_EQ(Lines(chart, X(calc.r), kTop, X(calc.r), kBottom), 1);
     EXPECT_EQ(TextsAt(chart, "換算円半径", kLeft + 171 - 500, kBottom + 700), 1);
     EXPECT_EQ(TextsAt(chart, "改良前影響半径240.000m", kLeft + 5386 - 1100, kBottom + 1200), 1);
+  }
+}
+
+// A value not computed shows the mark where its number would stand, and nothing is measured
+// from it: no dimension line for R2, no drawdown column for S2, no dot for the point.
+TEST(ChartNotComputedTest, MarkInPlaceOfTheValueAndNothingDrawnFromIt) {
+  CalculationCase calc = Computed(WorkedExample());
+  const Commands full = Draw(calc);
+  calc.R[2] = calc.CurveS[2][kRingEdgePoint] = calc.PointS[1] = std::nan("");
+  const Commands chart = Draw(calc);
+  const double row2 = kBottom + 800 + 600;  // the R2 row
+  EXPECT_EQ(TextsAt(chart, "改良後影響半径算定不能", kLeft + 5386 - 1100, row2 - 200), 1);
+  EXPECT_EQ(Texts(chart, "算定不能").size(), 1u);  // one mark for the ring-edge column
+  EXPECT_EQ(Texts(chart, "GL -算定不能").size(), 1u);
+  EXPECT_EQ(All<CircleCommand>(chart).size(), 1u);  // only the improved point's dot
+  for (const LineCommand& l : All<LineCommand>(chart)) {
+    EXPECT_FALSE(Near(l.y1, row2) && Near(l.y2, row2)) << l.x1;
+    EXPECT_TRUE(std::isfinite(l.x1) && std::isfinite(l.y1) && std::isfinite(l.x2) &&
+                std::isfinite(l.y2));
+  }
+  // The R2 row's arrow (2 paths of 4) and the ring edge's drawdown arrows and level line go.
+  EXPECT_EQ(All<LineCommand>(full).size() - All<LineCommand>(chart).size(), 8u + 1 + 16 + 1);
+  for (const TextCommand& t : All<TextCommand>(chart)) {
+    EXPECT_EQ(t.text.find("NaN"), std::string::npos);
   }
 }
 

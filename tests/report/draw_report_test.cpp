@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "calc/compute_case.h"
@@ -78,6 +79,19 @@ TEST_F(DrawReportTest, WorkedExampleShowsItsValuesInTheirTexts) {
   ExpectEach(1, {OnGrid("として求める。", 2, 2), OnGrid("h2", 13, 4, kOnBar), "=  17.540　(m) @",
                  OnGrid("S2", 13, 12, kOnBar), "=   18.000 - 17.540@", "  =   0.460 (m)@",
                  OnGrid("R2", 13, 16, kOnBar), " 0.000100 @", "　=　13.789 (m)@"});
+}
+
+// A value the run could not compute reads as the mark wherever it is printed.
+TEST_F(DrawReportTest, ValuesNotComputedShowTheMark) {
+  calc_.Q[2] = calc_.R[2] = calc_.CurveY[2][kRingEdgePoint] = std::nan("");
+  ASSERT_TRUE(Draw().completed);
+  ExpectEach(0, {"  =  0.977 (m@", "=  算定不能 (m@"});
+  ExpectEach(1, {"=  算定不能　(m) @", "=   18.000 - 算定不能@", "　=　算定不能 (m)@"});
+  for (std::size_t page = 0; page < 2; ++page) {
+    for (const std::string& piece : OnPage(page).texts) {
+      EXPECT_EQ(piece.find("NaN"), std::string::npos) << piece;
+    }
+  }
 }
 
 TEST_F(DrawReportTest, PermeabilityBeyondMetresPerMinuteStopsTheReportAndSaysSo) {
