@@ -75,13 +75,25 @@ void Form2::Form_Load() {
   const OutputLayout* layout = LayoutFor(mode);
   if (layout == nullptr) return;
   const QString caption = QString::fromUtf8(layout->caption);
+  ShowOutput(caption, QSizeF(layout->width, layout->height),
+             QString::fromStdString(ResultSummary(session_.calc)),
+             [&](PageSurface& page) { DrawDocument(page, caption); });
+}
+
+void Form2::LoadDocument(const QString& caption, const QString& summary,
+                         const std::function<void(PageSurface&)>& draw) {
+  ShowOutput(caption, QSizeF(kChartLayout.width, kChartLayout.height), summary, draw);
+}
+
+void Form2::ShowOutput(const QString& caption, QSizeF size, const QString& summary,
+                       const std::function<void(PageSurface&)>& draw) {
   setWindowTitle(caption);
   // A maximised or minimised window returns to its own size first.
   setWindowState(windowState() &
                  ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-  placement_->Place(QSizeF(layout->width, layout->height));
-  summary_ = QString::fromStdString(ResultSummary(session_.calc));
-  DrawDocument(vp_->NewSurface(), caption);
+  placement_->Place(size);
+  summary_ = summary;
+  draw(vp_->NewSurface());
   vp_->ShowDocument(caption);
 }
 

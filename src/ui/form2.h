@@ -2,6 +2,7 @@
 
 #include <QSizeF>
 #include <QWidget>
+#include <functional>
 
 #include "ui/message.h"
 #include "ui/page_preview.h"
@@ -31,6 +32,13 @@ class Form2 : public QWidget {
   // tab-separated lines (see ResultSummary); nothing before a case is shown.
   void CopySummary() const;
 
+  // Loads the window with another landscape document, such as the study
+  // pages: caption, placed at the chart's outer size, draw called once on
+  // vp's fresh surface to open, draw and close the document, and summary as
+  // what the copy puts on the clipboard.
+  void LoadDocument(const QString& caption, const QString& summary,
+                    const std::function<void(PageSurface&)>& draw);
+
   // Whether the user has moved the window from where it was placed.
   bool MovedByUser() const;
 
@@ -49,6 +57,10 @@ class Form2 : public QWidget {
   // less its frame and caption.
   void Form_Resize();
   void DrawDocument(PageSurface& page, const QString& caption);
+  // Caption, placement at the outer size in twips, the clipboard summary,
+  // then draw on a fresh surface.
+  void ShowOutput(const QString& caption, QSizeF size, const QString& summary,
+                  const std::function<void(PageSurface&)>& draw);
 
   DesktopSession& session_;
   MessageFunction message_;
