@@ -6,22 +6,10 @@
 #include <string_view>
 
 #include "export_options.h"
+#include "study/study_input.h"
 
 namespace tavoro {
 namespace {
-
-// The whole text as one number: blanks around it allowed, nothing else.
-std::optional<double> ReadWholeNumber(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 std::string Quoted(const QString& text) {
   return "「" + text.left(40).toStdString() + "」";
@@ -87,27 +75,15 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
     options.casePath = parser.value(caseFile).toStdString();
   }
   if (parser.isSet(kgList)) {
-    std::vector<double> list;
-    const QStringList items = parser.value(kgList).split(QLatin1Char(','));
-    if (items.size() > static_cast<qsizetype>(kMaxStudyPermeabilities)) {
-      return Failure("--kg-list（改良後の透水係数の一覧）は 6 個までです");
-    }
-    for (const QString& item : items) {
-      const std::optional<double> value = ReadWholeNumber(item.toStdString());
-      if (!value) {
-        return Failure(
-            "--kg-list（改良後の透水係数の一覧）の " + Quoted(item) +
-            " は数値ではありません。1e-4,1e-5 のように cm/sec の値をコンマで区切ってください");
-      }
-      list.push_back(*value);
-    }
-    options.kgList = std::move(list);
+    KgListRead read = ReadKgList(parser.value(kgList).toStdString());
+    if (!read.list) return Failure("--kg-list：" + read.error);
+    options.kgList = std::move(*read.list);
   }
   if (parser.isSet(widthMax)) {
-    const std::optional<double> value = ReadWholeNumber(parser.value(widthMax).toStdString());
+    const std::optional<double> value = ReadStudyNumber(parser.value(widthMax).toStdString());
     if (!value) {
-      return Failure("--width-max（改良幅の上限）の " + Quoted(parser.value(widthMax)) +
-                     " は数値ではありません。m 単位の数値を指定してください");
+      return Failure("--width-max（改良幅の上限）の" + Quoted(parser.value(widthMax)) +
+                     "は数値ではありません。m 単位の数値を指定してください");
     }
     options.widthMax = *value;
   }
@@ -118,11 +94,11 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
   }
   const bool inflow = parser.isSet(targetQ2);
   const QString targetText = parser.value(inflow ? targetQ2 : targetS2);
-  const std::optional<double> target = ReadWholeNumber(targetText.toStdString());
+  const std::optional<double> target = ReadStudyNumber(targetText.toStdString());
   if (!target) {
     return Failure(
         std::string(inflow ? "--target-q2（目標の湧水量）" : "--target-s2（目標の水位低下量）") +
-        "の " + Quoted(targetText) + " は数値ではありません");
+        "の" + Quoted(targetText) + "は数値ではありません");
   }
   options.target =
       StudyTarget{inflow ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown, *target};
