@@ -6,10 +6,14 @@
 #include <QPushButton>
 #include <vector>
 
+#include "calc/input_rules.h"
+#include "study/study_pages.h"
+
 #include "ui/app_icon.h"
 #include "ui/enter_key.h"
 #include "ui/form1_controls.h"
 #include "ui/form2.h"
+#include "ui/study_dialog.h"
 #include "ui/window_metrics.h"
 #include "ui/window_placement.h"
 
@@ -89,11 +93,16 @@ void Form1::Form_Load() {
   cmdCalc(0).setFocus();
 }
 
-void Form1::cmdCalc_Click(int index) {
+InputTexts Form1::FieldTexts() {
   InputTexts texts;
   for (int field = 0; field < kInputFieldCount; ++field) {
     texts.at(static_cast<std::size_t>(field)) = Text1(field).text().toStdString();
   }
+  return texts;
+}
+
+void Form1::cmdCalc_Click(int index) {
+  const InputTexts texts = FieldTexts();
   CaseRun run = RunCase(texts, static_cast<std::int16_t>(index));
   if (run.rejection) {
     // The window must not go on showing an earlier case as if it were this one.
@@ -109,11 +118,46 @@ void Form1::cmdCalc_Click(int index) {
 }
 
 void Form1::OpenOutputWindow() {
+  OutputWindowCreated().Form_Load();
+  BringOutputWindowForward();
+}
+
+Form2& Form1::OutputWindowCreated() {
   if (!form2_) form2_ = std::make_unique<Form2>(session_, message_);
-  form2_->Form_Load();
+  return *form2_;
+}
+
+void Form1::BringOutputWindowForward() {
   form2_->show();
   form2_->raise();
   form2_->activateWindow();
+}
+
+void Form1::OpenStudy() {
+  constexpr int kKgField = 6;
+  const InputTexts texts = FieldTexts();
+  const CaseRun run = RunCase(texts, 0);
+  if (run.rejection) {
+    message_(this, QString::fromStdString(run.rejection->message));
+    QLineEdit& field = Text1(run.rejection->field);
+    field.setFocus();
+    field.selectAll();
+    return;
+  }
+  StudyRequest base;
+  base.inputs = run.calc;
+  const double caseKg = ReadFieldText(kKgField, texts[kKgField]).value_or(0);
+  StudyDialog dialog(base, DefaultStudyPermeabilities(caseKg, base.inputs.kn), message_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  ShowStudy(dialog.request());
+}
+
+void Form1::ShowStudy(const StudyRequest& request) {
+  const StudyResult result = RunStudy(request);
+  OutputWindowCreated().LoadDocument(QStringLiteral("改良幅の検討"), [&](PageSurface& page) {
+    BuildStudyPages(page, result, session_.project, session_.settings);
+  });
+  BringOutputWindowForward();
 }
 
 }  // namespace tavoro

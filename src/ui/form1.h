@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "calc/run_case.h"
+#include "study/study.h"
 #include "ui/message.h"
 #include "ui/session.h"
 
@@ -36,6 +37,14 @@ class Form1 : public QWidget {
   // text selected; the session's case stays as it was.
   void cmdCalc_Click(int index);
 
+  // 改良幅の検討: runs the nine fields as a run would (without replacing
+  // the session's case), asks the study's questions in a dialog and shows
+  // the study pages in the output window. A refused case is named in the
+  // rule's message with the focus in its field.
+  void OpenStudy();
+  // Runs a checked study and shows its pages in the output window.
+  void ShowStudy(const StudyRequest& request);
+
   QLineEdit& Text1(int index) { return *text1_.at(static_cast<std::size_t>(index)); }
   QPushButton& cmdCalc(int index) { return *cmdCalc_.at(static_cast<std::size_t>(index)); }
 
@@ -46,6 +55,9 @@ class Form1 : public QWidget {
   void BuildControls();
   void Form_Load();
   void OpenOutputWindow();
+  Form2& OutputWindowCreated();
+  void BringOutputWindowForward();
+  InputTexts FieldTexts();
 
   DesktopSession& session_;
   MessageFunction message_;
