@@ -88,15 +88,17 @@ std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
   return StageDocument(page.document(), path, dpi, files);
 }
 
-std::string ExportStudy(const StudyResult& result, const ProjectInfo& project,
-                        const std::string& path) {
+std::string StageStudy(const StudyResult& result, const ProjectInfo& project,
+                       const std::string& path, StagedFiles& files) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
   BuildStudyPages(page, result, project, settings);
   QString error;
-  if (!WritePdf(page.document(), QString::fromStdString(path), &error)) return error.toStdString();
+  QByteArray bytes;
+  if (!RenderPdf(page.document(), &bytes, &error)) return error.toStdString();
+  files.Add(path, bytes.toStdString());
   return {};
 }
 

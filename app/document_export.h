@@ -4,8 +4,8 @@
 
 #include "calc/calculation_case.h"
 #include "calc/project_info.h"
-#include "study/study.h"
 #include "fileio/staged_files.h"
+#include "study/study.h"
 
 namespace tavoro {
 
@@ -23,10 +23,10 @@ std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
 std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
                        const std::string& path, int dpi, StagedFiles& files);
 
-// Writes the study pages of result to path as a landscape PDF: the graph
-// page, then the table pages. Returns an empty string on success, else a
-// message for standard error.
-std::string ExportStudy(const StudyResult& result, const ProjectInfo& project,
-                        const std::string& path);
+// Renders the study pages of result in memory and stages them for path as a
+// landscape PDF: the graph page, then the table pages, with the project's
+// header line. Returns "" when staged, else a Japanese message.
+std::string StageStudy(const StudyResult& result, const ProjectInfo& project,
+                       const std::string& path, StagedFiles& files);
 
 }  // namespace tavoro

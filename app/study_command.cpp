@@ -1,13 +1,13 @@
 #include "study_command.h"
 
-#include <fstream>
-
+#include "calc/input_rules.h"
 #include "calc/project_info.h"
 #include "calc/run_case.h"
 #include "casefile/case_file.h"
 #include "document_export.h"
 #include "export_command.h"
 #include "export_options.h"
+#include "fileio/staged_files.h"
 #include "study/study.h"
 #include "study/study_files.h"
 #include "study/study_page_text.h"
@@ -16,17 +16,6 @@
 namespace tavoro {
 namespace {
 
-std::string WriteText(const std::string& path, const std::string& text, std::ostream& out) {
-  if (path == "-") {
-    out << text;
-    out.flush();
-    return out ? "" : "標準出力に書き込めません";
-  }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  return file ? "" : "ファイル「" + path + "」に書き込めません";
-}
 
 void PrintAnswers(const StudyResult& result, std::ostream& out) {
   out << StudyRangeText(result) << '\n';
@@ -62,13 +51,13 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
     project = read.file->project;
   }
 
-  StudyRequest request;
   const CaseRun run = RunCase(texts, 0);
   if (run.rejection) {
     err << "tavoro: " << InputFieldOption(run.rejection->field) << ": " << run.rejection->message
         << '\n';
     return kExitUsage;
   }
+  StudyRequest request;
   request.inputs = run.calc;
   const double caseKg = ReadFieldText(kKgField, texts[kKgField]).value_or(0);
   request.kgList =
@@ -81,12 +70,19 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   }
 
   const StudyResult result = RunStudy(request);
+  StagedFiles files;
+  const bool jsonToOutput = options.jsonPath && *options.jsonPath == "-";
+  if (options.jsonPath && !jsonToOutput) files.Add(*options.jsonPath, StudyToJson(result));
+  if (options.csvPath) files.Add(*options.csvPath, StudyToCsv(result));
   std::string error;
-  if (options.jsonPath) error = WriteText(*options.jsonPath, StudyToJson(result), out);
-  if (error.empty() && options.csvPath)
-    error = WriteText(*options.csvPath, StudyToCsv(result), out);
-  if (error.empty() && options.pdfPath) error = ExportStudy(result, project, *options.pdfPath);
-  if (options.jsonPath != "-") PrintAnswers(result, out);
+  if (options.pdfPath) error = StageStudy(result, project, *options.pdfPath, files);
+  if (error.empty()) error = files.Commit().value_or("");
+  if (error.empty() && jsonToOutput) {
+    out << StudyToJson(result);
+    out.flush();
+    if (!out) error = "JSON を標準出力に書き込めません。";
+  }
+  if (!jsonToOutput) PrintAnswers(result, out);
   if (!error.empty()) {
     err << "tavoro: " << error << '\n';
     return kExitFailed;

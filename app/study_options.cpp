@@ -80,7 +80,7 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
     options.kgList = std::move(*read.list);
   }
   if (parser.isSet(widthMax)) {
-    const std::optional<double> value = ReadStudyNumber(parser.value(widthMax).toStdString());
+    const std::optional<double> value = ReadStudyWidth(parser.value(widthMax).toStdString());
     if (!value) {
       return Failure("--width-max（改良幅の上限）の" + Quoted(parser.value(widthMax)) +
                      "は数値ではありません。m 単位の数値を指定してください");
@@ -136,7 +136,7 @@ Study options:
   --kg-list LIST         permeabilities kg in cm/sec, comma-separated, 1 to 6
                          (default: the case's kg, ten times tighter, and ten
                          times looser while that stays below kn)
-  --width-max M          widest ring to try in m, up to 1000 (default 10);
+  --width-max M          widest ring to try in m, up to 50 (default 10);
                          the range stops short of the ring's edge reaching R1
   --target-q2 Q          target inflow Q2 in m³/min
   --target-s2 S          target drawdown S2 at the ring's edge in m

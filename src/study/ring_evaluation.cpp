@@ -1,18 +1,15 @@
 #include "study/ring_evaluation.h"
 
 #include <cmath>
-#include <limits>
 
 #include "calc/compute_case.h"
 
 namespace tavoro {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kCentimetresPerMetre = 100.0;
 
-// A record holding only the nine inputs; every result the study reads is NaN
-// until the computation writes it.
+// A fresh record (every result NaN) holding the nine inputs, B and kg set.
 CalculationCase FreshRecord(const CalculationCase& inputs, double width, double kgCmPerSec) {
   CalculationCase fresh;
   fresh.GroundwaterDepth = inputs.GroundwaterDepth;
@@ -24,14 +21,6 @@ CalculationCase FreshRecord(const CalculationCase& inputs, double width, double 
   fresh.kg = kgCmPerSec / kCentimetresPerMetre;
   fresh.PointDistance = inputs.PointDistance;
   fresh.CalcRange = inputs.CalcRange;
-  for (int kase = kNatural; kase <= kImproved; ++kase) {
-    fresh.h[kase] = kNaN;
-    fresh.S[kase] = kNaN;
-    fresh.R[kase] = kNaN;
-    fresh.Q[kase] = kNaN;
-  }
-  fresh.CurveY[kImproved][kRingEdgePoint] = kNaN;
-  fresh.CurveS[kImproved][kRingEdgePoint] = kNaN;
   return fresh;
 }
 

@@ -5,8 +5,8 @@
 namespace tavoro {
 
 // The improved case of inputs with the ring width set to width (m) and kg to
-// kgCmPerSec / 100, computed by ComputeCase on a fresh record whose results
-// start as NaN; every other input as inputs has it. At width 0 (or less)
+// kgCmPerSec / 100, computed by ComputeCase on a fresh record (results start
+// as NaN); every other input as inputs has it. At width 0 (or less)
 // the values are those without a ring: Q1, S1, h and R1.
 RingValues EvaluateRing(const CalculationCase& inputs, double width, double kgCmPerSec);
 

@@ -1,5 +1,6 @@
 #include "study/study.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -76,7 +77,12 @@ std::optional<double> LargestKgForWidth(const StudyRequest& request) {
   const auto meetsAt = [&](std::int64_t rung) {
     return MeetsTarget(EvaluateRing(request.inputs, width, LadderValue(rung)), request.target);
   };
-  const std::optional<std::int64_t> rung = LoosestMeetingRung(top, kKgSearchDecades, meetsAt);
+  // Ten decades down, and no tighter than the form accepts.
+  std::int64_t bottom = top - kKgSearchDecades * kRungsPerDecade;
+  std::int64_t lowest = LadderRungAtMost(kMinPermeability);
+  if (LadderValue(lowest) < kMinPermeability) ++lowest;
+  bottom = std::max(bottom, lowest);
+  const std::optional<std::int64_t> rung = LoosestMeetingRung(top, bottom, meetsAt);
   if (!rung) return std::nullopt;
   return LadderValue(*rung);
 }
@@ -95,14 +101,16 @@ std::optional<std::string> CheckStudyRequest(const StudyRequest& request) {
   }
   for (std::size_t i = 0; i < request.kgList.size(); ++i) {
     const double kg = request.kgList[i];
-    if (!(kg > 0) || !std::isfinite(kg)) {
+    if (!(kg >= kMinPermeability && kg <= kMaxPermeability)) {
       return "検討する改良後の透水係数の " + std::to_string(i + 1) + " 番目の値（" +
-             ShortNumberText(kg) + "）は使えません。0 より大きい値（cm/sec）を指定してください。";
+             ShortNumberText(kg) + "）は使えません。" + ShortNumberText(kMinPermeability) +
+             " 以上 " + ShortNumberText(kMaxPermeability) +
+             " 以下の値（cm/sec）を指定してください。";
     }
   }
   if (!(request.widthMax > 0) || !(request.widthMax <= kMaxStudyWidth)) {
-    return "改良幅の上限（" + ShortNumberText(request.widthMax) +
-           "）は使えません。0 より大きく 1000 以下の値（m）を指定してください。";
+    return "改良幅の上限（" + ShortNumberText(request.widthMax) + "）は使えません。0 より大きく " +
+           ShortNumberText(kMaxStudyWidth) + " 以下の値（m）を指定してください。";
   }
   if (!(request.target.value > 0) || !std::isfinite(request.target.value)) {
     return TargetMessage(request.target);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/calculation_case.h"
+#include "calc/input_rules.h"
 
 namespace tavoro {
 
@@ -18,10 +19,11 @@ struct StudyTarget {
   double value = 0;
 };
 
-// The largest list of permeabilities one study takes, and the widest ring.
+// The largest list of permeabilities one study takes, and the widest ring:
+// the widest the form accepts, so that every width found can be typed in.
 inline constexpr std::size_t kMaxStudyPermeabilities = 6;
-inline constexpr double kMaxStudyWidth = 1000;    // m
-inline constexpr double kDefaultStudyWidth = 10;  // m
+inline constexpr double kMaxStudyWidth = kMaxRingWidth;  // m
+inline constexpr double kDefaultStudyWidth = 10;         // m
 // Steps of the sampled curves over the whole width range.
 inline constexpr int kStudySteps = 100;
 
@@ -77,7 +79,8 @@ struct StudyResult {
   std::vector<StudySolution> solutions;
   // The case's own ring width, and the largest kg (cm/sec, three significant
   // digits, no looser than kn) that meets the target with it; none when the
-  // case has no ring or no kg down to ten decades below kn meets it.
+  // case has no ring or no kg the form accepts, down to ten decades below
+  // kn, meets it.
   double caseWidth = 0;
   std::optional<double> kgForWidth;
   // The case without a ring.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "calc/input_rules.h"
 #include "study/study.h"
 #include "study/study_text.h"
 
@@ -28,13 +29,17 @@ std::optional<double> ReadStudyNumber(std::string_view text) {
   return value;
 }
 
+std::optional<double> ReadStudyWidth(std::string_view text) {
+  return ReadFieldText(kWidthField, text);
+}
+
 KgListRead ReadKgList(std::string_view text) {
   std::vector<double> list;
   // Bounded by the text: one item per comma, and no more than the study takes.
   while (true) {
     const std::size_t comma = text.find(',');
     const std::string_view item = text.substr(0, comma);
-    const std::optional<double> value = ReadStudyNumber(item);
+    const std::optional<double> value = ReadFieldText(kKgField, item);
     if (!value) {
       return {std::nullopt, "改良後の透水係数の一覧の「" +
                                 std::string(Trimmed(item).substr(0, kQuotedLength)) +

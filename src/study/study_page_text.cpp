@@ -6,10 +6,12 @@
 namespace tavoro {
 
 std::string StudyInflowText(double value) {
+  if (!IsComputed(value)) return kNotComputedMark;
   return FormatNumber(value, NumberPattern::kSixDecimals);
 }
 
 std::string StudyLengthText(double value) {
+  if (!IsComputed(value)) return kNotComputedMark;
   return FormatNumber(value, NumberPattern::kThreeDecimals);
 }
 

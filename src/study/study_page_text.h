@@ -7,7 +7,8 @@
 namespace tavoro {
 
 // Page texts of the study, in the report's number patterns: inflows with six
-// decimals, lengths with three, permeabilities to three significant digits.
+// decimals, lengths with three, permeabilities to three significant digits;
+// a value not computed reads as the not-computed mark.
 std::string StudyInflowText(double value);
 std::string StudyLengthText(double value);
 // Q2 or S2 with its symbol and unit: "Q2 = 0.299876 m³/min", "S2 = 1.234 m".

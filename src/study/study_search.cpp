@@ -98,13 +98,14 @@ std::int64_t LadderRungAtMost(double value) {
   return rung;
 }
 
-std::optional<std::int64_t> LoosestMeetingRung(std::int64_t top, int decades,
+std::optional<std::int64_t> LoosestMeetingRung(std::int64_t top, std::int64_t bottom,
                                                const MeetsAt& meetsAt) {
+  if (bottom > top) return std::nullopt;
   if (meetsAt(top)) return top;
   std::int64_t looser = top;  // does not meet
-  for (int d = 1; d <= decades; ++d) {
-    const std::int64_t rung = top - d * kRungsPerDecade;
-    if (rung < 0) break;
+  // One sample a decade, the last on bottom itself.
+  while (looser > bottom) {
+    const std::int64_t rung = std::max(looser - kRungsPerDecade, bottom);
     if (!meetsAt(rung)) {
       looser = rung;
       continue;

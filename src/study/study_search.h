@@ -41,11 +41,11 @@ double LadderValue(std::int64_t rung);
 std::int64_t LadderRungAtMost(double value);
 inline constexpr std::int64_t kRungsPerDecade = 900;
 
-// The highest rung from top down to top − decades decades that meets, when
-// tighter rungs meet and looser ones do not: the decades below top are
-// sampled to bracket it, then bisection finds the rung that meets where the
-// next looser one does not. None when no sampled rung meets.
-std::optional<std::int64_t> LoosestMeetingRung(std::int64_t top, int decades,
+// The highest rung from top down to bottom that meets, when tighter rungs
+// meet and looser ones do not: one rung a decade is sampled down to bottom
+// to bracket it, then bisection finds the rung that meets where the next
+// looser one does not. None when no sampled rung meets.
+std::optional<std::int64_t> LoosestMeetingRung(std::int64_t top, std::int64_t bottom,
                                                const MeetsAt& meetsAt);
 
 }  // namespace tavoro

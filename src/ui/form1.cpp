@@ -134,7 +134,6 @@ void Form1::BringOutputWindowForward() {
 }
 
 void Form1::OpenStudy() {
-  constexpr int kKgField = 6;
   const InputTexts texts = FieldTexts();
   const CaseRun run = RunCase(texts, 0);
   if (run.rejection) {

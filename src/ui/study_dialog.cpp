@@ -49,7 +49,7 @@ std::optional<StudyRequest> StudyDialog::Read(QString* error) const {
   KgListRead list = ReadKgList(kgList_->text().toStdString());
   if (!list.list) return fail(list.error);
   request.kgList = std::move(*list.list);
-  const std::optional<double> width = ReadStudyNumber(widthMax_->text().toStdString());
+  const std::optional<double> width = ReadStudyWidth(widthMax_->text().toStdString());
   if (!width) return fail("改良幅の上限は m 単位の数値で入力してください");
   request.widthMax = *width;
   const bool inflow = targetKind_->currentIndex() == 0;

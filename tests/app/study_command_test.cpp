@@ -102,10 +102,11 @@ TEST(StudyCommandTest, UsageAndInputErrorsExitWithTwoSayingWhyInJapanese) {
       {WorkedExample({"--target-q2", "abc"}), "「abc」は数値ではありません"},
       {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,x"}), "「x」は数値ではありません"},
       {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,0"}), "2 番目の値（0）は使えません"},
-      {WorkedExample({"--target-q2", "1", "--width-max", "2000"}), "改良幅の上限（2000）"},
+      {WorkedExample({"--target-q2", "1", "--width-max", "60"}), "改良幅の上限（60）"},
       {WorkedExample({"--target-q2", "0"}), "目標の湧水量 Q2（0）"},
       {WorkedExample({"--target-q2", "1", "stray"}), "余分な引数"},
       {{"--excavation", "1", "--groundwater", "2", "--target-q2", "1"}, "掘削深度"},
+      {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,1e-10"}), "2 番目の値（1e-10）"},
   };
   for (const auto& [args, message] : cases) {
     const auto [status, out, err] = Study(args);

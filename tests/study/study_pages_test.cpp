@@ -98,7 +98,7 @@ TEST(StudyPagesTest, GraphPageShowsTargetLineLabelledCurvesAndMarkedSolutions) {
 
 TEST(StudyPagesTest, CurvesRisingAboveTheAxisStopAtTheFramesTop) {
   // A ring looser than the ground raises Q2 far above Q1 near R1.
-  const StudyResult result = Study(StudyTargetKind::kInflow, 0.3, {0.1, 1e-4}, 1000);
+  const StudyResult result = Study(StudyTargetKind::kInflow, 0.3, {0.1, 1e-4}, 50);
   ASSERT_GT(result.curves[0].values.back().Q2, 2 * result.withoutRing.Q2);
   const Document document = Pages(result);
   const Page& graph = document.pages.at(0);

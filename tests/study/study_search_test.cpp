@@ -6,11 +6,16 @@
 #include <cstdint>
 #include <vector>
 
-#include "calc/number_parse.h"
+#include "calc/input_rules.h"
 #include "study/study.h"
 
 namespace tavoro {
 namespace {
+
+// A permeability as the form reads it.
+std::optional<double> Kg(const char* text) {
+  return ReadFieldText(6, text);
+}
 
 std::vector<bool> Answers(const std::vector<std::int64_t>& grid, std::int64_t threshold) {
   std::vector<bool> meets;
@@ -58,18 +63,18 @@ TEST(StudySearchTest, WidthEndIsTheAskedMillimetreOrShortOfR1) {
   EXPECT_TRUE(capped);
   EXPECT_EQ(WidthEndMillimetres(10, 3, 3, capped), 0);
   EXPECT_EQ(WidthEndMillimetres(10, 3, NAN, capped), 0);
-  EXPECT_EQ(WidthEndMillimetres(1e300, 3, INFINITY, capped), 1000000);
+  EXPECT_EQ(WidthEndMillimetres(1e300, 3, INFINITY, capped), 50000);  // the form's widest ring
 }
 
 TEST(StudySearchTest, LadderRungsAreThreeDigitValuesAsTheFormReadsThem) {
   const std::int64_t rung = LadderRungAtMost(2.345e-5);
-  EXPECT_EQ(LadderValue(rung), *ParseNumber("2.34e-5"));
-  EXPECT_EQ(LadderValue(rung + 1), *ParseNumber("2.35e-5"));
+  EXPECT_EQ(LadderValue(rung), *Kg("2.34e-5"));
+  EXPECT_EQ(LadderValue(rung + 1), *Kg("2.35e-5"));
   // Decades join: 9.99e-6 lies just below 1.00e-5.
-  EXPECT_EQ(LadderValue(LadderRungAtMost(1e-5) - 1), *ParseNumber("9.99e-6"));
-  EXPECT_EQ(LadderValue(LadderRungAtMost(1e-5)), *ParseNumber("0.00001"));
+  EXPECT_EQ(LadderValue(LadderRungAtMost(1e-5) - 1), *Kg("9.99e-6"));
+  EXPECT_EQ(LadderValue(LadderRungAtMost(1e-5)), *Kg("0.00001"));
   EXPECT_EQ(LadderValue(LadderRungAtMost(0.01)), 0.01);
-  EXPECT_EQ(LadderValue(LadderRungAtMost(0.0099999)), *ParseNumber("9.99e-3"));
+  EXPECT_EQ(LadderValue(LadderRungAtMost(0.0099999)), *Kg("9.99e-3"));
 }
 
 TEST(StudySearchTest, LoosestRungIsBracketedByDecadesThenBisected) {
@@ -80,13 +85,18 @@ TEST(StudySearchTest, LoosestRungIsBracketedByDecadesThenBisected) {
     ++asked;
     return rung <= threshold;
   };
-  EXPECT_EQ(LoosestMeetingRung(top, 10, meetsAt), threshold);
+  const std::int64_t bottom = top - 10 * kRungsPerDecade;
+  EXPECT_EQ(LoosestMeetingRung(top, bottom, meetsAt), threshold);
   EXPECT_LE(asked, 5 + 11);  // the decades down to it, then 900 rungs halved
-  EXPECT_EQ(LoosestMeetingRung(top, 10, [](std::int64_t) { return true; }), top);
-  EXPECT_FALSE(LoosestMeetingRung(top, 10, [](std::int64_t) { return false; }));
-  // Ten decades down and no further.
-  EXPECT_FALSE(LoosestMeetingRung(
-      top, 10, [&](std::int64_t rung) { return rung < top - 10 * kRungsPerDecade; }));
+  EXPECT_EQ(LoosestMeetingRung(top, bottom, [](std::int64_t) { return true; }), top);
+  EXPECT_FALSE(LoosestMeetingRung(top, bottom, [](std::int64_t) { return false; }));
+  // Down to bottom and no further, bottom itself sampled when it is no decade.
+  const auto atMost = [](std::int64_t limit) {
+    return MeetsAt([limit](std::int64_t rung) { return rung <= limit; });
+  };
+  EXPECT_FALSE(LoosestMeetingRung(top, bottom, atMost(bottom - 1)));
+  EXPECT_EQ(LoosestMeetingRung(top, bottom + 450, atMost(bottom + 460)), bottom + 460);
+  EXPECT_EQ(LoosestMeetingRung(top, bottom + 450, atMost(bottom + 450)), bottom + 450);
 }
 
 }  // namespace

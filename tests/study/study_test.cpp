@@ -136,10 +136,14 @@ TEST(StudyTest, RingNoTighterThanTheGroundNeverCutsTheInflow) {
 }
 
 TEST(StudyTest, WidthRangeStopsShortOfTheRadiusOfInfluence) {
-  // r = 3.18310 m and R1 = 240 m: the ring's edge must stay inside 240 m.
-  const StudyResult result = RunStudy(Request(StudyTargetKind::kInflow, 0.01, {1e-4}, 1000));
+  // kn 0.0001 cm/sec: R1 = 3000 · 8 m · √(1e-6) = 24 m and r = 3.18310 m, so
+  // the ring's edge must stay inside 24 m, short of the 50 m asked.
+  StudyRequest request = Request(StudyTargetKind::kInflow, 0.01, {1e-5}, 50);
+  request.inputs.kn = 0.0001 / 100.0;
+  ASSERT_FALSE(CheckStudyRequest(request));
+  const StudyResult result = RunStudy(request);
   EXPECT_TRUE(result.cappedByR1);
-  EXPECT_EQ(result.widthEnd, 236.816);
+  EXPECT_EQ(result.widthEnd, 20.816);
   EXPECT_LT(result.r + result.widthEnd, result.withoutRing.R2);
   EXPECT_GE(result.r + result.widthEnd + 0.001, result.withoutRing.R2);
   EXPECT_EQ(result.widths.size(), 101u);
@@ -148,6 +152,9 @@ TEST(StudyTest, WidthRangeStopsShortOfTheRadiusOfInfluence) {
     EXPECT_TRUE(std::isfinite(values.Q2) && std::isfinite(values.S2) && std::isfinite(values.h2) &&
                 std::isfinite(values.R2));
   }
+  // Asking beyond the form's widest ring is refused.
+  request.widthMax = 51;
+  EXPECT_TRUE(CheckStudyRequest(request));
 }
 
 TEST(StudyTest, LargestPermeabilityForTheCasesWidthToThreeDigits) {
