@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calc/input_rules.h"
+#include "study/study_page_text.h"
 #include "study/study_pages.h"
 
 #include "ui/app_icon.h"
@@ -153,9 +154,15 @@ void Form1::OpenStudy() {
 
 void Form1::ShowStudy(const StudyRequest& request) {
   const StudyResult result = RunStudy(request);
-  OutputWindowCreated().LoadDocument(QStringLiteral("改良幅の検討"), [&](PageSurface& page) {
-    BuildStudyPages(page, result, session_.project, session_.settings);
-  });
+  std::string answers = StudyRangeText(result) + "\n";
+  for (const StudySolution& solution : result.solutions) {
+    answers += SolutionText(solution, result.target.kind) + "\n";
+  }
+  answers += KgForWidthText(result) + "\n";
+  OutputWindowCreated().LoadDocument(
+      QStringLiteral("改良幅の検討"), QString::fromStdString(answers), [&](PageSurface& page) {
+        BuildStudyPages(page, result, session_.project, session_.settings);
+      });
   BringOutputWindowForward();
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 #include "ui_test_support.h"
@@ -75,6 +77,10 @@ TEST_F(DeskTest, StudyPagesShowInTheOutputWindowAndARunTakesItBack) {
   EXPECT_TRUE(document.finished && document.landscape);
   EXPECT_GE(document.pages.size(), 2u);
   EXPECT_EQ(window->vp().PreviewPageCount(), static_cast<int>(document.pages.size()));
+  // Copy puts the answers on the clipboard.
+  window->CopySummary();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(
+      QStringLiteral("kg = 1.00e-4 cm/sec：必要な改良幅 B = 0.330 m")));
 
   EXPECT_EQ(Press(1), window);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("地下水位降下曲線"));
