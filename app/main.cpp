@@ -2,9 +2,11 @@
 #include <string>
 #include <vector>
 
+#include "batch_command.h"
 #include "export_command.h"
 #include "study_command.h"
 #include "tavoro_version.h"
+#include "terminal.h"
 #include "ui/desktop.h"
 
 int main(int argc, char** argv) {
@@ -26,6 +28,10 @@ int main(int argc, char** argv) {
   if (command == "study") {
     const std::vector<std::string> args(argv + 2, argv + argc);
     return tavoro::RunStudyCommand(args, std::cout, std::cerr);
+  }
+  if (command == "batch") {
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return tavoro::RunBatchCommand(args, std::cout, std::cerr, tavoro::IsTerminal(stderr));
   }
   // Options such as -platform belong to the windowing toolkit.
   if (command.rfind('-', 0) == 0 && command.rfind("--", 0) != 0) {

@@ -81,7 +81,9 @@ QString ResolveFamily(std::string_view requestedName) {
 }
 
 const FaceMetrics& FaceFor(std::string_view requestedName) {
-  static std::map<std::string, FaceMetrics, std::less<>> faces;
+  // Qt's font engines belong to the thread that made them, so each thread
+  // that measures or paints keeps faces of its own.
+  thread_local std::map<std::string, FaceMetrics, std::less<>> faces;
   auto found = faces.find(requestedName);
   if (found == faces.end()) {
     found = faces.emplace(std::string(requestedName), MakeFace(requestedName)).first;

@@ -23,7 +23,7 @@ struct FaceMetrics {
 // family is used as it is, anything else falls back to IPAMincho.
 QString ResolveFamily(std::string_view requestedName);
 
-// The face for requestedName, cached for the process. Needs a
+// The face for requestedName, cached for the calling thread. Needs a
 // QGuiApplication.
 const FaceMetrics& FaceFor(std::string_view requestedName);
 

@@ -1,0 +1,262 @@
+#include "batch_command.h"
+
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <QStringList>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <optional>
+#include <sstream>
+
+#include "batch/batch_run.h"
+#include "batch/batch_table.h"
+#include "batch/job_runner.h"
+#include "batch/qt/qt_batch_devices.h"
+#include "batch/qt/table_decoding.h"
+#include "export_command.h"
+#include "page/qt/qt_page.h"
+
+namespace tavoro {
+namespace {
+
+constexpr int kMaxJobs = 256;
+constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
+
+struct BatchOptions {
+  std::vector<std::string> inputs;
+  std::string outDir;
+  int jobs = 0;
+  TableEncoding encoding = TableEncoding::kAuto;
+  bool help = false;
+};
+
+struct ParsedBatchOptions {
+  std::optional<BatchOptions> options;
+  std::string error;
+};
+
+// Measuring and painting with real fonts needs a QGuiApplication; a batch
+// never shows a window, so it runs on the offscreen platform.
+void EnsureGuiApplication() {
+  if (QGuiApplication::instance() != nullptr) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tavoro";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+  InstallFaceSubstitutions();
+}
+
+ParsedBatchOptions Failure(std::string message) {
+  return {std::nullopt, std::move(message)};
+}
+
+ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption out(QStringList{"o", "out"}, {}, "DIR");
+  const QCommandLineOption jobs(QStringList{"j", "jobs"}, {}, "N");
+  const QCommandLineOption encoding("encoding", {}, "NAME");
+  const QCommandLineOption help(QStringList{"h", "help"});
+  parser.addOptions({out, jobs, encoding, help});
+
+  QStringList arguments{QStringLiteral("tavoro-batch")};
+  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+  if (!parser.parse(arguments)) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+      return Failure("不明なオプションです: " + unknown.join(QStringLiteral(", ")).toStdString());
+    }
+    return Failure("オプションに値がありません (--out DIR, --jobs N, --encoding NAME)");
+  }
+  for (const QCommandLineOption* option : {&out, &jobs, &encoding}) {
+    if (parser.values(*option).size() > 1) {
+      return Failure("--" + option->names().last().toStdString() + " が 2 回以上指定されています");
+    }
+  }
+
+  BatchOptions options;
+  options.help = parser.isSet(help);
+  if (options.help) return {std::move(options), ""};
+  for (const QString& input : parser.positionalArguments())
+    options.inputs.push_back(input.toStdString());
+  if (options.inputs.empty())
+    return Failure("表の CSV ファイル (または案件ファイル) を指定してください");
+  if (!parser.isSet(out) || parser.value(out).isEmpty()) {
+    return Failure("出力先のフォルダーを --out で指定してください");
+  }
+  options.outDir = parser.value(out).toStdString();
+  options.jobs = DefaultJobCount();
+  if (parser.isSet(jobs)) {
+    bool ok = false;
+    options.jobs = parser.value(jobs).toInt(&ok);
+    if (!ok || options.jobs < 1 || options.jobs > kMaxJobs) {
+      return Failure("--jobs には 1 から " + std::to_string(kMaxJobs) +
+                     " までの整数を指定してください");
+    }
+  }
+  if (parser.isSet(encoding)) {
+    const std::optional<TableEncoding> named = EncodingNamed(parser.value(encoding).toStdString());
+    if (!named) return Failure("--encoding には utf-8 か cp932 を指定してください");
+    options.encoding = *named;
+  }
+  if (options.inputs.size() > 1) {
+    return Failure("表の CSV ファイルは 1 つだけ指定してください");
+  }
+  return {std::move(options), ""};
+}
+
+// The file's bytes, or empty with a message in error.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string& error) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) {
+    error = path + " を読めません";
+    return std::nullopt;
+  }
+  if (size > kMaxTableBytes) {
+    error = path + " は大きすぎます (64 MiB まで)";
+    return std::nullopt;
+  }
+  std::ifstream file(path, std::ios::binary);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(size));
+  if (!file) {
+    error = path + " を読めません";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+BatchTable ReadTableFile(const BatchOptions& options) {
+  BatchTable table;
+  const std::string& path = options.inputs.front();
+  const std::optional<std::string> bytes = ReadFileBytes(path, table.error);
+  if (!bytes) return table;
+  const DecodedTable decoded = DecodeTable(*bytes, options.encoding);
+  if (!decoded.error.empty()) {
+    table.error = path + ": " + decoded.error;
+    return table;
+  }
+  table = ReadBatchTable(decoded.utf8);
+  if (!table.error.empty()) table.error = path + ": " + table.error;
+  return table;
+}
+
+std::string MinutesAndSeconds(double seconds) {
+  const long whole = static_cast<long>(seconds + 0.5);
+  std::ostringstream text;
+  if (whole >= 60) text << whole / 60 << " 分 ";
+  text << whole % 60 << " 秒";
+  return text.str();
+}
+
+// "12 / 200 本　残り 約 1 分 5 秒" on one terminal line, rewritten in place.
+class ProgressLine {
+ public:
+  ProgressLine(std::ostream& err, bool shown) : err_(err), shown_(shown) {}
+
+  void Update(int done, int total) {
+    if (!shown_) return;
+    const std::lock_guard lock(mutex_);
+    const double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    std::string line = "\r計算中 " + std::to_string(done) + " / " + std::to_string(total) + " 本";
+    if (done > 0 && done < total) {
+      line += "　残り 約 " + MinutesAndSeconds(elapsed / done * (total - done));
+    }
+    err_ << line << "\x1b[K" << std::flush;
+  }
+  void Finish() {
+    if (shown_) err_ << '\n';
+  }
+
+ private:
+  std::ostream& err_;
+  bool shown_;
+  std::mutex mutex_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+}  // namespace
+
+std::string BatchUsageText() {
+  return R"(Usage:
+  tavoro batch TABLE.csv --out DIR [--jobs N] [--encoding utf-8|cp932]
+
+Computes every shaft of TABLE.csv, one shaft a row under a header row, and
+writes into DIR:
+  NNN-<shaft>-report.pdf   the calculation report of row NNN
+  NNN-<shaft>-chart.pdf    its drawdown chart
+  summary.csv              every shaft's inputs and results (UTF-8 with BOM)
+  summary.pdf              the table of all shafts, A4
+Columns are named by the form's captions (地下水位, 不透水層深度, 掘削深度,
+立坑周長, 透水係数, 改良幅, 改良後の透水係数, 着目点, 計算範囲) or by the
+export option names (groundwater, impervious, ...); optional 立坑名/shaft,
+工事名/name, 作成者/author, 日付/date, メモ/notes. Cells are read as the form
+reads its fields.
+
+Options:
+  --out DIR              the output folder (made when missing)
+  --jobs N               shafts computed at once (default: the number of cores)
+  --encoding NAME        utf-8 or cp932 (Shift_JIS); found by itself otherwise
+
+Exit status:
+  0  every shaft was computed and written
+  1  some shafts were not (each is listed in summary.csv with the reason)
+  2  a bad command line, or a table that cannot be used
+)";
+}
+
+int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    bool showProgress) {
+  const ParsedBatchOptions parsed = ParseBatchOptions(args);
+  if (!parsed.options) {
+    err << "tavoro batch: " << parsed.error << "\n(tavoro batch --help を参照)\n";
+    return kExitUsage;
+  }
+  const BatchOptions& options = *parsed.options;
+  if (options.help) {
+    out << BatchUsageText();
+    return kExitOk;
+  }
+
+  const BatchTable table = ReadTableFile(options);
+  if (!table.error.empty()) {
+    err << "tavoro batch: " << table.error << '\n';
+    return kExitUsage;
+  }
+  const std::filesystem::path outDir(options.outDir);
+  std::error_code ec;
+  std::filesystem::create_directories(outDir, ec);
+  if (ec || !std::filesystem::is_directory(outDir, ec)) {
+    err << "tavoro batch: 出力先のフォルダー " << options.outDir << " を作れません\n";
+    return kExitFailed;
+  }
+
+  EnsureGuiApplication();
+  const QtBatchDevices devices;
+  ProgressLine progress(err, showProgress);
+  BatchProgress callbacks;
+  callbacks.shaftDone = [&](int done, int total) { progress.Update(done, total); };
+  const BatchResult result = RunBatch(table.rows, outDir, options.jobs, devices, callbacks);
+  progress.Finish();
+
+  for (const ShaftOutcome& outcome : result.outcomes) {
+    if (outcome.Succeeded()) continue;
+    err << "tavoro batch: No." << outcome.row.number;
+    if (!outcome.row.project.shaft.empty()) err << " " << outcome.row.project.shaft;
+    err << ": " << outcome.failure << '\n';
+  }
+  if (!result.error.empty()) err << "tavoro batch: " << result.error << '\n';
+  const int total = static_cast<int>(result.outcomes.size());
+  const int failed = result.FailedCount();
+  err << "立坑 " << total << " 本のうち " << total - failed << " 本を計算しました";
+  if (failed > 0) err << " (計算できなかった立坑 " << failed << " 本)";
+  err << '\n';
+  return failed > 0 || !result.error.empty() ? kExitFailed : kExitOk;
+}
+
+}  // namespace tavoro

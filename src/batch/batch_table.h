@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/project_info.h"
+#include "calc/run_dispatch.h"
+
+namespace tavoro {
+
+// One shaft of a batch: its number (the data row's position under the
+// header, 1 for the first; for case files the position in the list), the
+// nine input texts as written and the project texts.
+struct BatchRow {
+  int number = 0;
+  InputTexts inputs;
+  ProjectInfo project;
+};
+
+// The shafts of a table, or why the table is unusable.
+struct BatchTable {
+  std::vector<BatchRow> rows;
+  std::string error;  // Japanese; empty when the table is usable
+};
+
+// What a header cell names: input field 0..8, a project text, or nothing.
+enum class ColumnRole {
+  kNone,
+  kField,
+  kShaft,
+  kProjectName,
+  kAuthor,
+  kDate,
+  kNotes,
+};
+
+struct ColumnName {
+  ColumnRole role = ColumnRole::kNone;
+  int field = -1;  // 0..8 for kField
+};
+
+// Names a header cell. Accepted: the form's caption ("地下水位"), optionally
+// followed by its symbol ("地下水位 GL-"); or the command-line option name
+// with or without its dashes ("groundwater", "--groundwater", any case); for
+// project texts 立坑名/shaft, 工事名/name, 作成者/author, 日付/date,
+// メモ/notes. Blanks (also ideographic) around the name and a trailing unit
+// in brackets ("(m)", "（m）", "[cm/sec]") are ignored.
+ColumnName NameColumn(std::string_view header);
+
+// Reads a CSV table (UTF-8): the first non-blank row is the header, each
+// later non-blank row one shaft. Columns that name nothing are ignored. The
+// table is unusable when the CSV cannot be read, when no header cell names an
+// input field, when two columns name the same thing, or when it has no rows.
+BatchTable ReadBatchTable(std::string_view utf8Text);
+
+}  // namespace tavoro

@@ -1,0 +1,39 @@
+#include "batch/qt/qt_batch_devices.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QPdfWriter>
+
+namespace tavoro {
+namespace {
+
+constexpr int kPdfResolution = 1200;
+
+}  // namespace
+
+RenderedDocument QtBatchDevices::RenderPdf(const Document& document) const {
+  RenderedDocument rendered;
+  if (document.pages.empty()) {
+    rendered.error = "ページがありません";
+    return rendered;
+  }
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+      rendered.error = "PDF を作成できません";
+      return rendered;
+    }
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kPdfResolution);
+    writer.setCreator(QStringLiteral("Tavoro"));
+    if (!PaintDocument(writer, document)) {
+      rendered.error = "PDF を作成できません";
+      return rendered;
+    }
+  }
+  rendered.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return rendered;
+}
+
+}  // namespace tavoro

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "batch/batch_table.h"
+#include "calc/calculation_case.h"
+
+namespace tavoro {
+
+// What became of one shaft of a batch.
+struct ShaftOutcome {
+  BatchRow row;
+  // True when the inputs were accepted and the case computed; calc is then
+  // the run's own fresh record.
+  bool computed = false;
+  CalculationCase calc;
+  // Japanese: why the row was rejected or a document of it not written;
+  // empty when everything of the row was done.
+  std::string failure;
+
+  bool Succeeded() const { return computed && failure.empty(); }
+};
+
+}  // namespace tavoro

@@ -1,0 +1,61 @@
+#include "batch/summary_columns.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "calc/run_dispatch.h"
+
+namespace tavoro {
+namespace {
+
+constexpr std::array<std::string_view, kInputFieldCount> kInputHeadings = {
+    "地下水位 GL- (m)",
+    "不透水層深度 Hf (m)",
+    "掘削深度 Ht (m)",
+    "立坑周長 L (m)",
+    "透水係数 kn (cm/sec)",
+    "改良幅 B (m)",
+    "改良後の透水係数 kg (cm/sec)",
+    "着目点 x (m)",
+    "計算範囲 (m)",
+};
+
+}  // namespace
+
+const std::array<ResultColumn, kResultColumnCount> kResultColumns = {{
+    {"r (m)", [](const CalculationCase& c) { return c.r; }},
+    {"H (m)", [](const CalculationCase& c) { return c.H; }},
+    {"h (m)", [](const CalculationCase& c) { return c.h[kNatural]; }},
+    {"S (m)", [](const CalculationCase& c) { return c.S[kNatural]; }},
+    {"R1 (m)", [](const CalculationCase& c) { return c.R[kNatural]; }},
+    {"Q1 (m3/min)", [](const CalculationCase& c) { return c.Q[kNatural]; }},
+    {"Q2 (m3/min)", [](const CalculationCase& c) { return c.Q[kImproved]; }},
+    {"h2 (m)", [](const CalculationCase& c) { return c.CurveY[kImproved][kRingEdgePoint]; }},
+    {"S2 (m)", [](const CalculationCase& c) { return c.CurveS[kImproved][kRingEdgePoint]; }},
+    {"R2 (m)", [](const CalculationCase& c) { return c.R[kImproved]; }},
+    {"Sx1 (m)", [](const CalculationCase& c) { return c.PointS[kNatural]; }},
+    {"Sx2 (m)", [](const CalculationCase& c) { return c.PointS[kImproved]; }},
+}};
+
+std::string InputColumnHeading(int field) {
+  if (field < 0 || field >= kInputFieldCount) return "";
+  return std::string(kInputHeadings[static_cast<std::size_t>(field)]);
+}
+
+std::string ShortestNumberText(double value) {
+  if (std::isnan(value)) return "";
+  if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+  // Plain decimals for everyday magnitudes ("0.0001", not "1e-04"); the
+  // shortest form beyond them. Either reads back to the same double.
+  char buffer[400];
+  const double magnitude = std::abs(value);
+  if (magnitude == 0 || (magnitude >= 1e-6 && magnitude < 1e15)) {
+    const auto fixed =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, fixed.ptr);
+  }
+  const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, shortest.ptr);
+}
+
+}  // namespace tavoro

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "batch/shaft_outcome.h"
+
+namespace tavoro {
+
+// The result columns of a summary: the symbol and unit heading each, and
+// its value in a computed case (NaN when the run could not compute it).
+struct ResultColumn {
+  std::string_view heading;
+  double (*value)(const CalculationCase& calc);
+};
+
+inline constexpr std::size_t kResultColumnCount = 12;
+extern const std::array<ResultColumn, kResultColumnCount> kResultColumns;
+
+// The heading of input column 0..8: caption, symbol and unit, as a batch
+// table header accepts it again ("地下水位 GL- (m)").
+std::string InputColumnHeading(int field);
+
+// The shortest text that reads back to the same double, in plain decimals
+// from 1e-6 up to 1e15 ("0.1", "240", "0.0001") and with an exponent beyond
+// ("1e-07"); "inf", "-inf", and "" for a value not computed (NaN).
+std::string ShortestNumberText(double value);
+
+}  // namespace tavoro

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "batch/shaft_outcome.h"
+
+namespace tavoro {
+
+// summary.csv of a batch, in UTF-8 with a byte-order mark and CRLF line
+// ends, as Excel reads it: a header row, then one row per shaft in the
+// given order with No., 立坑名, 状態 ("OK" or the Japanese reason), the nine
+// inputs as read (the cell's own text where it could not be read), and the
+// results at full precision, empty where not computed.
+std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes);
+
+}  // namespace tavoro
