@@ -1,0 +1,182 @@
+// Running a batch: the job runner, and the files of a batch on a stand-in
+// device that writes each document's display list as text.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <mutex>
+#include <set>
+#include <sstream>
+
+#include "batch/batch_run.h"
+#include "batch/job_runner.h"
+#include "page/fixed_pitch_measurer.h"
+
+namespace tavoro {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(JobRunnerTest, RunsEveryJobOnceWhateverTheThreadCount) {
+  for (const int jobs : {1, 3, 64}) {
+    std::vector<std::atomic<int>> runs(20);
+    std::vector<int> finished;
+    const int ran = RunJobs(
+        20, jobs, [&](int index) { ++runs[static_cast<std::size_t>(index)]; },
+        [&](int done) { finished.push_back(done); }, nullptr);
+    EXPECT_EQ(ran, 20);
+    for (const auto& count : runs) EXPECT_EQ(count.load(), 1);
+    std::vector<int> expected(20);
+    for (int i = 0; i < 20; ++i) expected[static_cast<std::size_t>(i)] = i + 1;
+    EXPECT_EQ(finished, expected) << jobs << " jobs";
+  }
+  EXPECT_EQ(RunJobs(
+                0, 4, [](int) { FAIL(); }, nullptr, nullptr),
+            0);
+}
+
+TEST(JobRunnerTest, StartsNoJobAfterCancel) {
+  std::atomic<bool> cancel{false};
+  std::atomic<int> started{0};
+  const int ran = RunJobs(
+      100, 1, [&](int) { ++started; },
+      [&](int done) {
+        if (done == 5) cancel = true;
+      },
+      &cancel);
+  EXPECT_EQ(ran, 5);
+  EXPECT_EQ(started.load(), 5);
+}
+
+// Writes a document as the text of its commands: the same document gives
+// the same bytes, and a page is easy to look for.
+class TextDevices : public BatchDevices {
+ public:
+  const TextMeasurer& Measurer() const override { return measurer_; }
+  RenderedDocument RenderPdf(const Document& document) const override {
+    std::ostringstream out;
+    out << "pages " << document.pages.size() << '\n';
+    for (const Page& page : document.pages) {
+      for (const PageCommand& command : page.commands) {
+        if (const auto* text = std::get_if<TextCommand>(&command)) {
+          out << text->x << ' ' << text->y << ' ' << text->text << '\n';
+        } else if (const auto* line = std::get_if<LineCommand>(&command)) {
+          out << line->x1 << ' ' << line->y1 << ' ' << line->x2 << ' ' << line->y2 << '\n';
+        }
+      }
+      out << "--\n";
+    }
+    return {out.str(), failWhenPagesAre == document.pages.size() ? "書けません" : ""};
+  }
+  std::size_t failWhenPagesAre = 0;
+
+ private:
+  FixedPitchMeasurer measurer_;
+};
+
+std::map<std::string, std::string> FilesIn(const fs::path& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  return files;
+}
+
+class BatchRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("tavoro-batch-run-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "a");
+    fs::create_directories(dir_ / "b");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  static std::vector<BatchRow> Rows() {
+    const InputTexts ring = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+    InputTexts noRing = ring;
+    noRing[5] = "0";
+    InputTexts rejected = ring;
+    rejected[2] = "1";
+    std::vector<BatchRow> rows;
+    for (int i = 1; i <= 9; ++i) {
+      BatchRow row;
+      row.number = i;
+      row.inputs = i == 4 ? rejected : (i % 2 == 0 ? noRing : ring);
+      row.project.shaft = i == 3 ? "" : "No." + std::to_string(i);
+      rows.push_back(row);
+    }
+    return rows;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(BatchRunTest, WritesTheSameFilesWithOneJobOrFour) {
+  const TextDevices devices;
+  const BatchResult one = RunBatch(Rows(), dir_ / "a", 1, devices, {});
+  const BatchResult four = RunBatch(Rows(), dir_ / "b", 4, devices, {});
+  EXPECT_EQ(one.error, "");
+  EXPECT_EQ(one.FailedCount(), 1);
+  EXPECT_FALSE(one.cancelled);
+  ASSERT_EQ(one.outcomes.size(), 9u);
+  for (std::size_t i = 0; i < 9; ++i)
+    EXPECT_EQ(one.outcomes[i].row.number, static_cast<int>(i) + 1);
+
+  const auto files = FilesIn(dir_ / "a");
+  EXPECT_EQ(files, FilesIn(dir_ / "b"));
+  std::set<std::string> names;
+  for (const auto& [name, bytes] : files) names.insert(name);
+  EXPECT_EQ(names.size(), 2u * 8 + 2);
+  EXPECT_TRUE(names.count("001-No.1-report.pdf"));
+  EXPECT_TRUE(names.count("003-chart.pdf"));
+  EXPECT_FALSE(names.count("004-No.4-report.pdf"));
+  EXPECT_TRUE(names.count("summary.csv"));
+  // Reports with a ring have two pages, without one.
+  EXPECT_EQ(files.at("001-No.1-report.pdf").rfind("pages 2\n", 0), 0u);
+  EXPECT_EQ(files.at("002-No.2-report.pdf").rfind("pages 1\n", 0), 0u);
+  EXPECT_NE(files.at("summary.pdf").find("一括計算 集計表"), std::string::npos);
+}
+
+TEST_F(BatchRunTest, ReplacesOldFilesAndReportsAShaftItCouldNotWrite) {
+  std::ofstream(dir_ / "a" / "002-No.2-report.pdf") << "old";
+  std::ofstream(dir_ / "a" / "001-No.1-report.pdf") << "old";
+  TextDevices devices;
+  devices.failWhenPagesAre = 2;  // every two-page report, i.e. those with a ring
+  const BatchResult result = RunBatch(Rows(), dir_ / "a", 2, devices, {});
+  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(result.outcomes[0].failure, "計算書を作成できません: 書けません");
+  EXPECT_TRUE(result.outcomes[0].computed);
+  EXPECT_EQ(result.FailedCount(), 6);  // five with a ring and the rejected one
+  const auto files = FilesIn(dir_ / "a");
+  EXPECT_EQ(files.at("001-No.1-report.pdf"), "old");  // kept, not half-replaced
+  EXPECT_FALSE(files.count("001-No.1-chart.pdf"));
+  EXPECT_EQ(files.at("002-No.2-report.pdf").rfind("pages 1\n", 0), 0u);
+}
+
+TEST_F(BatchRunTest, ListsShaftsNotStartedAfterCancel) {
+  const TextDevices devices;
+  std::atomic<bool> cancel{false};
+  std::vector<int> progress;
+  BatchProgress callbacks;
+  callbacks.cancel = &cancel;
+  callbacks.shaftDone = [&](int done, int total) {
+    progress.push_back(done * 100 + total);
+    if (done == 2) cancel = true;
+  };
+  const BatchResult result = RunBatch(Rows(), dir_ / "a", 1, devices, callbacks);
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(progress, (std::vector<int>{109, 209}));
+  EXPECT_TRUE(result.outcomes[1].Succeeded());
+  EXPECT_EQ(result.outcomes[2].failure, "中止したため計算していません");
+  EXPECT_EQ(result.outcomes[8].row.number, 9);
+  EXPECT_TRUE(fs::exists(dir_ / "a" / "summary.csv"));
+  EXPECT_FALSE(fs::exists(dir_ / "a" / "003-chart.pdf"));
+}
+
+}  // namespace
+}  // namespace tavoro

@@ -1,0 +1,209 @@
+// The summary of a batch: file names, summary.csv and the summary pages.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+#include "batch/output_names.h"
+#include "batch/summary_columns.h"
+#include "batch/summary_csv.h"
+#include "batch/summary_pages.h"
+#include "batch/text_fit.h"
+#include "calc/run_case.h"
+#include "page/fixed_pitch_measurer.h"
+
+namespace tavoro {
+namespace {
+
+const InputTexts kWorkedExample = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+
+ShaftOutcome Computed(int number, std::string shaft, const InputTexts& inputs) {
+  ShaftOutcome outcome;
+  outcome.row.number = number;
+  outcome.row.inputs = inputs;
+  outcome.row.project.shaft = std::move(shaft);
+  const CaseRun run = RunCase(inputs, 0);
+  outcome.computed = !run.rejection;
+  outcome.calc = run.calc;
+  if (run.rejection) outcome.failure = run.rejection->message;
+  return outcome;
+}
+
+std::vector<std::string> SplitCsvLine(const std::string& line) {
+  std::vector<std::string> cells;
+  std::stringstream stream(line);
+  for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
+  if (!line.empty() && line.back() == ',') cells.emplace_back();
+  return cells;
+}
+
+TEST(OutputNamesTest, PadsTheNumberAndMakesTheShaftNameSafe) {
+  EXPECT_EQ(ShaftFileStem(1, ""), "001");
+  EXPECT_EQ(ShaftFileStem(42, "No.1 立坑"), "042-No.1 立坑");
+  EXPECT_EQ(ShaftFileStem(1234, "a/b\\c:d*e?f\"g<h>i|j\tk"), "1234-a_b_c_d_e_f_g_h_i_j_k");
+  EXPECT_EQ(ShaftFileStem(3, " ..立坑. "), "003-立坑");
+  EXPECT_EQ(ShaftFileStem(3, " . "), "003");
+  // 27 three-byte characters are 81 bytes: the last one does not fit.
+  std::string long_name;
+  for (int i = 0; i < 27; ++i) long_name += "坑";
+  EXPECT_EQ(ShaftFileStem(1, long_name), "001-" + long_name.substr(0, 78));
+}
+
+TEST(SummaryColumnsTest, WritesTheShortestTextThatReadsBack) {
+  EXPECT_EQ(ShortestNumberText(0.0001), "0.0001");
+  EXPECT_EQ(ShortestNumberText(240), "240");
+  EXPECT_EQ(ShortestNumberText(-0.5), "-0.5");
+  EXPECT_EQ(ShortestNumberText(1e-7), "1e-07");
+  EXPECT_EQ(ShortestNumberText(2e15), "2e+15");
+  EXPECT_EQ(ShortestNumberText(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(ShortestNumberText(std::nan("")), "");
+  EXPECT_EQ(ShortestNumberText(-INFINITY), "-inf");
+  for (const double value : {3.18309886183791, 1.2345678901234567e-06, 123456789012345.67}) {
+    const std::string text = ShortestNumberText(value);
+    double back = 0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    EXPECT_EQ(back, value) << text;
+  }
+}
+
+TEST(SummaryCsvTest, ListsEveryShaftWithItsStatusInputsAndResults) {
+  const std::vector<ShaftOutcome> outcomes = {
+      Computed(1, "No.1", kWorkedExample),
+      Computed(2, "No.2, \"東\"", {"2", "20", "10", "20", "0.01", "0", "", "10", "100"}),
+      Computed(4, "", {"5", "20", "4", "20", "0.01", "2", "0.0001", "10", "100"}),
+  };
+  const std::string csv = SummaryCsv(outcomes);
+  ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u);
+  std::vector<std::string> lines;
+  for (std::size_t start = 3, end; (end = csv.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
+    lines.push_back(csv.substr(start, end - start));
+  }
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0],
+            "No.,立坑名,状態,地下水位 GL- (m),不透水層深度 Hf (m),掘削深度 Ht (m),立坑周長 L (m),"
+            "透水係数 kn (cm/sec),改良幅 B (m),改良後の透水係数 kg (cm/sec),着目点 x (m),"
+            "計算範囲 (m),r (m),H (m),h (m),S (m),R1 (m),Q1 (m3/min),Q2 (m3/min),h2 (m),S2 (m),"
+            "R2 (m),Sx1 (m),Sx2 (m)");
+
+  // Every result reads back to the exact double of the run.
+  const std::vector<std::string> first = SplitCsvLine(lines[1]);
+  ASSERT_EQ(first.size(), 24u);
+  EXPECT_EQ(std::vector<std::string>(first.begin(), first.begin() + 12),
+            (std::vector<std::string>{"1", "No.1", "OK", "2", "20", "10", "20", "0.01", "2",
+                                      "0.0001", "10", "100"}));
+  for (std::size_t i = 0; i < kResultColumnCount; ++i) {
+    double back = 0;
+    const std::string& text = first[12 + i];
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    EXPECT_EQ(back, kResultColumns[i].value(outcomes[0].calc)) << kResultColumns[i].heading;
+  }
+
+  // Without a ring the improved results are empty; a name with a comma is quoted.
+  EXPECT_EQ(lines[2].rfind("2,\"No.2, \"\"東\"\"\",OK,", 0), 0u);
+  const std::string noRingEnd = "," + ShortestNumberText(outcomes[1].calc.Q[kNatural]) + ",,,,," +
+                                ShortestNumberText(outcomes[1].calc.PointS[kNatural]) + ",";
+  EXPECT_EQ(lines[2].substr(lines[2].size() - noRingEnd.size()), noRingEnd);
+
+  // A rejected row keeps its reason and inputs, with no result at all.
+  ASSERT_FALSE(outcomes[2].computed);
+  EXPECT_EQ(lines[3], "4,," + outcomes[2].failure + ",5,20,4,20,0.01,2,0.0001,10,100,,,,,,,,,,,,");
+}
+
+TEST(TextFitTest, CutsAndWrapsBetweenCharacters) {
+  const FixedPitchMeasurer measurer;
+  const FontSpec font{"ＭＳ 明朝", 10};  // 200 twips a character, 100 for ASCII
+  const TextWidthOf widthOf = [&](std::string_view text) { return measurer.TextWidth(font, text); };
+  EXPECT_EQ(FitText(widthOf, "立坑名", 600), "立坑名");
+  EXPECT_EQ(FitText(widthOf, "立坑名です", 600), "立坑…");
+  EXPECT_EQ(WrapText(widthOf, "掘削深度は地下水位より深く", 800, 3),
+            (std::vector<std::string>{"掘削深度", "は地下水", "位より…"}));
+  EXPECT_EQ(WrapText(widthOf, "ab", 50, 5), (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(WrapText(widthOf, "", 800, 3).empty());
+  // A huge text is cut before it is measured, and still ends in "…".
+  const std::string huge(1 << 20, 'x');
+  EXPECT_EQ(FitText(widthOf, huge, 1000), std::string(8, 'x') + "…");
+}
+
+TEST(SummaryPagesTest, SplitsRowsIntoPagesInOrder) {
+  using Pages = std::vector<std::pair<std::size_t, std::size_t>>;
+  EXPECT_EQ(SplitIntoPages({}, 100), Pages{});
+  EXPECT_EQ(SplitIntoPages({40, 40, 20, 30, 71}, 100), (Pages{{0, 3}, {3, 4}, {4, 5}}));
+  EXPECT_EQ(SplitIntoPages({150, 10}, 100), (Pages{{0, 1}, {1, 2}}));
+}
+
+// Texts of a page in drawing order.
+std::vector<std::string> PageTexts(const Page& page) {
+  std::vector<std::string> texts;
+  for (const PageCommand& command : page.commands) {
+    if (const auto* text = std::get_if<TextCommand>(&command)) texts.push_back(text->text);
+  }
+  return texts;
+}
+
+int Count(const std::vector<std::string>& texts, const std::string& text) {
+  return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+}
+
+TEST(SummaryPagesTest, RepeatsTheHeadingOnEveryPageAndShowsReasons) {
+  std::vector<ShaftOutcome> outcomes;
+  for (int i = 1; i <= 65; ++i)
+    outcomes.push_back(Computed(i, "No." + std::to_string(i), kWorkedExample));
+  outcomes[29] = Computed(30, "No.30", {"5", "20", "4", "20", "0.01", "2", "0.0001", "10", "100"});
+  const FixedPitchMeasurer measurer;
+  PageSurface page(measurer);
+  DrawSummaryPages(page, outcomes, ProjectInfo{});
+  const Document& document = page.document();
+
+  EXPECT_TRUE(document.finished);
+  EXPECT_TRUE(document.landscape);
+  // Body rows are 180 + 120 twips: 30 of them fit below the heading.
+  ASSERT_EQ(document.pages.size(), 3u);
+  int rows = 0;
+  for (std::size_t p = 0; p < document.pages.size(); ++p) {
+    const std::vector<std::string> texts = PageTexts(document.pages[p]);
+    EXPECT_EQ(Count(texts, "一括計算 集計表"), 1);
+    EXPECT_EQ(Count(texts, "Q1 (m3/min)"), 1);
+    EXPECT_EQ(Count(texts, "No.1"), p == 0 ? 1 : 0);
+    EXPECT_EQ(Count(texts, "立坑 65 件　計算済み 64 件　未計算 1 件　　" + std::to_string(p + 1) +
+                               " / 3 ページ"),
+              1);
+    rows += Count(texts, "0.977");
+  }
+  EXPECT_EQ(rows, 64);
+  const std::vector<std::string> first = PageTexts(document.pages[0]);
+  EXPECT_EQ(Count(first, "0.977"), 29);
+  EXPECT_EQ(Count(first, outcomes[29].failure), 1);
+  EXPECT_EQ(Count(PageTexts(document.pages[1]), "No.31"), 1);
+  EXPECT_EQ(Count(PageTexts(document.pages[2]), "No.61"), 1);
+
+  // Every drawn coordinate stays on the paper.
+  for (const Page& p : document.pages) {
+    for (const PageCommand& command : p.commands) {
+      if (const auto* text = std::get_if<TextCommand>(&command)) {
+        EXPECT_GE(text->x, 0);
+        EXPECT_LE(text->x + text->width, document.paperWidth);
+        EXPECT_LE(text->y + text->height, document.paperHeight);
+      }
+    }
+  }
+}
+
+TEST(SummaryPagesTest, AnEmptyBatchStillHasOnePage) {
+  const FixedPitchMeasurer measurer;
+  PageSurface page(measurer);
+  DrawSummaryPages(page, {}, ProjectInfo{});
+  EXPECT_EQ(page.document().pages.size(), 1u);
+}
+
+TEST(SummaryPagesTest, TheProjectComesFromTheFirstRowsThatNameIt) {
+  std::vector<BatchRow> rows(3);
+  rows[0].project = {"", "No.1", "", "", ""};
+  rows[1].project = {"○○工事", "No.2", "", "2026-12-01", ""};
+  rows[2].project = {"△△工事", "No.3", "山田", "2026-12-02", ""};
+  EXPECT_EQ(SummaryProject(rows), (ProjectInfo{"○○工事", "", "山田", "2026-12-01", ""}));
+}
+
+}  // namespace
+}  // namespace tavoro

@@ -1,0 +1,115 @@
+// Reading a batch table: CSV text, header names, rows and unusable tables.
+#include <gtest/gtest.h>
+
+#include "batch/batch_table.h"
+#include "batch/csv_table.h"
+#include "batch/summary_csv.h"
+
+namespace tavoro {
+namespace {
+
+using Rows = std::vector<CsvRow>;
+
+TEST(CsvTableTest, ReadsQuotedFieldsAndEveryLineEnd) {
+  const CsvTable table = ParseCsv(
+      "\xEF\xBB\xBF"
+      "a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
+      "\"two\nlines\", x ,\r"
+      "last,,\"\"");
+  EXPECT_EQ(table.error, "");
+  EXPECT_EQ(table.rows,
+            (Rows{{"a", "b,c", "say \"hi\""}, {"two\nlines", " x ", ""}, {"last", "", ""}}));
+  EXPECT_EQ(ParseCsv("a,b\n\n1,2\n").rows, (Rows{{"a", "b"}, {""}, {"1", "2"}}));
+}
+
+TEST(CsvTableTest, TakesTabsOnlyWhenTheFirstLineHasNoComma) {
+  EXPECT_EQ(ParseCsv("a\tb\n1,5\t2\n").rows, (Rows{{"a", "b"}, {"1,5", "2"}}));
+  EXPECT_EQ(ParseCsv("a,b\tc\n").rows, (Rows{{"a", "b\tc"}}));
+}
+
+TEST(CsvTableTest, RefusesAnOpenQuoteAndOversizedTables) {
+  EXPECT_EQ(ParseCsv("a,\"b\n1,2\n").error, "引用符 (\") が閉じられていません");
+  EXPECT_TRUE(ParseCsv("a,\"b\n1,2\n").rows.empty());
+  EXPECT_NE(ParseCsv(std::string(kMaxCsvColumns, ',')).error, "");
+  EXPECT_EQ(ParseCsv(std::string(kMaxCsvColumns - 1, ',')).error, "");
+  EXPECT_NE(ParseCsv(std::string(kMaxCsvCellBytes + 1, 'x')).error, "");
+  EXPECT_NE(ParseCsv(std::string(kMaxCsvRows + 1, '\n')).error, "");
+}
+
+TEST(BatchTableTest, NamesColumnsByCaptionSymbolUnitOrOption) {
+  const auto field = [](std::string_view header) {
+    const ColumnName name = NameColumn(header);
+    return name.role == ColumnRole::kField ? name.field : -1;
+  };
+  EXPECT_EQ(field("地下水位"), 0);
+  EXPECT_EQ(field(" 地下水位 GL- (m) "), 0);
+  EXPECT_EQ(field("改良後の透水係数 kg（cm/sec）"), 6);
+  EXPECT_EQ(field("\xE3\x80\x80計算範囲[m]"), 8);
+  EXPECT_EQ(field("--Groundwater"), 0);
+  EXPECT_EQ(field("width"), 5);
+  EXPECT_EQ(field("kg (cm/sec)"), 6);
+  EXPECT_EQ(field("地下水位 Hf"), -1);  // another field's symbol
+  EXPECT_EQ(field("地下"), -1);
+  EXPECT_EQ(field("(m)"), -1);
+  EXPECT_EQ(NameColumn("立坑名").role, ColumnRole::kShaft);
+  EXPECT_EQ(NameColumn("--NAME").role, ColumnRole::kProjectName);
+  EXPECT_EQ(NameColumn("備考").role, ColumnRole::kNone);
+}
+
+TEST(BatchTableTest, CaptionAndOptionHeadersReadTheSameRows) {
+  const BatchTable byCaption = ReadBatchTable(
+      "立坑名,地下水位,不透水層深度,掘削深度,立坑周長,透水係数,改良幅,改良後の透水係数,着目点,"
+      "計算範囲,工事名,備考\n"
+      "No.1, 2 ,20,10,20,0.01,2,0.0001,10,100,○○工事,無視\n");
+  const BatchTable byOption = ReadBatchTable(
+      "range,point,kg,width,kn,perimeter,excavation,impervious,groundwater,shaft,name\n"
+      "100,10,0.0001,2,0.01,20,10,20, 2 ,No.1,○○工事\n");
+  ASSERT_EQ(byCaption.error, "");
+  ASSERT_EQ(byOption.error, "");
+  ASSERT_EQ(byCaption.rows.size(), 1u);
+  ASSERT_EQ(byOption.rows.size(), 1u);
+  const InputTexts expected = {" 2 ", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+  EXPECT_EQ(byCaption.rows[0].inputs, expected);
+  EXPECT_EQ(byOption.rows[0].inputs, expected);
+  EXPECT_EQ(byCaption.rows[0].project.shaft, "No.1");
+  EXPECT_EQ(byOption.rows[0].project.name, "○○工事");
+}
+
+TEST(BatchTableTest, NumbersRowsByTheirPlaceUnderTheHeaderSkippingBlankOnes) {
+  const BatchTable table = ReadBatchTable("\n,,\n地下水位,掘削深度\n1,5\n , \n2\n");
+  ASSERT_EQ(table.error, "");
+  ASSERT_EQ(table.rows.size(), 2u);
+  EXPECT_EQ(table.rows[0].number, 1);
+  EXPECT_EQ(table.rows[1].number, 3);
+  EXPECT_EQ(table.rows[1].inputs[0], "2");
+  EXPECT_EQ(table.rows[1].inputs[2], "");  // a short row leaves the rest empty
+}
+
+TEST(BatchTableTest, TellsWhyATableIsUnusable) {
+  EXPECT_EQ(ReadBatchTable("").error, "表が空です");
+  EXPECT_EQ(ReadBatchTable("地下水位,掘削深度\n\n").error, "見出しの下に立坑の行がありません");
+  EXPECT_EQ(ReadBatchTable("地下水位,groundwater\n1,2\n").error,
+            "見出しの 「地下水位」 と 「groundwater」 は同じ項目を指しています");
+  EXPECT_EQ(
+      ReadBatchTable("2,20,10\n3,20,10\n").error.rfind("見出し行に入力欄の列が見つかりません", 0),
+      0u);
+  EXPECT_EQ(ReadBatchTable("立坑名\nNo.1\n").error.rfind("見出し行に入力欄の列が見つかりません", 0),
+            0u);
+  EXPECT_EQ(ReadBatchTable("地下水位,\"x\n1\n").error.rfind("表を読めません: ", 0), 0u);
+}
+
+// A summary.csv read back as a table gives the rows it was written from.
+TEST(BatchTableTest, ReadsItsOwnSummaryBack) {
+  ShaftOutcome outcome;
+  outcome.row.number = 7;
+  outcome.row.inputs = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+  outcome.row.project.shaft = "No.7, 立坑";
+  const BatchTable table = ReadBatchTable(SummaryCsv({outcome}));
+  ASSERT_EQ(table.error, "");
+  ASSERT_EQ(table.rows.size(), 1u);
+  EXPECT_EQ(table.rows[0].inputs, outcome.row.inputs);
+  EXPECT_EQ(table.rows[0].project.shaft, "No.7, 立坑");
+}
+
+}  // namespace
+}  // namespace tavoro
