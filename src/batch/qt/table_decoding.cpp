@@ -9,7 +9,10 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-std::optional<std::string> Decode(std::string_view bytes, QStringDecoder decoder) {
+// Decoders are made in place and used once: Qt 6.4 loses the error state of
+// an ICU decoder that is moved. Stateless, so a cut-off last character is an
+// error too.
+std::optional<std::string> Decode(std::string_view bytes, QStringDecoder& decoder) {
   if (!decoder.isValid()) return std::nullopt;
   const QString text =
       decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -17,11 +20,17 @@ std::optional<std::string> Decode(std::string_view bytes, QStringDecoder decoder
   return text.toStdString();
 }
 
+std::optional<std::string> DecodeUtf8(std::string_view bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  return Decode(bytes, utf8);
+}
+
 std::optional<std::string> DecodeCp932(std::string_view bytes) {
   // ICU names Microsoft's Shift_JIS variant windows-31j.
-  QStringDecoder cp932("windows-31j");
-  if (cp932.isValid()) return Decode(bytes, std::move(cp932));
-  return Decode(bytes, QStringDecoder("Shift_JIS"));
+  QStringDecoder cp932("windows-31j", QStringDecoder::Flag::Stateless);
+  if (cp932.isValid()) return Decode(bytes, cp932);
+  QStringDecoder shiftJis("Shift_JIS", QStringDecoder::Flag::Stateless);
+  return Decode(bytes, shiftJis);
 }
 
 std::string Lower(std::string_view text) {
@@ -48,7 +57,7 @@ DecodedTable DecodeTable(std::string_view bytes, TableEncoding encoding) {
   DecodedTable table;
   const bool hasBom = bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom;
   if (encoding == TableEncoding::kUtf8 || encoding == TableEncoding::kAuto) {
-    if (std::optional<std::string> utf8 = Decode(bytes, QStringDecoder(QStringDecoder::Utf8))) {
+    if (std::optional<std::string> utf8 = DecodeUtf8(bytes)) {
       table.utf8 = std::move(*utf8);
       return table;
     }

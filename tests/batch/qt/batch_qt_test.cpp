@@ -1,0 +1,111 @@
+// The Qt side of a batch: table encodings, and PDFs made on several threads.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <thread>
+
+#include "batch/qt/qt_batch_devices.h"
+#include "batch/qt/table_decoding.h"
+#include "page/page_surface.h"
+
+namespace tavoro {
+namespace {
+
+// "立坑名,地下水位\r\nNo.1 ①,2\r\n" as Excel in Japan saves it (CP932).
+const std::string kCp932Table =
+    "\x97\xA7\x8D\x42\x96\xBC,\x92\x6E\x89\xBA\x90\x85\x88\xCA\r\nNo.1 \x87\x40,2\r\n";
+const std::string kUtf8Table = "立坑名,地下水位\r\nNo.1 ①,2\r\n";
+
+TEST(TableDecodingTest, FindsUtf8WithOrWithoutBomAndCp932) {
+  for (const std::string& bytes : {kUtf8Table, "\xEF\xBB\xBF" + kUtf8Table, kCp932Table}) {
+    const DecodedTable table = DecodeTable(bytes, TableEncoding::kAuto);
+    EXPECT_EQ(table.error, "");
+    EXPECT_EQ(table.utf8, kUtf8Table);
+  }
+  EXPECT_EQ(DecodeTable(kCp932Table, TableEncoding::kCp932).utf8, kUtf8Table);
+  EXPECT_EQ(DecodeTable("a,b\n", TableEncoding::kCp932).utf8, "a,b\n");
+}
+
+TEST(TableDecodingTest, RefusesBytesThatAreNotTheEncodingAskedFor) {
+  EXPECT_EQ(DecodeTable(kCp932Table, TableEncoding::kUtf8).error,
+            "表の文字コードが UTF-8 として正しくありません");
+  EXPECT_EQ(DecodeTable("\xEF\xBB\xBF" + kCp932Table, TableEncoding::kAuto).error,
+            "表の文字コードが UTF-8 として正しくありません");
+  // 0x85 0x40 lies in an unassigned CP932 row.
+  EXPECT_EQ(DecodeTable("a,\x85\x40\n", TableEncoding::kAuto).error,
+            "表の文字コードを判別できません (UTF-8 でも CP932 (Shift_JIS) でもありません)");
+  // A lead byte cut off at the end.
+  EXPECT_NE(DecodeTable(kCp932Table + "\x81", TableEncoding::kCp932).error, "");
+  EXPECT_EQ(EncodingNamed("UTF-8"), TableEncoding::kUtf8);
+  EXPECT_EQ(EncodingNamed("Shift_JIS"), TableEncoding::kCp932);
+  EXPECT_EQ(EncodingNamed("cp932"), TableEncoding::kCp932);
+  EXPECT_EQ(EncodingNamed("euc-jp"), std::nullopt);
+}
+
+Document SamplePage(const TextMeasurer& measurer) {
+  PageSurface page(measurer);
+  page.SetOrientation(1);
+  page.StartDoc();
+  page.SetFontName("ＭＳ 明朝");
+  page.SetFontSize(10);
+  page.SetCurrentX(1440);
+  page.SetCurrentY(1440);
+  page.Text("立坑 No.1 湧水量 Q1");
+  page.DrawLine(1440, 2000, 8000, 2000);
+  page.EndDoc();
+  return page.document();
+}
+
+// The page content of a PDF, without the date and document id it carries.
+std::string WithoutMetadata(std::string pdf) {
+  for (const std::string key :
+       {"/CreationDate (", "<xmp:CreateDate>", "<xmp:ModifyDate>", "/ID ["}) {
+    for (std::size_t at = pdf.find(key); at != std::string::npos; at = pdf.find(key, at + 1)) {
+      const std::size_t end = pdf.find_first_of(")]<", at + key.size());
+      pdf.erase(at + key.size(), end - at - key.size());
+    }
+  }
+  for (const std::string key : {"uuid:", "<xmpMM:DocumentID>"}) {
+    for (std::size_t at = pdf.find(key); at != std::string::npos; at = pdf.find(key, at + 1)) {
+      pdf.erase(at + key.size(), std::min<std::size_t>(36, pdf.size() - at - key.size()));
+    }
+  }
+  return pdf;
+}
+
+TEST(QtBatchDevicesTest, MeasuresAndWritesTheSamePdfOnEveryThread) {
+  const QtBatchDevices devices;
+  const Document document = SamplePage(devices.Measurer());
+  const RenderedDocument here = devices.RenderPdf(document);
+  ASSERT_EQ(here.error, "");
+  ASSERT_EQ(here.bytes.rfind("%PDF-", 0), 0u);
+
+  std::vector<Document> measured(4);
+  std::vector<RenderedDocument> rendered(4);
+  {
+    std::vector<std::jthread> threads;
+    for (std::size_t t = 0; t < 4; ++t) {
+      threads.emplace_back([&, t] {
+        measured[t] = SamplePage(devices.Measurer());
+        rendered[t] = devices.RenderPdf(measured[t]);
+      });
+    }
+  }
+  for (std::size_t t = 0; t < 4; ++t) {
+    EXPECT_EQ(measured[t], document);
+    EXPECT_EQ(rendered[t].error, "");
+    EXPECT_EQ(WithoutMetadata(rendered[t].bytes), WithoutMetadata(here.bytes));
+  }
+  EXPECT_EQ(devices.RenderPdf(Document{}).error, "ページがありません");
+}
+
+}  // namespace
+}  // namespace tavoro
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  tavoro::InstallFaceSubstitutions();
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
