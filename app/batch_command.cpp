@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QHashSeed>
 #include <QStringList>
 #include <chrono>
 #include <filesystem>
@@ -40,6 +41,9 @@ struct ParsedBatchOptions {
 // Measuring and painting with real fonts needs a QGuiApplication; a batch
 // never shows a window, so it runs on the offscreen platform.
 void EnsureGuiApplication() {
+  // The PDF writer lists a document's fonts in hash order: a fixed seed
+  // makes every run write the same bytes.
+  QHashSeed::setDeterministicGlobalSeed();
   if (QGuiApplication::instance() != nullptr) return;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
