@@ -16,6 +16,7 @@
 #include "batch/job_runner.h"
 #include "batch/qt/qt_batch_devices.h"
 #include "batch/qt/table_decoding.h"
+#include "casefile/case_file.h"
 #include "export_command.h"
 #include "page/qt/qt_page.h"
 
@@ -51,6 +52,16 @@ void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
   InstallFaceSubstitutions();
+}
+
+bool IsCaseFile(const std::string& path) {
+  const std::string suffix(kCaseFileSuffix);
+  if (path.size() < suffix.size()) return false;
+  std::string end = path.substr(path.size() - suffix.size());
+  for (char& c : end) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return end == suffix;
 }
 
 ParsedBatchOptions Failure(std::string message) {
@@ -106,8 +117,11 @@ ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     if (!named) return Failure("--encoding には utf-8 か cp932 を指定してください");
     options.encoding = *named;
   }
-  if (options.inputs.size() > 1) {
-    return Failure("表の CSV ファイルは 1 つだけ指定してください");
+  const bool caseFiles = IsCaseFile(options.inputs.front());
+  for (const std::string& input : options.inputs) {
+    if (IsCaseFile(input) != caseFiles || (!caseFiles && options.inputs.size() > 1)) {
+      return Failure("表の CSV ファイル 1 つか、案件ファイル (.tavoro) の並びを指定してください");
+    }
   }
   return {std::move(options), ""};
 }
@@ -134,7 +148,27 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::string& e
   return bytes;
 }
 
+// One shaft per case file, numbered by its place in the list; a file that
+// cannot be read is a row with its reason.
+BatchTable ReadCaseFiles(const BatchOptions& options) {
+  BatchTable table;
+  for (const std::string& path : options.inputs) {
+    BatchRow row;
+    row.number = static_cast<int>(table.rows.size()) + 1;
+    const CaseFileRead read = ReadCaseFile(std::filesystem::path(path));
+    if (read.file) {
+      row.inputs = read.file->inputs;
+      row.project = read.file->project;
+    } else {
+      row.unreadable = read.error;
+    }
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
 BatchTable ReadTableFile(const BatchOptions& options) {
+  if (IsCaseFile(options.inputs.front())) return ReadCaseFiles(options);
   BatchTable table;
   const std::string& path = options.inputs.front();
   const std::optional<std::string> bytes = ReadFileBytes(path, table.error);
@@ -189,6 +223,7 @@ class ProgressLine {
 std::string BatchUsageText() {
   return R"(Usage:
   tavoro batch TABLE.csv --out DIR [--jobs N] [--encoding utf-8|cp932]
+  tavoro batch CASE.tavoro... --out DIR [--jobs N]
 
 Computes every shaft of TABLE.csv, one shaft a row under a header row, and
 writes into DIR:
@@ -200,7 +235,8 @@ Columns are named by the form's captions (地下水位, 不透水層深度, 掘�
 立坑周長, 透水係数, 改良幅, 改良後の透水係数, 着目点, 計算範囲) or by the
 export option names (groundwater, impervious, ...); optional 立坑名/shaft,
 工事名/name, 作成者/author, 日付/date, メモ/notes. Cells are read as the form
-reads its fields.
+reads its fields. Instead of a table, case files (.tavoro) may be given, one
+shaft each, numbered in the order given.
 
 Options:
   --out DIR              the output folder (made when missing)

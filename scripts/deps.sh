@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev clang libclang-rt-14-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
-  poppler-utils locales nlohmann-json3-dev
+  poppler-utils locales nlohmann-json3-dev time bc
   libdxflib-dev python3 python3-ezdxf python3-matplotlib
 )
 if [ "${1:-}" = "--desktop-tests" ]; then

@@ -36,6 +36,10 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
                       const BatchDevices& devices) {
   ShaftOutcome outcome;
   outcome.row = row;
+  if (!row.unreadable.empty()) {
+    outcome.failure = row.unreadable;
+    return outcome;
+  }
   CaseRun run = RunCase(row.inputs, 0);
   if (run.rejection) {
     outcome.failure = run.rejection->message;
@@ -50,7 +54,7 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
     PageSettings settings;
     ReportLineCounter counter;
     const ReportOutcome report =
-        DrawReport(page, outcome.calc, settings, counter /*PROJECT-PENDING*/);
+        DrawReport(page, outcome.calc, settings, counter, row.project);
     if (!report.completed) {
       outcome.failure = "計算書を作成できません: " + report.error;
       return outcome;
@@ -62,7 +66,7 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
   {
     PageSurface page(devices.Measurer());
     PageSettings settings;
-    BuildChartPage(page, outcome.calc, settings /*PROJECT-PENDING*/);
+    BuildChartPage(page, outcome.calc, settings, row.project);
     outcome.failure = AddDocument(files, ShaftDocumentPath(outDir, row, "chart"), devices,
                                   page.document(), "水位降下曲線");
     if (!outcome.failure.empty()) return outcome;

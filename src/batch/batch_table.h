@@ -16,6 +16,9 @@ struct BatchRow {
   int number = 0;
   InputTexts inputs;
   ProjectInfo project;
+  // Japanese: why the row's source (a case file) could not be read; such a
+  // row is listed with this reason and not run.
+  std::string unreadable;
 };
 
 // The shafts of a table, or why the table is unusable.
