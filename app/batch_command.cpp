@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QHashSeed>
 #include <QStringList>
 #include <chrono>
 #include <filesystem>
@@ -14,9 +13,9 @@
 #include "batch/batch_run.h"
 #include "batch/batch_table.h"
 #include "batch/job_runner.h"
+#include "batch/qt/batch_inputs.h"
 #include "batch/qt/qt_batch_devices.h"
 #include "batch/qt/table_decoding.h"
-#include "casefile/case_file.h"
 #include "export_command.h"
 #include "page/qt/qt_page.h"
 
@@ -24,7 +23,6 @@ namespace tavoro {
 namespace {
 
 constexpr int kMaxJobs = 256;
-constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
 
 struct BatchOptions {
   std::vector<std::string> inputs;
@@ -42,9 +40,6 @@ struct ParsedBatchOptions {
 // Measuring and painting with real fonts needs a QGuiApplication; a batch
 // never shows a window, so it runs on the offscreen platform.
 void EnsureGuiApplication() {
-  // The PDF writer lists a document's fonts in hash order: a fixed seed
-  // makes every run write the same bytes.
-  QHashSeed::setDeterministicGlobalSeed();
   if (QGuiApplication::instance() != nullptr) return;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
@@ -52,16 +47,6 @@ void EnsureGuiApplication() {
   static char* argv[] = {name, nullptr};
   static QGuiApplication app(argc, argv);
   InstallFaceSubstitutions();
-}
-
-bool IsCaseFile(const std::string& path) {
-  const std::string suffix(kCaseFileSuffix);
-  if (path.size() < suffix.size()) return false;
-  std::string end = path.substr(path.size() - suffix.size());
-  for (char& c : end) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return end == suffix;
 }
 
 ParsedBatchOptions Failure(std::string message) {
@@ -117,70 +102,7 @@ ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     if (!named) return Failure("--encoding には utf-8 か cp932 を指定してください");
     options.encoding = *named;
   }
-  const bool caseFiles = IsCaseFile(options.inputs.front());
-  for (const std::string& input : options.inputs) {
-    if (IsCaseFile(input) != caseFiles || (!caseFiles && options.inputs.size() > 1)) {
-      return Failure("表の CSV ファイル 1 つか、案件ファイル (.tavoro) の並びを指定してください");
-    }
-  }
   return {std::move(options), ""};
-}
-
-// The file's bytes, or empty with a message in error.
-std::optional<std::string> ReadFileBytes(const std::string& path, std::string& error) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) {
-    error = path + " を読めません";
-    return std::nullopt;
-  }
-  if (size > kMaxTableBytes) {
-    error = path + " は大きすぎます (64 MiB まで)";
-    return std::nullopt;
-  }
-  std::ifstream file(path, std::ios::binary);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(size));
-  if (!file) {
-    error = path + " を読めません";
-    return std::nullopt;
-  }
-  return bytes;
-}
-
-// One shaft per case file, numbered by its place in the list; a file that
-// cannot be read is a row with its reason.
-BatchTable ReadCaseFiles(const BatchOptions& options) {
-  BatchTable table;
-  for (const std::string& path : options.inputs) {
-    BatchRow row;
-    row.number = static_cast<int>(table.rows.size()) + 1;
-    const CaseFileRead read = ReadCaseFile(std::filesystem::path(path));
-    if (read.file) {
-      row.inputs = read.file->inputs;
-      row.project = read.file->project;
-    } else {
-      row.unreadable = read.error;
-    }
-    table.rows.push_back(std::move(row));
-  }
-  return table;
-}
-
-BatchTable ReadTableFile(const BatchOptions& options) {
-  if (IsCaseFile(options.inputs.front())) return ReadCaseFiles(options);
-  BatchTable table;
-  const std::string& path = options.inputs.front();
-  const std::optional<std::string> bytes = ReadFileBytes(path, table.error);
-  if (!bytes) return table;
-  const DecodedTable decoded = DecodeTable(*bytes, options.encoding);
-  if (!decoded.error.empty()) {
-    table.error = path + ": " + decoded.error;
-    return table;
-  }
-  table = ReadBatchTable(decoded.utf8);
-  if (!table.error.empty()) table.error = path + ": " + table.error;
-  return table;
 }
 
 std::string MinutesAndSeconds(double seconds) {
@@ -263,7 +185,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     return kExitOk;
   }
 
-  const BatchTable table = ReadTableFile(options);
+  const BatchTable table = ReadBatchInputs(options.inputs, options.encoding);
   if (!table.error.empty()) {
     err << "tavoro batch: " << table.error << '\n';
     return kExitUsage;

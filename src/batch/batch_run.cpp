@@ -53,8 +53,7 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
     PageSurface page(devices.Measurer());
     PageSettings settings;
     ReportLineCounter counter;
-    const ReportOutcome report =
-        DrawReport(page, outcome.calc, settings, counter, row.project);
+    const ReportOutcome report = DrawReport(page, outcome.calc, settings, counter, row.project);
     if (!report.completed) {
       outcome.failure = "計算書を作成できません: " + report.error;
       return outcome;

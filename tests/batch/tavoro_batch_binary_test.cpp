@@ -209,5 +209,25 @@ TEST_F(BatchBinaryTest, ExitsByWhatWasComputed) {
   EXPECT_FALSE(fs::exists(dir_ / "x"));
 }
 
+TEST_F(BatchBinaryTest, TakesCaseFilesInsteadOfATable) {
+  WriteFile(dir_ / "a.tavoro",
+            R"({"format": "tavoro-case", "version": 1, "inputs": {"groundwater": "2",
+                "impervious": "20", "excavation": "10", "perimeter": "20", "kn": "0.01",
+                "width": "2", "kg": "0.0001", "point": "10", "range": "100"},
+                "project": {"name": "工事A", "shaft": "No.9"}})");
+  WriteFile(dir_ / "b.tavoro", "not json");
+  EXPECT_EQ(Tavoro("batch " + At("a.tavoro") + " " + At("b.tavoro") + " --out " + At("out")).status,
+            1);
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "001-No.9-report.pdf"));
+  const auto lines = CsvLines(ReadFile(dir_ / "out" / "summary.csv"));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1][2], "OK");
+  EXPECT_EQ(lines[2][0], "2");
+  EXPECT_NE(lines[2][2].find("b.tavoro"), std::string::npos);
+  // A table and case files together are a usage error.
+  WriteFile(dir_ / "t.csv", "地下水位\n2\n");
+  EXPECT_EQ(Tavoro("batch " + At("t.csv") + " " + At("a.tavoro") + " --out " + At("x")).status, 2);
+}
+
 }  // namespace
 }  // namespace tavoro

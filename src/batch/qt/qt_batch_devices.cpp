@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QHashSeed>
 #include <QPdfWriter>
 
 namespace tavoro {
@@ -10,6 +11,10 @@ namespace {
 constexpr int kPdfResolution = 1200;
 
 }  // namespace
+
+QtBatchDevices::QtBatchDevices() {
+  QHashSeed::setDeterministicGlobalSeed();
+}
 
 RenderedDocument QtBatchDevices::RenderPdf(const Document& document) const {
   RenderedDocument rendered;

@@ -10,6 +10,10 @@ namespace tavoro {
 // several threads: every thread measures and paints with faces of its own.
 class QtBatchDevices : public BatchDevices {
  public:
+  // Fixes Qt's hash seed for the process: the PDF writer lists a
+  // document's fonts in hash order, and every run must write the same bytes.
+  QtBatchDevices();
+
   const TextMeasurer& Measurer() const override { return measurer_; }
   RenderedDocument RenderPdf(const Document& document) const override;
 

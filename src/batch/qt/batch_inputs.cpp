@@ -1,0 +1,95 @@
+#include "batch/qt/batch_inputs.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "casefile/case_file.h"
+
+namespace tavoro {
+namespace {
+
+constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
+
+// The file's bytes, or empty with a message in error.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::string& error) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec) {
+    error = path + " を読めません";
+    return std::nullopt;
+  }
+  if (size > kMaxTableBytes) {
+    error = path + " は大きすぎます (64 MiB まで)";
+    return std::nullopt;
+  }
+  std::ifstream file(path, std::ios::binary);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(size));
+  if (!file) {
+    error = path + " を読めません";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+BatchTable ReadCaseFiles(const std::vector<std::string>& paths) {
+  BatchTable table;
+  for (const std::string& path : paths) {
+    BatchRow row;
+    row.number = static_cast<int>(table.rows.size()) + 1;
+    const CaseFileRead read = ReadCaseFile(std::filesystem::path(path));
+    if (read.file) {
+      row.inputs = read.file->inputs;
+      row.project = read.file->project;
+    } else {
+      row.unreadable = read.error;
+    }
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
+BatchTable ReadTable(const std::string& path, TableEncoding encoding) {
+  BatchTable table;
+  const std::optional<std::string> bytes = ReadFileBytes(path, table.error);
+  if (!bytes) return table;
+  const DecodedTable decoded = DecodeTable(*bytes, encoding);
+  if (!decoded.error.empty()) {
+    table.error = path + ": " + decoded.error;
+    return table;
+  }
+  table = ReadBatchTable(decoded.utf8);
+  if (!table.error.empty()) table.error = path + ": " + table.error;
+  return table;
+}
+
+}  // namespace
+
+bool IsCaseFilePath(const std::string& path) {
+  const std::string suffix(kCaseFileSuffix);
+  if (path.size() < suffix.size()) return false;
+  std::string end = path.substr(path.size() - suffix.size());
+  for (char& c : end) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return end == suffix;
+}
+
+BatchTable ReadBatchInputs(const std::vector<std::string>& paths, TableEncoding encoding) {
+  BatchTable table;
+  if (paths.empty()) {
+    table.error = "表の CSV ファイル (または案件ファイル) を指定してください";
+    return table;
+  }
+  const bool caseFiles = IsCaseFilePath(paths.front());
+  for (const std::string& path : paths) {
+    if (IsCaseFilePath(path) != caseFiles || (!caseFiles && paths.size() > 1)) {
+      table.error = "表の CSV ファイル 1 つか、案件ファイル (.tavoro) の並びを指定してください";
+      return table;
+    }
+  }
+  return caseFiles ? ReadCaseFiles(paths) : ReadTable(paths.front(), encoding);
+}
+
+}  // namespace tavoro

@@ -1,0 +1,105 @@
+#include "ui/batch_window.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QTimer>
+#include <QUrl>
+#include <atomic>
+#include <thread>
+
+#include "batch/job_runner.h"
+#include "batch/qt/batch_inputs.h"
+#include "batch/qt/qt_batch_devices.h"
+
+namespace tavoro {
+namespace {
+
+constexpr int kPollMilliseconds = 100;
+const char kTitle[] = "一括計算";
+
+}  // namespace
+
+BatchResult RunBatchWithProgress(QWidget* parent, const std::vector<BatchRow>& rows,
+                                 const std::filesystem::path& outDir) {
+  const int total = static_cast<int>(rows.size());
+  QProgressDialog progress(QStringLiteral("立坑を計算しています…"), QStringLiteral("キャンセル"), 0,
+                           total, parent);
+  progress.setWindowTitle(QString::fromUtf8(kTitle));
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  progress.setValue(0);
+
+  const QtBatchDevices devices;
+  std::atomic<bool> cancel{false};
+  std::atomic<int> done{0};
+  std::atomic<bool> finished{false};
+  BatchProgress callbacks;
+  callbacks.cancel = &cancel;
+  callbacks.shaftDone = [&](int count, int) { done = count; };
+  BatchResult result;
+  std::thread worker([&] {
+    result = RunBatch(rows, outDir, DefaultJobCount(), devices, callbacks);
+    finished = true;
+  });
+
+  QEventLoop loop;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+    if (progress.wasCanceled()) cancel = true;
+    progress.setLabelText(
+        QStringLiteral("立坑を計算しています… %1 / %2 本").arg(done.load()).arg(total));
+    progress.setValue(std::min(done.load(), total - 1));
+    if (finished) loop.quit();
+  });
+  timer.start(kPollMilliseconds);
+  loop.exec();
+  worker.join();
+  progress.setValue(total);
+  return result;
+}
+
+QString BatchDoneMessage(const BatchResult& result, const QString& outDir) {
+  const int total = static_cast<int>(result.outcomes.size());
+  const int failed = result.FailedCount();
+  QString message =
+      QStringLiteral("立坑 %1 本のうち %2 本を計算しました。").arg(total).arg(total - failed);
+  if (result.cancelled) message += QStringLiteral("\n途中で中止しました。");
+  if (failed > 0) {
+    message +=
+        QStringLiteral("\n計算できなかった立坑 %1 本の理由は summary.csv にあります。").arg(failed);
+  }
+  if (!result.error.empty()) message += QStringLiteral("\n") + QString::fromStdString(result.error);
+  message += QStringLiteral("\n出力先: %1").arg(QDir::toNativeSeparators(outDir));
+  return message;
+}
+
+void RunBatchFromMenu(QWidget* parent) {
+  const QStringList files = QFileDialog::getOpenFileNames(
+      parent, QStringLiteral("一括計算 - 表を開く"), QString(),
+      QStringLiteral("立坑の表 (*.csv);;案件ファイル (*.tavoro);;すべてのファイル (*)"));
+  if (files.isEmpty()) return;
+  std::vector<std::string> paths;
+  for (const QString& file : files) paths.push_back(QFile::encodeName(file).toStdString());
+  const BatchTable table = ReadBatchInputs(paths, TableEncoding::kAuto);
+  if (!table.error.empty()) {
+    QMessageBox::warning(parent, QString::fromUtf8(kTitle), QString::fromStdString(table.error));
+    return;
+  }
+  const QString outDir =
+      QFileDialog::getExistingDirectory(parent, QStringLiteral("一括計算 - 出力先のフォルダー"),
+                                        QFileInfo(files.front()).absolutePath());
+  if (outDir.isEmpty()) return;
+
+  const BatchResult result =
+      RunBatchWithProgress(parent, table.rows, std::filesystem::path(outDir.toStdU16String()));
+  QMessageBox::information(parent, QString::fromUtf8(kTitle), BatchDoneMessage(result, outDir));
+  QDesktopServices::openUrl(QUrl::fromLocalFile(outDir));
+}
+
+}  // namespace tavoro
