@@ -17,6 +17,7 @@ namespace {
 // Faces of the report: mincho for the body, gothic for headings.
 constexpr char kMincho[] = "ＭＳ 明朝";
 constexpr char kGothic[] = "ＭＳ ゴシック";
+constexpr char kTitle[] = "一括計算 集計表";
 constexpr double kTitlePoints = 14;
 constexpr double kHeadingPoints = 8;
 constexpr double kBodyPoints = 9;
@@ -116,6 +117,7 @@ class SummaryLayout {
     std::vector<std::pair<std::size_t, std::size_t>> pages = SplitIntoPages(heights, capacity);
     if (pages.empty()) pages.emplace_back(0, 0);
 
+    page_.SetDocumentTitle(kTitle);
     page_.StartDoc();
     for (std::size_t p = 0; p < pages.size(); ++p) {
       if (p > 0) page_.NewPage();
@@ -195,7 +197,7 @@ class SummaryLayout {
     UseFont(kGothic, kTitlePoints);
     page_.SetCurrentX(Left());
     page_.SetCurrentY(top);
-    page_.Text("一括計算 集計表");
+    page_.Text(kTitle);
 
     int failed = 0;
     for (const ShaftOutcome& outcome : outcomes_) failed += outcome.Succeeded() ? 0 : 1;

@@ -31,7 +31,7 @@ RenderedDocument QtBatchDevices::RenderPdf(const Document& document) const {
     }
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
-    writer.setCreator(QStringLiteral("Tavoro"));
+    SetPdfMetadata(writer, document);
     if (!PaintDocument(writer, document)) {
       rendered.error = "PDF を作成できません";
       return rendered;
