@@ -106,7 +106,9 @@ const char* const kExportOptions[] = {"--groundwater", "--impervious", "--excava
 class BatchBinaryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / "tavoro-batch-binary";
+    dir_ = fs::temp_directory_path() /
+           ("tavoro-batch-binary-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
