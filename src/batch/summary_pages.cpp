@@ -73,6 +73,13 @@ double ResultValue(const CalculationCase& calc, std::size_t column) {
   }
 }
 
+// Shown for the improved results of a shaft without a ring.
+constexpr char kNoRingMark[] = "—";
+
+bool IsImprovedResult(std::size_t column) {
+  return column != kFirstResultColumn && column != kFirstResultColumn + 2;
+}
+
 std::string ResultText(double value) {
   if (!IsComputed(value)) return kNotComputedMark;
   return FormatNumber(value, NumberPattern::kThreeDecimals);
@@ -159,7 +166,8 @@ class SummaryLayout {
       }
       if (outcome.computed) {
         for (std::size_t c = kFirstResultColumn; c < kColumns.size(); ++c) {
-          row.cells[c] = ResultText(ResultValue(outcome.calc, c));
+          const bool noRing = !(outcome.calc.B > 0) && IsImprovedResult(c);
+          row.cells[c] = noRing ? kNoRingMark : ResultText(ResultValue(outcome.calc, c));
         }
       }
       if (!outcome.failure.empty()) {

@@ -190,6 +190,18 @@ TEST(SummaryPagesTest, RepeatsTheHeadingOnEveryPageAndShowsReasons) {
   }
 }
 
+TEST(SummaryPagesTest, MarksTheImprovedResultsOfAShaftWithoutRing) {
+  InputTexts noRing = kWorkedExample;
+  noRing[5] = "0";
+  const FixedPitchMeasurer measurer;
+  PageSurface page(measurer);
+  DrawSummaryPages(page, {Computed(1, "No.1", noRing)}, ProjectInfo{});
+  const std::vector<std::string> texts = PageTexts(page.document().pages.at(0));
+  EXPECT_EQ(Count(texts, "—"), 3);  // Q2, R2, S2
+  EXPECT_EQ(Count(texts, "0.977"), 1);
+  EXPECT_EQ(Count(texts, "240.000"), 1);
+}
+
 TEST(SummaryPagesTest, AnEmptyBatchStillHasOnePage) {
   const FixedPitchMeasurer measurer;
   PageSurface page(measurer);
