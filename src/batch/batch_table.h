@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "calc/project_info.h"
-#include "calc/run_dispatch.h"
+#include "calc/input_texts.h"
 
 namespace tavoro {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "calc/run_dispatch.h"
+#include "calc/input_texts.h"
 
 namespace tavoro {
 namespace {
