@@ -1,0 +1,76 @@
+#include "export/case_csv.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "calc/number_format.h"
+
+namespace tavoro {
+namespace {
+
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr char kLineEnd[] = "\r\n";
+
+std::string Cell(double value) {
+  if (!IsComputed(value)) return kNotComputedMark;
+  if (value == 0) value = 0;  // no "-0"
+  std::array<char, 64> text{};
+  const auto result =
+      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+  return std::string(text.data(), result.ptr);
+}
+
+struct Row {
+  const char* symbol;
+  double value;
+  const char* unit;
+};
+
+}  // namespace
+
+std::string CaseToCsv(const CalculationCase& c) {
+  const std::array<Row, 21> rows{{
+      {"GL-", c.GroundwaterDepth, "m"},
+      {"Hf", c.ImperviousDepth, "m"},
+      {"Ht", c.ExcavationDepth, "m"},
+      {"L", c.L, "m"},
+      {"kn", c.kn, "m/s"},
+      {"B", c.B, "m"},
+      {"kg", c.kg, "m/s"},
+      {"x", c.PointDistance, "m"},
+      {"計算範囲", c.CalcRange, "m"},
+      {"H", c.H, "m"},
+      {"r", c.r, "m"},
+      {"h", c.h[kNatural], "m"},
+      {"S", c.S[kNatural], "m"},
+      {"R1", c.R[kNatural], "m"},
+      {"Q1", c.Q[kNatural], "m3/min"},
+      {"R2", c.R[kImproved], "m"},
+      {"Q2", c.Q[kImproved], "m3/min"},
+      {"y1(x)", c.PointY[kNatural], "m"},
+      {"s1(x)", c.PointS[kNatural], "m"},
+      {"y2(x)", c.PointY[kImproved], "m"},
+      {"s2(x)", c.PointS[kImproved], "m"},
+  }};
+  std::string out = kByteOrderMark;
+  out.append("記号,値,単位").append(kLineEnd);
+  for (const Row& row : rows) {
+    out.append(row.symbol).append(",").append(Cell(row.value)).append(",");
+    out.append(row.unit).append(kLineEnd);
+  }
+  out.append(kLineEnd);
+  out.append("点,x1 (m),y1 (m),s1 (m),x2 (m),y2 (m),s2 (m)").append(kLineEnd);
+  for (int i = CurvePoints::kFirst; i <= CurvePoints::kLast; ++i) {
+    out.append(std::to_string(i));
+    for (int k = kNatural; k <= kImproved; ++k) {
+      out.append(",").append(Cell(c.CurveX[k][i]));
+      out.append(",").append(Cell(c.CurveY[k][i]));
+      out.append(",").append(Cell(c.CurveS[k][i]));
+    }
+    out.append(kLineEnd);
+  }
+  return out;
+}
+
+}  // namespace tavoro

@@ -1,0 +1,66 @@
+#include "export/qt/document_files.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include "page/dxf/dxf_drawing.h"
+#include "page/qt/qt_page.h"
+
+namespace tavoro {
+namespace {
+
+std::string Bytes(const QByteArray& bytes) {
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string StageDxf(const Document& document, const std::filesystem::path& path,
+                     StagedFiles& files) {
+  if (document.pages.size() != 1) return "DXF に書けるのは 1 ページの図だけです。";
+  if (!ShiftJisText("").has_value()) {
+    return "この環境には Shift_JIS の変換がないため、DXF を書けません。";
+  }
+  const std::optional<std::string> drawing = DxfDrawing(
+      document, 0, [](std::string_view text) { return ShiftJisText(text).value_or("?"); });
+  if (!drawing) return "DXF を作成できません。";
+  files.Add(path, *drawing);
+  return {};
+}
+
+}  // namespace
+
+std::string StageDocument(const Document& document, OutputFormat format,
+                          const std::filesystem::path& path, int dpi, StagedFiles& files) {
+  if (document.pages.empty()) return "文書にページがありません。";
+  QString error;
+  const int pageCount = static_cast<int>(document.pages.size());
+  switch (format) {
+    case OutputFormat::kPdf: {
+      QByteArray bytes;
+      if (!RenderPdf(document, &bytes, &error)) return error.toStdString();
+      files.Add(path, Bytes(bytes));
+      return {};
+    }
+    case OutputFormat::kPng:
+      for (int i = 0; i < pageCount; ++i) {
+        QByteArray bytes;
+        if (!RenderPng(document, i, dpi, &bytes, &error)) return error.toStdString();
+        files.Add(PagePath(path, i, pageCount), Bytes(bytes));
+      }
+      return {};
+    case OutputFormat::kSvg:
+      for (int i = 0; i < pageCount; ++i) {
+        const std::optional<QByteArray> bytes = SvgPage(document, i, &error);
+        if (!bytes) return error.toStdString();
+        files.Add(PagePath(path, i, pageCount), Bytes(*bytes));
+      }
+      return {};
+    case OutputFormat::kDxf:
+      return StageDxf(document, path, files);
+    case OutputFormat::kCsv:
+    case OutputFormat::kJson:
+      break;
+  }
+  return "この形式では文書を書けません。";
+}
+
+}  // namespace tavoro
