@@ -6,6 +6,8 @@
 #include <cctype>
 
 #include "chart/chart.h"
+#include "export/output_formats.h"
+#include "export/qt/document_files.h"
 #include "page/page_setup.h"
 #include "page/page_surface.h"
 #include "page/qt/qt_page.h"
@@ -27,41 +29,13 @@ void EnsureGuiApplication() {
   InstallFaceSubstitutions();
 }
 
-bool EndsWithPdf(const std::string& path) {
-  if (path.size() < 4) return false;
-  std::string end = path.substr(path.size() - 4);
-  for (char& c : end) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return end == ".pdf";
-}
-
-// "out.png" with page 2 of 2 -> "out-2.png"; a one-page document keeps path.
-std::string PagePath(const std::string& path, int pageIndex, int pageCount) {
-  if (pageCount <= 1) return path;
-  const std::string suffix = "-" + std::to_string(pageIndex + 1);
-  const std::size_t slash = path.find_last_of("/\\");
-  const std::size_t dot = path.rfind('.');
-  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  if (dot == std::string::npos || dot <= nameStart) return path + suffix;
-  return path.substr(0, dot) + suffix + path.substr(dot);
-}
-
-std::string StageDocument(const Document& document, const std::string& path, int dpi,
-                          StagedFiles& files) {
-  if (document.pages.empty()) return "文書にページがありません。";
-  QString error;
-  QByteArray bytes;
-  if (EndsWithPdf(path)) {
-    if (!RenderPdf(document, &bytes, &error)) return error.toStdString();
-    files.Add(path, bytes.toStdString());
-    return {};
-  }
-  const int pageCount = static_cast<int>(document.pages.size());
-  for (int i = 0; i < pageCount; ++i) {
-    bytes.clear();
-    if (!RenderPng(document, i, dpi, &bytes, &error)) return error.toStdString();
-    files.Add(PagePath(path, i, pageCount), bytes.toStdString());
-  }
-  return {};
+// The document in the format path's extension names (the options are
+// checked before anything is drawn).
+std::string StageFor(const Document& document, const std::string& path, int dpi,
+                     StagedFiles& files) {
+  const std::optional<OutputFormat> format = OutputFormatOf(path);
+  if (!format) return "「" + path + "」の拡張子では書けません。";
+  return StageDocument(document, *format, path, dpi, files);
 }
 
 }  // namespace
@@ -75,7 +49,7 @@ std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
   ReportLineCounter counter;
   const ReportOutcome outcome = DrawReport(page, calc, settings, counter, project);
   if (!outcome.completed) return outcome.error;
-  return StageDocument(page.document(), path, dpi, files);
+  return StageFor(page.document(), path, dpi, files);
 }
 
 std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
@@ -85,7 +59,7 @@ std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
   PageSurface page(measurer);
   PageSettings settings;
   BuildChartPage(page, calc, settings, project);
-  return StageDocument(page.document(), path, dpi, files);
+  return StageFor(page.document(), path, dpi, files);
 }
 
 std::string StageStudy(const StudyResult& result, const ProjectInfo& project,

@@ -9,17 +9,18 @@
 
 namespace tavoro {
 
-// Renders the calculation report of calc in memory and stages it for path:
-// a PDF (one or two portrait pages) when path ends in ".pdf", PNGs at dpi
-// otherwise (a two-page report to path with "-1" and "-2" before the
-// extension). path is taken as bytes. Returns "" when staged, else a
+// Renders the calculation report of calc in memory and stages it for path
+// in the format its extension names: a PDF of one or two portrait pages, or
+// PNGs at dpi or SVGs, a two-page report to path with "-1" and "-2" before
+// the extension. path is taken as bytes. Returns "" when staged, else a
 // Japanese message for standard error.
 std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
                         const std::string& path, int dpi, StagedFiles& files);
 
 // Both documents carry the project's header line on every page.
 
-// The same for the drawdown chart: a one-page landscape PDF or one PNG.
+// The same for the drawdown chart: a one-page landscape PDF, PNG or SVG,
+// or a DXF drawing.
 std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
                        const std::string& path, int dpi, StagedFiles& files);
 

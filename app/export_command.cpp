@@ -3,6 +3,7 @@
 #include "calc/run_case.h"
 #include "case_json.h"
 #include "document_export.h"
+#include "export/case_csv.h"
 #include "export_options.h"
 #include "fileio/staged_files.h"
 
@@ -42,11 +43,16 @@ no ground improvement, and then --kg may stay empty. Accepted values:
   0 <= point <= range;  r + width < range <= 10000 m
 
 Outputs (at least one):
-  --json FILE|-          the computed case as JSON ("-" for standard output);
+  --json FILE.json|-     the computed case as JSON ("-" for standard output);
                          kn and kg in m/s, a value not computed as null
-  --report FILE          the calculation report: PDF when FILE ends in .pdf,
-                         else PNG (a two-page report adds -1 and -2)
-  --chart FILE           the drawdown chart: PDF or PNG as above
+  --report FILE          the calculation report: FILE.pdf, FILE.png or
+                         FILE.svg (in PNG and SVG a two-page report adds
+                         -1 and -2 before the extension)
+  --chart FILE           the drawdown chart: FILE.pdf, FILE.png, FILE.svg,
+                         or FILE.dxf, a DXF R12 drawing for CAD at 1:1 in
+                         paper millimetres, texts in Shift_JIS
+  --csv FILE.csv         inputs, results and both curves as CSV (UTF-8 with
+                         a byte order mark), the values of --json
   --dpi N                resolution of PNG files, 10 to 600 (default 150)
 
 Every option also takes the form --option=value and may be given once.
@@ -83,10 +89,12 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   const bool jsonToOutput = options.jsonPath && *options.jsonPath == "-";
   if (options.jsonPath && !jsonToOutput) files.Add(*options.jsonPath, CaseToJson(run.calc));
   std::string error;
-  if (options.reportPath) error = StageReport(run.calc, options.project, *options.reportPath, options.dpi, files);
+  if (options.reportPath)
+    error = StageReport(run.calc, options.project, *options.reportPath, options.dpi, files);
   if (error.empty() && options.chartPath) {
     error = StageChart(run.calc, options.project, *options.chartPath, options.dpi, files);
   }
+  if (error.empty() && options.csvPath) files.Add(*options.csvPath, CaseToCsv(run.calc));
   if (error.empty()) error = files.Commit().value_or("");
   if (error.empty() && jsonToOutput) {
     out << CaseToJson(run.calc);

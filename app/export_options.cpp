@@ -7,6 +7,8 @@
 #include <charconv>
 #include <map>
 
+#include "export/output_formats.h"
+
 namespace tavoro {
 namespace {
 
@@ -72,8 +74,11 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   const QCommandLineOption json(QStringLiteral("json"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption report(QStringLiteral("report"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption chart(QStringLiteral("chart"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
-  for (const QCommandLineOption& option : {json, report, chart, dpi}) parser.addOption(option);
+  for (const QCommandLineOption& option : {json, report, chart, csv, dpi}) {
+    parser.addOption(option);
+  }
 
   QStringList arguments{QStringLiteral("tavoro")};
   for (const std::string& arg : args) arguments.push_back(FromBytes(arg));
@@ -103,13 +108,15 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
                         std::optional<std::string>& target) -> std::string {
     if (!parser.isSet(option)) return {};
     const std::string value = ToBytes(parser.value(option));
-    if (value.empty()) return Dashed(option.names().front()) + " にファイル名がありません。";
+    const std::string name = Dashed(option.names().front());
+    if (value.empty()) return name + " にファイル名がありません。";
+    if (const std::optional<std::string> wrong = CheckOutputName(name, value)) return *wrong;
     target = value;
     return {};
   };
   for (const auto& [option, target] :
        {std::pair{&json, &options.jsonPath}, std::pair{&report, &options.reportPath},
-        std::pair{&chart, &options.chartPath}}) {
+        std::pair{&chart, &options.chartPath}, std::pair{&csv, &options.csvPath}}) {
     if (std::string error = path(*option, *target); !error.empty()) return Failure(error);
   }
   if (parser.isSet(dpi)) {
@@ -121,8 +128,10 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
     }
     options.dpi = *value;
   }
-  if (!options.help && !options.jsonPath && !options.reportPath && !options.chartPath) {
-    return Failure("出力がありません。--json、--report、--chart のいずれかを指定してください。");
+  if (!options.help && !options.jsonPath && !options.reportPath && !options.chartPath &&
+      !options.csvPath) {
+    return Failure(
+        "出力がありません。--json、--report、--chart、--csv のいずれかを指定してください。");
   }
   return {std::move(options), ""};
 }

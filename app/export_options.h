@@ -22,6 +22,7 @@ struct ExportOptions {
   std::optional<std::string> jsonPath;  // "-" for standard output
   std::optional<std::string> reportPath;
   std::optional<std::string> chartPath;
+  std::optional<std::string> csvPath;
   int dpi = kDefaultDpi;
   bool help = false;
 };
@@ -38,8 +39,9 @@ struct ParsedExportOptions {
 // Reads the arguments that follow `tavoro export` with QCommandLineParser.
 // Accepts "--opt value" and "--opt=value"; values come back byte for byte.
 // Unknown options, stray arguments, missing values, any option given twice,
-// a dpi outside 10..600 and a command line without any of --json, --report
-// and --chart are errors, with a Japanese message. --help needs nothing else.
+// a dpi outside 10..600, an output name whose extension its option does not
+// write, and a command line without any of --json, --report, --chart and
+// --csv are errors, with a Japanese message. --help needs nothing else.
 ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args);
 
 }  // namespace tavoro
