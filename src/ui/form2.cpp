@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "chart/chart.h"
+#include "export/case_csv.h"
 #include "report/report.h"
 #include "summary/result_summary.h"
 #include "ui/window_metrics.h"
@@ -95,6 +96,8 @@ void Form2::ShowOutput(const QString& caption, QSizeF size, const QString& summa
   summary_ = summary;
   draw(vp_->NewSurface());
   vp_->ShowDocument(caption);
+  // 保存 writes the case this document shows.
+  vp_->SetSaveChoices(mode == 1, [calc = session_.calc] { return CaseToCsv(calc); });
 }
 
 void Form2::CopySummary() const {

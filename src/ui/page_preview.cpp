@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "export/qt/document_files.h"
+#include "fileio/staged_files.h"
 #include "ui/print_job.h"
 #include "ui/print_progress_box.h"
 #include "ui/zoom_steps.h"
@@ -101,9 +103,10 @@ void PagePreview::BuildToolBar(QToolBar& toolBar) {
   QAction* print = toolBar.addAction(QStringLiteral("印刷..."));
   print->setShortcut(QKeySequence::Print);
   connect(print, &QAction::triggered, this, [this] { PrintWithDialog(); });
-  QAction* pdf = toolBar.addAction(QStringLiteral("PDF保存..."));
-  pdf->setShortcut(QKeySequence::Save);
-  connect(pdf, &QAction::triggered, this, [this] { SaveAsPdfWithDialog(); });
+  QAction* save = toolBar.addAction(QStringLiteral("保存..."));
+  save->setToolTip(QStringLiteral("PDF、PNG、SVG、DXF (図)、CSV に保存 (Ctrl+S)"));
+  save->setShortcut(QKeySequence::Save);
+  connect(save, &QAction::triggered, this, [this] { SaveWithDialog(); });
 }
 
 void PagePreview::AddToolBarAction(QAction* action) {
@@ -302,18 +305,66 @@ void PagePreview::PrintWithDialog() {
   }
 }
 
-void PagePreview::SaveAsPdfWithDialog() {
+void PagePreview::SetSaveChoices(bool dxf, std::function<std::string()> csv) {
+  saveDxf_ = dxf;
+  saveCsv_ = std::move(csv);
+}
+
+void PagePreview::SaveWithDialog() {
   if (document().pages.empty()) return;
+  struct Choice {
+    OutputFormat format;
+    QString filter;
+  };
+  std::vector<Choice> choices = {
+      {OutputFormat::kPdf, QStringLiteral("PDF (*.pdf)")},
+      {OutputFormat::kPng, QStringLiteral("PNG 画像 (*.png)")},
+      {OutputFormat::kSvg, QStringLiteral("SVG 画像 (*.svg)")},
+  };
+  if (saveDxf_) choices.push_back({OutputFormat::kDxf, QStringLiteral("DXF 図面 (*.dxf)")});
+  if (saveCsv_) choices.push_back({OutputFormat::kCsv, QStringLiteral("CSV 数値 (*.csv)")});
+  QStringList filters;
+  for (const Choice& choice : choices) filters << choice.filter;
+  QString selected = filters.front();
   const QString suggested =
       (title_.isEmpty() ? QStringLiteral("Tavoro") : title_) + QStringLiteral(".pdf");
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDFに保存"), suggested,
-                                              QStringLiteral("PDF (*.pdf)"));
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存"), suggested,
+                                              filters.join(QStringLiteral(";;")), &selected);
   if (path.isEmpty()) return;
-  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
-  QString error;
-  if (!WritePdf(document(), path, &error)) {
-    message_(this, QStringLiteral("PDFを保存できませんでした。\n%1").arg(error));
+  // The name's own extension chooses the format; without one, the filter does.
+  std::optional<OutputFormat> format = OutputFormatOf(path.toStdString());
+  const auto offered = [&](OutputFormat f) {
+    return std::any_of(choices.begin(), choices.end(),
+                       [f](const Choice& choice) { return choice.format == f; });
+  };
+  if (!format || !offered(*format)) {
+    const auto chosen = std::find_if(choices.begin(), choices.end(), [&](const Choice& choice) {
+      return choice.filter == selected;
+    });
+    format = chosen == choices.end() ? OutputFormat::kPdf : chosen->format;
+    path += QString::fromUtf8(OutputExtension(*format));
   }
+  const QString error = SaveAs(path, *format);
+  if (!error.isEmpty()) message_(this, QStringLiteral("保存できませんでした。\n%1").arg(error));
+}
+
+QString PagePreview::SaveAs(const QString& path, OutputFormat format) const {
+  StagedFiles files;
+  if (format == OutputFormat::kCsv) {
+    if (!saveCsv_) return QStringLiteral("この文書は CSV に保存できません。");
+    files.Add(LocalPath(path), saveCsv_());
+  } else {
+    if (format == OutputFormat::kDxf && !saveDxf_) {
+      return QStringLiteral("DXF に保存できるのは水位降下曲線だけです。");
+    }
+    const std::string error =
+        StageDocument(document(), format, LocalPath(path), kDefaultPngDpi, files);
+    if (!error.empty()) return QString::fromStdString(error);
+  }
+  if (const std::optional<std::string> failure = files.Commit()) {
+    return QString::fromStdString(*failure);
+  }
+  return {};
 }
 
 }  // namespace tavoro

@@ -3,9 +3,11 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "export/output_formats.h"
 #include "page/page_surface.h"
 #include "page/qt/qt_page.h"
 #include "ui/message.h"
@@ -73,9 +75,15 @@ class PagePreview : public QWidget {
   // The print command: the system print dialog, then the pages with a
   // progress box that can cancel between pages.
   void PrintWithDialog();
-  // Asks for a file name and writes the document there as PDF, the same
-  // file `tavoro export` writes.
-  void SaveAsPdfWithDialog();
+  // What 保存 offers besides PDF, PNG and SVG: DXF (for the chart) and the
+  // case as CSV, made by csv when it is set.
+  void SetSaveChoices(bool dxf, std::function<std::string()> csv);
+  // Asks for a file name and a format and writes there what SaveAs writes.
+  void SaveWithDialog();
+  // Writes the document held (or the CSV) to path in format, through the
+  // same code as `tavoro export`: whole or not at all. Empty when written,
+  // else the Japanese message.
+  QString SaveAs(const QString& path, OutputFormat format) const;
 
  private:
   void BuildToolBar(QToolBar& toolBar);
@@ -98,6 +106,8 @@ class PagePreview : public QWidget {
   std::array<QAction*, 5> zoomActions_{};   // owned by the zoom menu
   std::optional<ZoomChoice> zoomChoice_ = ZoomChoice::kWholePage;
   double customZoom_ = 1.0;  // the factor kept when no choice is set
+  bool saveDxf_ = false;
+  std::function<std::string()> saveCsv_;
 };
 
 }  // namespace tavoro

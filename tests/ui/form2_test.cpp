@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <limits>
 #include <tuple>
 
+#include "export/case_csv.h"
 #include "ui_test_support.h"
 
 namespace tavoro {
@@ -76,6 +79,36 @@ TEST_F(DeskTest, EachButtonShowsItsDocumentAndALaterRunRedrawsTheOpenWindow) {
   form.Text1(5).setText(QStringLiteral("0"));
   ExpectShowing(Press(0), "計算書", 7500, 10000, 1);
   EXPECT_TRUE(messages.isEmpty());
+}
+
+// 保存 writes what the export writes: the chart as DXF or SVG, the case shown
+// as CSV; the report has no DXF, and its PNG pages are numbered.
+TEST_F(DeskTest, SaveWritesTheShownDocumentInTheChosenFormat) {
+  QTemporaryDir directory;
+  TypeWorkedExample();
+  Form2* window = Press(1);
+  ASSERT_NE(window, nullptr);
+  const CalculationCase shown = session.calc;
+  const auto save = [&](const char* name, OutputFormat format) {
+    return window->vp().SaveAs(directory.filePath(QString::fromUtf8(name)), format);
+  };
+  EXPECT_EQ(save("図.dxf", OutputFormat::kDxf), QString());
+  EXPECT_EQ(save("chart.svg", OutputFormat::kSvg), QString());
+  EXPECT_EQ(save("case.csv", OutputFormat::kCsv), QString());
+  QFile dxf(directory.filePath(QStringLiteral("図.dxf")));
+  ASSERT_TRUE(dxf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(dxf.readAll().contains("ANSI_932"));
+  QFile csv(directory.filePath(QStringLiteral("case.csv")));
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  EXPECT_EQ(csv.readAll().toStdString(), CaseToCsv(shown));
+  EXPECT_TRUE(QFile::exists(directory.filePath(QStringLiteral("chart.svg"))));
+
+  EXPECT_EQ(Press(0), window);
+  EXPECT_EQ(save("report.dxf", OutputFormat::kDxf),
+            QStringLiteral("DXF に保存できるのは水位降下曲線だけです。"));
+  EXPECT_EQ(save("report.png", OutputFormat::kPng), QString());
+  EXPECT_TRUE(QFile::exists(directory.filePath(QStringLiteral("report-2.png"))));
+  EXPECT_FALSE(save("no/such/dir/report.pdf", OutputFormat::kPdf).isEmpty());
 }
 
 TEST_F(DeskTest, SurfaceFillsTheClientAreaAsTheWindowIsResized) {
