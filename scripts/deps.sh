@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic
   poppler-utils locales nlohmann-json3-dev time bc
   libdxflib-dev python3 python3-ezdxf python3-matplotlib
+  dpkg-dev fakeroot file lintian appstream desktop-file-utils
 )
 if [ "${1:-}" = "--desktop-tests" ]; then
   packages+=(xvfb xdotool x11-apps)
