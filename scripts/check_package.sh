@@ -10,6 +10,11 @@ desktop-file-validate "$work/root/usr/share/applications/tavoro.desktop"
 appstreamcli validate --no-net --pedantic "$work"/root/usr/share/metainfo/*.metainfo.xml
 test -f "$work/root/usr/share/icons/hicolor/scalable/apps/tavoro.svg"
 test -f "$work/root/usr/share/man/man1/tavoro.1.gz"
+# The case-file type, once the tree defines one.
+if compgen -G "$(dirname "$0")/../resources/*mime*.xml" >/dev/null; then
+  compgen -G "$work/root/usr/share/mime/packages/*.xml" >/dev/null ||
+    { echo "the package lacks the case-file MIME type" >&2; exit 1; }
+fi
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6core6' || { echo "Depends lacks the Qt libraries" >&2; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q 'fonts-ipafont-mincho' || { echo "Depends lacks the fonts" >&2; exit 1; }
 lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
