@@ -206,6 +206,14 @@ TEST_F(RenderTest, SvgShowsTheDrawingOnPaperOfItsSize) {
     renderer.render(&painter);
   }
   ExpectSampleDrawing(image, 200);
+  // The hatch stays inside its rectangle: nothing is inked beside it.
+  int inkedBeside = 0;
+  for (int y = 8000 * 200 / 1440; y < 9500 * 200 / 1440; ++y) {
+    for (int x = 6500 * 200 / 1440; x < 6900 * 200 / 1440; ++x) {
+      inkedBeside += qGray(image.pixel(x, y)) < 200;
+    }
+  }
+  EXPECT_EQ(inkedBeside, 0);
   EXPECT_FALSE(SvgPage(page.document(), 1, &error).has_value());
   EXPECT_EQ(error, QStringLiteral("文書に 2 ページ目がありません"));
 }

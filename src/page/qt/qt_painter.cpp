@@ -71,7 +71,12 @@ void FillShape(const PageContext& context, const QPainterPath& shape, std::int16
   painter.setClipPath(shape, Qt::IntersectClip);
   painter.setPen(QPen(Qt::black, ThinnestTwips(context), Qt::SolidLine, Qt::FlatCap));
   painter.setBrush(Qt::NoBrush);
-  for (const QLineF& line : lines) painter.drawLine(line);
+  for (const QLineF& line : lines) {
+    // Cut to the area too: an SVG drawing keeps no clip.
+    if (const auto cut = ClipSegment(line.x1(), line.y1(), line.x2(), line.y2(), area)) {
+      painter.drawLine(*cut);
+    }
+  }
   painter.restore();
 }
 
