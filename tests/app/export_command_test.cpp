@@ -71,7 +71,8 @@ Args WorkedExampleWith(const Args& extra) {
 // naming the option and the field; a file that cannot be written exits with 1 and names it.
 TEST(ExportCommandTest, Failures) {
   const std::pair<Args, std::string> usage[] = {
-      {{"--kn", "1"}, "出力がありません。--json、--report、--chart のいずれかを指定してください。"},
+      {{"--kn", "1"},
+       "出力がありません。--json、--report、--chart、--csv のいずれかを指定してください。"},
       {{"--json", "-", "--depth=3"}, "不明なオプション --depth があります。"},
       {{"--json", "-", "--kn"}, "--kn に値がありません。"},
       {{"--json", "-", "7"}, "余分な引数「7」があります。"},

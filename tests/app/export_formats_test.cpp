@@ -156,7 +156,7 @@ TEST_F(ExportFormatsTest, SvgPagesFollowThePngNamingAndTheChartGoesToDxf) {
 }
 
 TEST_F(ExportFormatsTest, AnyOtherExtensionIsAUsageErrorAndNothingIsWritten) {
-  for (const std::string outputs :
+  for (const std::string& outputs :
        {"--chart " + In("c.txt"), "--chart " + In("chart"), "--report " + In("r.dxf"),
         "--csv " + In("case.txt"), "--json " + In("case.csv"),
         "--csv " + In("ok.csv") + " --chart " + In("c.PNG.bak")}) {
