@@ -79,6 +79,8 @@ void Form2::Form_Load() {
   ShowOutput(caption, QSizeF(layout->width, layout->height),
              QString::fromStdString(ResultSummary(session_.calc)),
              [&](PageSurface& page) { DrawDocument(page, caption); });
+  // 保存 writes the case this document shows: the chart also as DXF.
+  vp_->SetSaveChoices(mode == 1, [calc = session_.calc] { return CaseToCsv(calc); });
 }
 
 void Form2::LoadDocument(const QString& caption, const QString& summary,
@@ -96,8 +98,8 @@ void Form2::ShowOutput(const QString& caption, QSizeF size, const QString& summa
   summary_ = summary;
   draw(vp_->NewSurface());
   vp_->ShowDocument(caption);
-  // 保存 writes the case this document shows.
-  vp_->SetSaveChoices(mode == 1, [calc = session_.calc] { return CaseToCsv(calc); });
+  // Other pages than the case's own are saved as pages only.
+  vp_->SetSaveChoices(false, {});
 }
 
 void Form2::CopySummary() const {
