@@ -104,12 +104,18 @@ TEST_F(FileFaultsTest, DeviceOrDirectoryAsTargetWritesNothing) {
   EXPECT_EQ(Names(), std::vector<std::string>{"d.pdf"});
   EXPECT_TRUE(fs::is_empty(folder_ / "d.pdf"));
 
-  const auto [fullStatus, fullErr] = Export("--chart /dev/full --dpi 10");
+  // A device under a name of its format (the bare device name has no extension, which is a
+  // usage error before anything is made).
+  EXPECT_EQ(Export("--chart /dev/full --dpi 10").first, 2);
+  fs::create_symlink("/dev/full", folder_ / "full.png");
+  fs::create_symlink("/dev/full", folder_ / "full.json");
+  const auto [fullStatus, fullErr] = Export("--chart full.png --dpi 10");
   EXPECT_EQ(fullStatus, 1);
   EXPECT_TRUE(
-      fullErr.ends_with("tavoro: 「/dev/full」を保存できません: 通常のファイルではありません。\n"))
+      fullErr.ends_with("tavoro: 「full.png」を保存できません: 通常のファイルではありません。\n"))
       << fullErr;
-  EXPECT_EQ(Export("--json /dev/full").first, 1);
+  EXPECT_EQ(Export("--json full.json").first, 1);
+  EXPECT_TRUE(fs::is_symlink(folder_ / "full.png"));
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
