@@ -193,14 +193,14 @@ std::string Describe(const InputTexts& texts) {
 TEST(RandomSweep, EveryRunIsSoundAndIndependentOfTheRunBefore) {
   Texts generator(20240611);
   int accepted = 0;
-  Session session;
+  // The worked example first, then each case on the same session.
+  Session workedExample;
+  workedExample.calc = RunCase(kWorkedExample, 0).calc;
+  DrawBoth(workedExample);
   for (int n = 0; n < kCases; ++n) {
     const InputTexts texts = generator.Next();
     const std::string what = Describe(texts);
-
-    // The worked example first, then this case on the same session.
-    session.calc = RunCase(kWorkedExample, 0).calc;
-    DrawBoth(session);
+    Session session = workedExample;
     const CaseRun run = RunCase(texts, 0);
     const CaseRun fresh = RunCase(texts, 0);
     ASSERT_EQ(run.rejection.has_value(), fresh.rejection.has_value()) << what;
