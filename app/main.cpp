@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "batch_command.h"
+#include "casefile/case_file.h"
 #include "export_command.h"
 #include "study_command.h"
 #include "tavoro_version.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 2, argv + argc);
     return tavoro::RunBatchCommand(args, std::cout, std::cerr, tavoro::IsTerminal(stderr));
   }
+  // A case file opens in the form.
+  if (tavoro::IsCaseFileArgument(command)) return tavoro::RunDesktop(argc, argv);
   // Options such as -platform belong to the windowing toolkit.
   if (command.rfind('-', 0) == 0 && command.rfind("--", 0) != 0) {
     return tavoro::RunDesktop(argc, argv);

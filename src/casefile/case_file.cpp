@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -170,6 +171,18 @@ class Reader {
 const char* CaseInputKey(int field) {
   if (field < 0 || field >= kInputFieldCount) return "";
   return kInputKeys[static_cast<std::size_t>(field)];
+}
+
+bool IsCaseFileArgument(std::string_view argument) {
+  if (argument.size() > kCaseFileSuffix.size()) {
+    std::string tail(argument.substr(argument.size() - kCaseFileSuffix.size()));
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (tail == kCaseFileSuffix) return true;
+  }
+  std::error_code error;
+  return !argument.empty() &&
+         std::filesystem::is_regular_file(std::filesystem::path(argument), error);
 }
 
 std::string PathText(const std::filesystem::path& path) {

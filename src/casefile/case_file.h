@@ -64,6 +64,10 @@ std::string CaseFileText(const CaseFile& file);
 // Japanese message naming the file on failure.
 std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file);
 
+// Whether a command-line argument names a case file to open: it ends in
+// ".tavoro" (any case) or names an existing regular file.
+bool IsCaseFileArgument(std::string_view argument);
+
 // path as UTF-8 text for messages.
 std::string PathText(const std::filesystem::path& path);
 

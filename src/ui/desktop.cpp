@@ -28,6 +28,14 @@ int RunDesktop(int argc, char** argv) {
   DesktopSession session;
   Form1 form1(session);
   form1.show();
+  // A case file given on the command line is opened; without one the form
+  // shows the case of the last session.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) {
+    form1.OpenFile(arguments.at(1));
+  } else {
+    form1.RestoreLastCase();
+  }
   return QApplication::exec();
 }
 

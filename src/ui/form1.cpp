@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <vector>
 
@@ -28,16 +29,32 @@ constexpr Qt::WindowFlags kFixedDialogFrame =
 }  // namespace
 
 Form1::Form1(DesktopSession& session, MessageFunction message)
-    : QWidget(nullptr, kFixedDialogFrame), session_(session), message_(std::move(message)) {
+    : QWidget(nullptr, kFixedDialogFrame),
+      session_(session),
+      message_(std::move(message)),
+      dialogs_(DesktopCaseDialogs()) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Tavoro"));
   setWindowIcon(TavoroIcon());
-  setFixedSize(TwipsToPixels(kForm1ClientWidth, LogicalDpiX(*this)),
-               TwipsToPixels(kForm1ClientHeight, LogicalDpiY(*this)));
+  setAcceptDrops(true);
+  BuildMenuBar();
+  // The controls keep their designed places in the client area below the
+  // menu bar; the window grows by the menu bar's height.
+  const QSize client(TwipsToPixels(kForm1ClientWidth, LogicalDpiX(*this)),
+                     TwipsToPixels(kForm1ClientHeight, LogicalDpiY(*this)));
+  const int menuHeight = menuBar_->sizeHint().height();
+  menuBar_->setGeometry(0, 0, client.width(), menuHeight);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  client_->setGeometry(0, menuHeight, client.width(), client.height());
+  setFixedSize(client.width(), menuHeight + client.height());
   BuildControls();
   InstallEnterKeyHabits(*this);
   for (int index = 0; index < 2; ++index) {
     connect(&cmdCalc(index), &QPushButton::clicked, this, [this, index] { cmdCalc_Click(index); });
+  }
+  for (QLineEdit* field : text1_) {
+    connect(field, &QLineEdit::textChanged, this, [this] { UpdateCaption(); });
   }
   Form_Load();
 }
@@ -49,7 +66,7 @@ void Form1::BuildControls() {
   const double dpiY = LogicalDpiY(*this);
   std::vector<QWidget*> tabChain;
   for (const ControlSpec& row : kForm1Controls) {
-    QWidget* parent = row.inFrame ? static_cast<QWidget*>(frame1_) : this;
+    QWidget* parent = row.inFrame ? static_cast<QWidget*>(frame1_) : client_;
     const QString caption = QString::fromUtf8(row.caption);
     QWidget* control = nullptr;
     switch (row.kind) {

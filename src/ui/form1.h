@@ -1,16 +1,21 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <memory>
 
 #include "calc/run_case.h"
+#include "casefile/case_file.h"
 #include "study/study.h"
+#include "ui/case_dialogs.h"
 #include "ui/message.h"
 #include "ui/session.h"
 
 class QGroupBox;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 
 namespace tavoro {
@@ -18,14 +23,21 @@ namespace tavoro {
 class Form2;
 class WindowPlacement;
 
-// The input form: nine entry fields Text1(0..8) with their labels, the frame
-// "地盤改良" and the two buttons cmdCalc(0) "計算書" and cmdCalc(1)
-// "水位降下曲線". Fixed dialog frame, centred when it loads, the focus on
-// cmdCalc(0), every field empty.
+// The input form: a menu bar over the client area, which holds the nine
+// entry fields Text1(0..8) with their labels, the frame "地盤改良" and the
+// two buttons cmdCalc(0) "計算書" and cmdCalc(1) "水位降下曲線". Fixed
+// dialog frame, centred when it loads, the focus on cmdCalc(0), every field
+// empty.
+//
+// The form shows one case, saved in a case file or not yet: the caption is
+// "Tavoro" until a file is opened or saved, then "<file name> - Tavoro",
+// with a leading "*" while the fields or the project texts differ from the
+// file. New, open, quit and a dropped file ask before such changes are lost.
 class Form1 : public QWidget {
  public:
-  // session must outlive the form. message reports rejected input and
-  // drawing errors (a message box on the desktop).
+  // session must outlive the form. message reports rejected input, drawing
+  // errors and case files that cannot be read or saved (a message box on
+  // the desktop).
   explicit Form1(DesktopSession& session, MessageFunction message = ShowWarningBox);
   ~Form1() override;
 
@@ -47,26 +59,76 @@ class Form1 : public QWidget {
 
   QLineEdit& Text1(int index) { return *text1_.at(static_cast<std::size_t>(index)); }
   QPushButton& cmdCalc(int index) { return *cmdCalc_.at(static_cast<std::size_t>(index)); }
+  QMenuBar& MenuBar() { return *menuBar_; }
+  // The area below the menu bar that holds the controls.
+  QWidget& ClientArea() { return *client_; }
 
   // The output window, or null until a run first went ahead.
   Form2* OutputWindow() const { return form2_.get(); }
 
+  // The questions asked around case files; tests replace them.
+  CaseDialogs& Dialogs() { return dialogs_; }
+
+  // The case as shown: the nine fields, the project texts and whatever else
+  // the open file held.
+  CaseFile CurrentCase() const;
+  // The open case file, "" when none.
+  const QString& FilePath() const { return path_; }
+  bool IsModified() const;
+
+  // ファイル menu. Each returns whether it went through; New, Open and
+  // OpenFile first ask about unsaved changes. A file that cannot be read or
+  // saved is named in a message and changes nothing.
+  bool NewCase();
+  bool Open();
+  bool OpenFile(const QString& path);
+  bool Save();
+  bool SaveAs();
+  // 編集 → 案件情報….
+  void EditProject();
+
+  // Shows the case remembered from the last session, and remembers the
+  // current one for the next.
+  void RestoreLastCase();
+  void RememberLastCase() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
  private:
   void BuildControls();
+  void BuildMenuBar();
+  void FillRecentMenu();
   void Form_Load();
   void OpenOutputWindow();
   Form2& OutputWindowCreated();
   void BringOutputWindowForward();
   InputTexts FieldTexts();
+  // Asks about unsaved changes; whether it is all right to go on.
+  bool MayDiscardChanges();
+  bool Load(const QString& path);
+  bool SaveTo(const QString& path);
+  // Shows file, read from path ("" for an unsaved case) and saved as saved.
+  void ShowCase(const CaseFile& file, const QString& path, const CaseFile& saved);
+  void UpdateCaption();
 
   DesktopSession& session_;
   MessageFunction message_;
+  CaseDialogs dialogs_;
   // Controls, owned through their Qt parents.
   std::array<QLineEdit*, kInputFieldCount> text1_{};
   std::array<QPushButton*, 2> cmdCalc_{};
   QGroupBox* frame1_ = nullptr;
   WindowPlacement* placement_ = nullptr;  // owned by this form
+  QMenuBar* menuBar_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QWidget* client_ = nullptr;
   std::unique_ptr<Form2> form2_;
+  // The open file and the case as it was last opened or saved.
+  QString path_;
+  CaseFile saved_;
 };
 
 }  // namespace tavoro

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMenuBar>
 #include <vector>
 
 #include "ui_test_support.h"
@@ -14,7 +15,12 @@ using test::DeskTest;
 
 TEST_F(DeskTest, FormIsAFixedCentredDialogWithItsIconAndTheFocusOnTheReportButton) {
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Tavoro"));
-  EXPECT_EQ(form.size(), test::PxRect(form, 0, 0, 4920, 4860).size());
+  // The client area keeps its designed size below the menu bar.
+  const int menuHeight = form.MenuBar().height();
+  EXPECT_GT(menuHeight, 0);
+  EXPECT_EQ(form.ClientArea().geometry(),
+            test::PxRect(form, 0, 0, 4920, 4860).translated(0, menuHeight));
+  EXPECT_EQ(form.size(), test::PxRect(form, 0, 0, 4920, 4860).size() + QSize(0, menuHeight));
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowIcon().pixmap(32, 32).isNull());
   EXPECT_EQ(form.focusWidget(), &form.cmdCalc(0));
@@ -57,7 +63,7 @@ TEST_F(DeskTest, ControlsCarryTheirCaptionsWhereDesignedInTabOrder) {
     const QRect expected = test::PxRect(form, c.left, c.top, c.width, c.height);
     EXPECT_EQ(control->pos(), expected.topLeft()) << c.name;
     EXPECT_EQ(control->size(), c.width > 0 ? expected.size() : control->sizeHint()) << c.name;
-    EXPECT_EQ(control->parentWidget(), c.inFrame ? frame : &form) << c.name;
+    EXPECT_EQ(control->parentWidget(), c.inFrame ? frame : &form.ClientArea()) << c.name;
   }
   EXPECT_EQ(form.findChildren<QLabel*>().size(), 27);
   // The run reads field i from the box named Text1_i.

@@ -1,0 +1,266 @@
+// The input form's menu bar and its case files.
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <filesystem>
+
+#include "ui/batch_window.h"
+#include "ui/case_settings.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+
+namespace tavoro {
+namespace {
+
+// A file name as the standard library takes it, in the platform's encoding.
+std::filesystem::path FsPath(const QString& path) {
+#ifdef _WIN32
+  return std::filesystem::path(path.toStdWString());
+#else
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// The one local file a drag carries, or "".
+QString DraggedFile(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls() || mime->urls().size() != 1) return {};
+  const QUrl url = mime->urls().constFirst();
+  return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+QAction* AddAction(QMenu* menu, const char* name, const QString& text, const QKeySequence& keys) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setShortcut(keys);
+  return action;
+}
+
+}  // namespace
+
+void Form1::BuildMenuBar() {
+  menuBar_ = new QMenuBar(this);
+  menuBar_->setObjectName(QStringLiteral("MenuBar"));
+  menuBar_->setNativeMenuBar(false);
+
+  QMenu* file = menuBar_->addMenu(QStringLiteral("ファイル(&F)"));
+  connect(
+      AddAction(file, "actionNew", QStringLiteral("新規(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+      &QAction::triggered, this, [this] { NewCase(); });
+  connect(AddAction(file, "actionOpen", QStringLiteral("開く(&O)…"),
+                    QKeySequence(Qt::CTRL | Qt::Key_O)),
+          &QAction::triggered, this, [this] { Open(); });
+  connect(AddAction(file, "actionSave", QStringLiteral("上書き保存(&S)"),
+                    QKeySequence(Qt::CTRL | Qt::Key_S)),
+          &QAction::triggered, this, [this] { Save(); });
+  connect(AddAction(file, "actionSaveAs", QStringLiteral("名前を付けて保存(&A)…"),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+          &QAction::triggered, this, [this] { SaveAs(); });
+  file->addSeparator();
+  connect(AddAction(file, "actionBatch", QStringLiteral("一括計算(&B)…"), QKeySequence()),
+          &QAction::triggered, this, [this] { RunBatchFromMenu(this); });
+  file->addSeparator();
+  recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+  recentMenu_->setObjectName(QStringLiteral("menuRecent"));
+  connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+  file->addSeparator();
+  connect(
+      AddAction(file, "actionQuit", QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+      &QAction::triggered, this, [this] {
+        if (close() && form2_) form2_->close();
+      });
+
+  QMenu* edit = menuBar_->addMenu(QStringLiteral("編集(&E)"));
+  connect(AddAction(edit, "actionProject", QStringLiteral("案件情報(&P)…"), QKeySequence()),
+          &QAction::triggered, this, [this] { EditProject(); });
+
+  QMenu* study = menuBar_->addMenu(QStringLiteral("検討(&S)"));
+  connect(AddAction(study, "actionStudy", QStringLiteral("改良幅の検討(&W)…"), QKeySequence()),
+          &QAction::triggered, this, [this] { OpenStudy(); });
+
+  QMenu* help = menuBar_->addMenu(QStringLiteral("ヘルプ(&H)"));
+  connect(AddAction(help, "actionAbout", QStringLiteral("バージョン情報(&A)"), QKeySequence()),
+          &QAction::triggered, this, [this] { dialogs_.about(this); });
+}
+
+void Form1::FillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList files = RecentCaseFiles();
+  if (files.isEmpty()) {
+    recentMenu_->addAction(QStringLiteral("(なし)"))->setEnabled(false);
+    return;
+  }
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    QAction* action =
+        recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+    action->setToolTip(QDir::toNativeSeparators(path));
+    action->setStatusTip(action->toolTip());
+    connect(action, &QAction::triggered, this, [this, path] {
+      if (!OpenFile(path) && !QFileInfo::exists(path)) RemoveRecentCaseFile(path);
+    });
+  }
+}
+
+CaseFile Form1::CurrentCase() const {
+  CaseFile current = saved_;
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    current.inputs[static_cast<std::size_t>(field)] =
+        text1_[static_cast<std::size_t>(field)]->text().toStdString();
+  }
+  current.project = session_.project;
+  return current;
+}
+
+bool Form1::IsModified() const {
+  const CaseFile current = CurrentCase();
+  return current.inputs != saved_.inputs || current.project != saved_.project;
+}
+
+void Form1::UpdateCaption() {
+  if (path_.isEmpty()) {
+    setWindowTitle(QStringLiteral("Tavoro"));
+    return;
+  }
+  setWindowTitle((IsModified() ? QStringLiteral("*") : QString()) + QFileInfo(path_).fileName() +
+                 QStringLiteral(" - Tavoro"));
+}
+
+void Form1::ShowCase(const CaseFile& file, const QString& path, const CaseFile& saved) {
+  path_ = path;
+  saved_ = saved;
+  session_.project = file.project;
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    Text1(field).setText(QString::fromStdString(file.inputs[static_cast<std::size_t>(field)]));
+  }
+  UpdateCaption();
+}
+
+bool Form1::MayDiscardChanges() {
+  if (!IsModified()) return true;
+  const QString name = path_.isEmpty() ? QStringLiteral("無題") : QFileInfo(path_).fileName();
+  switch (dialogs_.askToSave(this, name)) {
+    case UnsavedChoice::kSave:
+      return Save();
+    case UnsavedChoice::kDiscard:
+      return true;
+    case UnsavedChoice::kCancel:
+      break;
+  }
+  return false;
+}
+
+bool Form1::NewCase() {
+  if (!MayDiscardChanges()) return false;
+  ShowCase(CaseFile{}, QString(), CaseFile{});
+  return true;
+}
+
+bool Form1::Open() {
+  if (!MayDiscardChanges()) return false;
+  const QString path = dialogs_.openFileName(this);
+  return !path.isEmpty() && Load(path);
+}
+
+bool Form1::OpenFile(const QString& path) {
+  return MayDiscardChanges() && Load(path);
+}
+
+bool Form1::Load(const QString& path) {
+  const CaseFileRead read = ReadCaseFile(FsPath(path));
+  if (!read.file) {
+    message_(this, QString::fromStdString(read.error));
+    return false;
+  }
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  ShowCase(*read.file, absolute, *read.file);
+  AddRecentCaseFile(absolute);
+  return true;
+}
+
+bool Form1::Save() {
+  return path_.isEmpty() ? SaveAs() : SaveTo(path_);
+}
+
+bool Form1::SaveAs() {
+  QString suggested = path_;
+  if (suggested.isEmpty()) {
+    const QString shaft = QString::fromStdString(session_.project.shaft);
+    suggested = (shaft.isEmpty() ? QStringLiteral("無題") : shaft) + QStringLiteral(".tavoro");
+  }
+  QString path = dialogs_.saveFileName(this, suggested);
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".tavoro");
+  return SaveTo(path);
+}
+
+bool Form1::SaveTo(const QString& path) {
+  const CaseFile current = CurrentCase();
+  if (const auto error = WriteCaseFile(FsPath(path), current)) {
+    message_(this, QString::fromStdString(*error));
+    return false;
+  }
+  path_ = QFileInfo(path).absoluteFilePath();
+  saved_ = current;
+  AddRecentCaseFile(path_);
+  UpdateCaption();
+  return true;
+}
+
+void Form1::EditProject() {
+  if (const auto edited = dialogs_.editProject(this, session_.project)) {
+    session_.project = *edited;
+    UpdateCaption();
+  }
+}
+
+void Form1::RememberLastCase() const {
+  tavoro::RememberLastCase(LastCase{path_, IsModified(), CaseFileText(CurrentCase())});
+}
+
+void Form1::RestoreLastCase() {
+  const std::optional<LastCase> last = RememberedLastCase();
+  if (!last) return;
+  const CaseFileRead shown = ParseCaseFile(last->text, "");
+  CaseFileRead file;
+  if (!last->path.isEmpty()) file = ReadCaseFile(FsPath(last->path));
+  if (file.file) {
+    ShowCase(last->modified && shown.file ? *shown.file : *file.file, last->path, *file.file);
+  } else if (shown.file) {
+    ShowCase(*shown.file, QString(), CaseFile{});
+  }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (!MayDiscardChanges()) {
+    event->ignore();
+    return;
+  }
+  RememberLastCase();
+  event->accept();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  const QString path = DraggedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Opened once the drop has returned, so that a question about unsaved
+  // changes does not hold up the program the file came from.
+  QTimer::singleShot(0, this, [this, path] { OpenFile(path); });
+}
+
+}  // namespace tavoro

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include "calc/project_info.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace tavoro {
+
+// 案件情報: the five project texts. The date is empty or YYYY-MM-DD; OK
+// stays disabled while it is anything else.
+class ProjectDialog : public QDialog {
+ public:
+  ProjectDialog(const ProjectInfo& project, QWidget* parent);
+
+  ProjectInfo Project() const;
+
+  QLineEdit& NameEdit() { return *name_; }
+  QLineEdit& DateEdit() { return *date_; }
+
+ private:
+  QLineEdit* name_ = nullptr;
+  QLineEdit* shaft_ = nullptr;
+  QLineEdit* author_ = nullptr;
+  QLineEdit* date_ = nullptr;
+  QPlainTextEdit* notes_ = nullptr;
+};
+
+// Whether text is a calendar date written YYYY-MM-DD.
+bool IsIsoDate(const QString& text);
+
+}  // namespace tavoro

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "casefile/case_file.h"
+#include "ui/case_settings.h"
+#include "ui/project_dialog.h"
+#include "ui_test_support.h"
+
+namespace tavoro {
+namespace {
+
+const InputTexts kWorkedInputs = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+const ProjectInfo kProject{"A工事", "1号立坑", "山田", "2024-05-01", "メモ"};
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+// The input form with its file dialogs answered by the test: the prompt
+// gives `answer` and counts its questions, the save dialog gives savePath.
+class CaseFormTest : public test::DeskTest {
+ protected:
+  CaseFormTest() {
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Tavoro", "tavoro").clear();
+    form.Dialogs().askToSave = [this](QWidget*, const QString& name) {
+      asked.append(name);
+      return answer;
+    };
+    form.Dialogs().saveFileName = [this](QWidget*, const QString& suggested) {
+      suggestions.append(suggested);
+      return savePath;
+    };
+    form.Dialogs().openFileName = [this](QWidget*) { return openPath; };
+    form.Dialogs().editProject = [](QWidget*, const ProjectInfo&) { return kProject; };
+  }
+
+  QString Path(const QString& name) const { return dir.filePath(name); }
+
+  void Type(const InputTexts& texts) {
+    for (int i = 0; i < kInputFieldCount; ++i) {
+      form.Text1(i).setText(QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+    }
+  }
+
+  InputTexts Shown() {
+    InputTexts texts;
+    for (int i = 0; i < kInputFieldCount; ++i) {
+      texts[static_cast<std::size_t>(i)] = form.Text1(i).text().toStdString();
+    }
+    return texts;
+  }
+
+  QTemporaryDir dir;
+  QStringList asked;
+  QStringList suggestions;
+  UnsavedChoice answer = UnsavedChoice::kCancel;
+  QString savePath;
+  QString openPath;
+};
+
+TEST_F(CaseFormTest, MenusOfferTheFileCommandsWithTheirStandardKeys) {
+  QStringList titles;
+  for (QAction* menu : form.MenuBar().actions()) titles.append(menu->text());
+  EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "編集(&E)", "検討(&S)", "ヘルプ(&H)"}));
+  const std::pair<const char*, const char*> keys[] = {
+      {"actionNew", "Ctrl+N"},          {"actionOpen", "Ctrl+O"}, {"actionSave", "Ctrl+S"},
+      {"actionSaveAs", "Ctrl+Shift+S"}, {"actionQuit", "Ctrl+Q"},
+  };
+  for (const auto& [name, key] : keys) {
+    const auto* action = form.findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr) << name;
+    EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(key)) << name;
+  }
+  EXPECT_NE(form.findChild<QAction*>("actionProject"), nullptr);
+  EXPECT_NE(form.findChild<QAction*>("actionAbout"), nullptr);
+  EXPECT_NE(form.findChild<QMenu*>("menuRecent"), nullptr);
+}
+
+TEST_F(CaseFormTest, CaptionNamesTheFileAndStarsUnsavedChanges) {
+  Type(kWorkedInputs);
+  EXPECT_EQ(form.windowTitle(), "Tavoro");
+  savePath = Path("w");
+  ASSERT_TRUE(form.SaveAs());
+  EXPECT_EQ(suggestions, QStringList{"無題.tavoro"});
+  EXPECT_EQ(form.FilePath(), Path("w.tavoro"));
+  EXPECT_EQ(form.windowTitle(), "w.tavoro - Tavoro");
+
+  form.Text1(3).setText("25");
+  EXPECT_EQ(form.windowTitle(), "*w.tavoro - Tavoro");
+  form.Text1(3).setText("20");
+  EXPECT_EQ(form.windowTitle(), "w.tavoro - Tavoro");
+  form.findChild<QAction*>("actionProject")->trigger();
+  EXPECT_EQ(session.project, kProject);
+  EXPECT_EQ(form.windowTitle(), "*w.tavoro - Tavoro");
+  ASSERT_TRUE(form.Save());
+  EXPECT_EQ(form.windowTitle(), "w.tavoro - Tavoro");
+  EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(CaseFormTest, NewOpenAndQuitAskBeforeUnsavedChangesAreLost) {
+  Type(kWorkedInputs);
+  // Cancel: nothing changes, the window stays open.
+  answer = UnsavedChoice::kCancel;
+  EXPECT_FALSE(form.NewCase());
+  openPath = Path("none.tavoro");
+  EXPECT_FALSE(form.Open());
+  form.show();
+  EXPECT_FALSE(form.close());
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(asked, QStringList(3, "無題"));
+  EXPECT_EQ(Shown(), kWorkedInputs);
+
+  // Save: an unsaved case asks where, then goes on.
+  answer = UnsavedChoice::kSave;
+  savePath = Path("saved.tavoro");
+  EXPECT_TRUE(form.NewCase());
+  EXPECT_EQ(Shown(), InputTexts{});
+  EXPECT_EQ(form.windowTitle(), "Tavoro");
+  ASSERT_TRUE(ReadCaseFile(savePath.toStdString()).file);
+  EXPECT_EQ(ReadCaseFile(savePath.toStdString()).file->inputs, kWorkedInputs);
+
+  // Discard: goes on without writing (the closed form still asks on 新規,
+  // the emptied one no more).
+  form.Text1(0).setText("5");
+  answer = UnsavedChoice::kDiscard;
+  asked.clear();
+  EXPECT_TRUE(form.close());
+  EXPECT_TRUE(form.NewCase());
+  EXPECT_TRUE(form.NewCase());
+  EXPECT_EQ(asked, QStringList(2, "無題"));
+  EXPECT_EQ(ReadCaseFile(savePath.toStdString()).file->inputs, kWorkedInputs);
+}
+
+TEST_F(CaseFormTest, FormToFileToFormKeepsEveryTextAndTheUnknownKeys) {
+  WriteAll(Path("old.tavoro"),
+           R"({"format": "tavoro-case", "version": 1, "inputs": {"kn": "0.5"},
+               "project": {"client": "市"}, "extra": [1, 2]})");
+  ASSERT_TRUE(form.OpenFile(Path("old.tavoro")));
+  EXPECT_EQ(form.windowTitle(), "old.tavoro - Tavoro");
+  Type(kWorkedInputs);
+  form.EditProject();
+  ASSERT_TRUE(form.Save());
+  const QByteArray saved = ReadAll(Path("old.tavoro"));
+  EXPECT_TRUE(saved.contains("\"client\": \"市\"")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("\"extra\": [")) << saved.toStdString();
+
+  ASSERT_TRUE(form.NewCase());
+  EXPECT_EQ(session.project, ProjectInfo{});
+  ASSERT_TRUE(form.OpenFile(Path("old.tavoro")));
+  EXPECT_EQ(Shown(), kWorkedInputs);
+  EXPECT_EQ(session.project, kProject);
+  EXPECT_FALSE(form.IsModified());
+  EXPECT_EQ(QByteArray::fromStdString(CaseFileText(form.CurrentCase())), saved);
+  // The output window's pages carry the project.
+  Form2* window = Press(0);
+  ASSERT_NE(window, nullptr);
+  const auto& header = std::get<TextCommand>(window->vp().document().pages.at(0).commands.at(0));
+  EXPECT_EQ(header.text, "工事名：A工事　　立坑名：1号立坑");
+}
+
+TEST_F(CaseFormTest, BadFileIsNamedInAMessageAndChangesNothing) {
+  Type(kWorkedInputs);
+  savePath = Path("good.tavoro");
+  ASSERT_TRUE(form.SaveAs());
+  form.Text1(0).setText("3");
+  answer = UnsavedChoice::kDiscard;
+  WriteAll(Path("bad.tavoro"), R"({"format": "tavoro-case", "version": 9, "inputs": {}})");
+
+  EXPECT_FALSE(form.OpenFile(Path("bad.tavoro")));
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_EQ(messages[0].toStdString(), ReadCaseFile(Path("bad.tavoro").toStdString()).error);
+  EXPECT_EQ(form.Text1(0).text(), "3");
+  EXPECT_EQ(form.windowTitle(), "*good.tavoro - Tavoro");
+
+  // A save into a folder that is not there says so and keeps the old file.
+  savePath = Path("missing/x.tavoro");
+  EXPECT_FALSE(form.SaveAs());
+  ASSERT_EQ(messages.size(), 2);
+  EXPECT_TRUE(messages[1].contains("x.tavoro")) << messages[1].toStdString();
+  EXPECT_EQ(form.FilePath(), Path("good.tavoro"));
+}
+
+TEST_F(CaseFormTest, DroppedCaseFileOpens) {
+  CaseFile file;
+  file.inputs = kWorkedInputs;
+  ASSERT_FALSE(WriteCaseFile(Path("drop.tavoro").toStdString(), file));
+  form.show();
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(Path("drop.tavoro"))});
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form, &drop);
+  test::Settle();
+  EXPECT_EQ(Shown(), kWorkedInputs);
+  EXPECT_EQ(form.windowTitle(), "drop.tavoro - Tavoro");
+}
+
+TEST_F(CaseFormTest, RecentFilesAndTheLastCaseOutliveTheForm) {
+  for (const char* name : {"a.tavoro", "b.tavoro", "a.tavoro"}) {
+    savePath = Path(name);
+    ASSERT_TRUE(form.SaveAs());
+  }
+  EXPECT_EQ(RecentCaseFiles(), (QStringList{Path("a.tavoro"), Path("b.tavoro")}));
+  form.Text1(8).setText("77");
+  form.RememberLastCase();
+
+  DesktopSession next;
+  Form1 later(next, [](QWidget*, const QString&) {});
+  EXPECT_EQ(later.Text1(8).text(), "");
+  later.RestoreLastCase();
+  EXPECT_EQ(later.Text1(8).text(), "77");
+  EXPECT_EQ(later.FilePath(), Path("a.tavoro"));
+  EXPECT_EQ(later.windowTitle(), "*a.tavoro - Tavoro");
+  // 新規 gives the empty form.
+  later.Dialogs().askToSave = [](QWidget*, const QString&) { return UnsavedChoice::kDiscard; };
+  ASSERT_TRUE(later.NewCase());
+  EXPECT_EQ(later.Text1(8).text(), "");
+}
+
+TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
+  ProjectDialog dialog(kProject, nullptr);
+  QPushButton* ok = nullptr;
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    if (button->text() != "キャンセル") ok = button;
+  }
+  ASSERT_NE(ok, nullptr);
+  for (const auto& [date, accepted] :
+       std::initializer_list<std::pair<const char*, bool>>{{"2024-05-01", true},
+                                                           {"", true},
+                                                           {"2024-02-30", false},
+                                                           {"2024-5-1", false},
+                                                           {"令和6年", false}}) {
+    dialog.DateEdit().setText(QString::fromUtf8(date));
+    EXPECT_EQ(ok->isEnabled(), accepted) << date;
+  }
+  dialog.NameEdit().setText("B工事");
+  EXPECT_EQ(dialog.Project(), (ProjectInfo{"B工事", "1号立坑", "山田", "令和6年", "メモ"}));
+}
+
+}  // namespace
+}  // namespace tavoro
+
+namespace tavoro {
+namespace {
+
+QString ResourceText(const char* name) {
+  QFile file(QStringLiteral(TAVORO_RESOURCES_DIR "/") + QString::fromLatin1(name));
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+TEST(DesktopEntryTest, OpensTheCaseFileTypeThatTheMimeFileDefines) {
+  const QString mime = ResourceText("tavoro-mime.xml");
+  const QString entry = ResourceText("tavoro.desktop");
+  EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-tavoro-case\">"));
+  EXPECT_TRUE(mime.contains("<glob pattern=\"*.tavoro\"/>"));
+  EXPECT_TRUE(entry.contains("\nMimeType=application/x-tavoro-case;\n"));
+  EXPECT_TRUE(entry.contains("\nExec=tavoro %f\n"));
+}
+
+}  // namespace
+}  // namespace tavoro
