@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 
-#include "casefile/replace_file.h"
+#include "fileio/staged_files.h"
 
 namespace tavoro {
 namespace {
@@ -173,6 +174,23 @@ const char* CaseInputKey(int field) {
   return kInputKeys[static_cast<std::size_t>(field)];
 }
 
+bool IsIsoDate(std::string_view text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  const auto number = [&](std::size_t from, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = from; i < from + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') return -1;
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  if (year < 0 || month < 0 || day < 0) return false;
+  return std::chrono::year_month_day(std::chrono::year(year), std::chrono::month(month),
+                                     std::chrono::day(day))
+      .ok();
+}
+
 bool IsCaseFileArgument(std::string_view argument) {
   if (argument.size() > kCaseFileSuffix.size()) {
     std::string tail(argument.substr(argument.size() - kCaseFileSuffix.size()));
@@ -185,17 +203,12 @@ bool IsCaseFileArgument(std::string_view argument) {
          std::filesystem::is_regular_file(std::filesystem::path(argument), error);
 }
 
-std::string PathText(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
 CaseFileRead ParseCaseFile(std::string_view bytes, std::string_view fileName) {
   return Reader(fileName).Read(bytes);
 }
 
 CaseFileRead ReadCaseFile(const std::filesystem::path& path) {
-  const Reader reader(PathText(path));
+  const Reader reader(PathForMessage(path));
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return reader.Fail("はフォルダです。");
   std::ifstream in(path, std::ios::binary);
@@ -230,8 +243,10 @@ std::string CaseFileText(const CaseFile& file) {
 }
 
 std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file) {
-  if (ReplaceFile(path, CaseFileText(file))) return std::nullopt;
-  return "案件ファイル「" + PathText(path) +
+  StagedFiles files;
+  files.Add(path, CaseFileText(file));
+  if (!files.Commit()) return std::nullopt;
+  return "案件ファイル「" + PathForMessage(path) +
          "」を保存できませんでした。元のファイルはそのままです。";
 }
 

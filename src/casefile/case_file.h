@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/project_info.h"
 #include "calc/input_texts.h"
+#include "calc/project_info.h"
 
 namespace tavoro {
 
@@ -59,16 +59,16 @@ CaseFileRead ReadCaseFile(const std::filesystem::path& path);
 // then the kept keys.
 std::string CaseFileText(const CaseFile& file);
 
-// Saves file at path by writing a temporary file beside it and renaming it
-// over path: a failed save leaves the old file as it was. Returns the
-// Japanese message naming the file on failure.
+// Saves file at path through StagedFiles: a failed save leaves the old file
+// as it was. Returns the Japanese message naming the file on failure.
 std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file);
+
+// Whether text is a calendar date written YYYY-MM-DD, as the project's
+// date is kept.
+bool IsIsoDate(std::string_view text);
 
 // Whether a command-line argument names a case file to open: it ends in
 // ".tavoro" (any case) or names an existing regular file.
 bool IsCaseFileArgument(std::string_view argument);
-
-// path as UTF-8 text for messages.
-std::string PathText(const std::filesystem::path& path);
 
 }  // namespace tavoro
