@@ -31,7 +31,7 @@ Json Table(const CurveTable& table) {
 
 }  // namespace
 
-std::string CaseToJson(const CalculationCase& c) {
+std::string CaseToJson(const CalculationCase& c, const ProjectInfo& project) {
   Json inputs;
   inputs["GroundwaterDepth"] = Number(c.GroundwaterDepth);
   inputs["ImperviousDepth"] = Number(c.ImperviousDepth);
@@ -45,6 +45,11 @@ std::string CaseToJson(const CalculationCase& c) {
 
   Json out;
   out["inputs"] = std::move(inputs);
+  out["project"] = {{"name", project.name},
+                    {"shaft", project.shaft},
+                    {"author", project.author},
+                    {"date", project.date},
+                    {"notes", project.notes}};
   out["H"] = Number(c.H);
   out["r"] = Number(c.r);
   out["h"] = Pair(c.h);
@@ -57,7 +62,8 @@ std::string CaseToJson(const CalculationCase& c) {
   out["CurveY"] = Table(c.CurveY);
   out["CurveS"] = Table(c.CurveS);
   out["ImprovedCurveComputed"] = c.ImprovedCurveComputed;
-  return out.dump() + "\n";
+  // Texts given on the command line are bytes: a stray one becomes U+FFFD.
+  return out.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace tavoro

@@ -1,7 +1,10 @@
 #include "export_command.h"
 
+#include <filesystem>
+
 #include "calc/run_case.h"
 #include "case_json.h"
+#include "casefile/case_file.h"
 #include "document_export.h"
 #include "export/case_csv.h"
 #include "export_options.h"
@@ -14,6 +17,7 @@ std::string UsageText() {
   tavoro                 open the input form (needs a display)
   tavoro --help          show this help
   tavoro --version       show the version
+  tavoro FILE.tavoro     open a case file in the input form
   tavoro export [options]
                          compute one case without a window and write
                          the documents asked for
@@ -42,9 +46,22 @@ no ground improvement, and then --kg may stay empty. Accepted values:
   1e-9 <= kg <= kn (with a ring)
   0 <= point <= range;  r + width < range <= 10000 m
 
+Case files and project texts:
+  --case FILE            the nine fields and the project texts from a case
+                         file (*.tavoro); options given as well override
+                         single fields
+  --project-name TEXT    工事名, on every page's header line
+  --shaft-name TEXT      立坑名, on every page's header line
+  --author TEXT          作成者
+  --date YYYY-MM-DD      日付, at the right of the header line
+  --notes TEXT           メモ
+Pages carry the header line when 工事名 or 立坑名 is given.
+
 Outputs (at least one):
   --json FILE.json|-     the computed case as JSON ("-" for standard output);
-                         kn and kg in m/s, a value not computed as null
+                         kn and kg in m/s, a value not computed as null,
+                         with the project texts
+  --save-case FILE       the case file of the fields and project texts
   --report FILE          the calculation report: FILE.pdf, FILE.png or
                          FILE.svg (in PNG and SVG a two-page report adds
                          -1 and -2 before the extension)
@@ -62,7 +79,8 @@ the command's files is replaced.
 Exit status:
   0  everything asked for was written
   1  a file could not be written (no file of the command was replaced)
-  2  a bad command line or a refused input (nothing is written)
+  2  a bad command line, a case file that cannot be read, or a refused
+     input (nothing is written)
 )";
 }
 
@@ -78,7 +96,26 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return kExitOk;
   }
 
-  const CaseRun run = RunCase(options.texts, 0);
+  CaseFile input;
+  if (options.casePath) {
+    const CaseFileRead read = ReadCaseFile(std::filesystem::path(*options.casePath));
+    if (!read.file) {
+      err << "tavoro: " << read.error << '\n';
+      return kExitUsage;
+    }
+    input = *read.file;
+  }
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    const auto i = static_cast<std::size_t>(field);
+    if (options.textGiven[i] || !options.casePath) input.inputs[i] = options.texts[i];
+  }
+  for (int text = 0; text < kProjectTextCount; ++text) {
+    if (options.projectGiven[static_cast<std::size_t>(text)]) {
+      ProjectText(input.project, text) = ProjectText(options.project, text);
+    }
+  }
+
+  const CaseRun run = RunCase(input.inputs, 0);
   if (run.rejection) {
     err << "tavoro: " << InputFieldOption(run.rejection->field) << ": " << run.rejection->message
         << '\n';
@@ -86,18 +123,20 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   }
 
   StagedFiles files;
+  if (options.saveCasePath) files.Add(*options.saveCasePath, CaseFileText(input));
   const bool jsonToOutput = options.jsonPath && *options.jsonPath == "-";
-  if (options.jsonPath && !jsonToOutput) files.Add(*options.jsonPath, CaseToJson(run.calc));
+  if (options.jsonPath && !jsonToOutput)
+    files.Add(*options.jsonPath, CaseToJson(run.calc, input.project));
   std::string error;
   if (options.reportPath)
-    error = StageReport(run.calc, options.project, *options.reportPath, options.dpi, files);
+    error = StageReport(run.calc, input.project, *options.reportPath, options.dpi, files);
   if (error.empty() && options.chartPath) {
-    error = StageChart(run.calc, options.project, *options.chartPath, options.dpi, files);
+    error = StageChart(run.calc, input.project, *options.chartPath, options.dpi, files);
   }
   if (error.empty() && options.csvPath) files.Add(*options.csvPath, CaseToCsv(run.calc));
   if (error.empty()) error = files.Commit().value_or("");
   if (error.empty() && jsonToOutput) {
-    out << CaseToJson(run.calc);
+    out << CaseToJson(run.calc, input.project);
     out.flush();
     if (!out) error = "JSON を標準出力に書き込めません。";
   }

@@ -6,6 +6,9 @@
 #include <array>
 #include <charconv>
 #include <map>
+#include <utility>
+
+#include "casefile/case_file.h"
 
 #include "export/output_formats.h"
 
@@ -14,6 +17,9 @@ namespace {
 
 constexpr std::array<const char*, kInputFieldCount> kFieldOptions = {
     "groundwater", "impervious", "excavation", "perimeter", "kn", "width", "kg", "point", "range",
+};
+constexpr std::array<const char*, kProjectTextCount> kProjectOptions = {
+    "project-name", "shaft-name", "author", "date", "notes",
 };
 
 // Arguments pass through Latin-1 so that every byte comes back unchanged:
@@ -62,6 +68,36 @@ const char* InputFieldOption(int field) {
   return dashed[static_cast<std::size_t>(field)].c_str();
 }
 
+const char* ProjectTextOption(int text) {
+  static const std::array<std::string, kProjectTextCount> dashed = [] {
+    std::array<std::string, kProjectTextCount> names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+      names[i] = std::string("--") + kProjectOptions[i];
+    return names;
+  }();
+  if (text < 0 || text >= kProjectTextCount) return "";
+  return dashed[static_cast<std::size_t>(text)].c_str();
+}
+
+const std::string& ProjectText(const ProjectInfo& project, int text) {
+  switch (text) {
+    case 0:
+      return project.name;
+    case 1:
+      return project.shaft;
+    case 2:
+      return project.author;
+    case 3:
+      return project.date;
+    default:
+      return project.notes;
+  }
+}
+
+std::string& ProjectText(ProjectInfo& project, int text) {
+  return const_cast<std::string&>(ProjectText(std::as_const(project), text));
+}
+
 ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   QCommandLineParser parser;
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
@@ -76,8 +112,15 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   const QCommandLineOption chart(QStringLiteral("chart"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
-  for (const QCommandLineOption& option : {json, report, chart, csv, dpi}) {
+  const QCommandLineOption caseFile(QStringLiteral("case"), QString(), QStringLiteral("FILE"));
+  const QCommandLineOption saveCase(QStringLiteral("save-case"), QString(), QStringLiteral("FILE"));
+  for (const QCommandLineOption& option : {json, report, chart, csv, dpi, caseFile, saveCase}) {
     parser.addOption(option);
+  }
+  std::vector<QCommandLineOption> projectTexts;
+  for (const char* name : kProjectOptions) {
+    projectTexts.emplace_back(QString::fromLatin1(name), QString(), QStringLiteral("TEXT"));
+    parser.addOption(projectTexts.back());
   }
 
   QStringList arguments{QStringLiteral("tavoro")};
@@ -102,7 +145,19 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   ExportOptions options;
   options.help = parser.isSet(help);
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (parser.isSet(fields[i])) options.texts[i] = ToBytes(parser.value(fields[i]));
+    if (parser.isSet(fields[i])) {
+      options.texts[i] = ToBytes(parser.value(fields[i]));
+      options.textGiven[i] = true;
+    }
+  }
+  for (std::size_t i = 0; i < projectTexts.size(); ++i) {
+    if (!parser.isSet(projectTexts[i])) continue;
+    ProjectText(options.project, static_cast<int>(i)) = ToBytes(parser.value(projectTexts[i]));
+    options.projectGiven[i] = true;
+  }
+  if (!options.project.date.empty() && !IsIsoDate(options.project.date)) {
+    return Failure("--date には日付を YYYY-MM-DD の形で指定してください (「" +
+                   options.project.date.substr(0, 40) + "」)。");
   }
   const auto path = [&](const QCommandLineOption& option,
                         std::optional<std::string>& target) -> std::string {
@@ -116,7 +171,8 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   };
   for (const auto& [option, target] :
        {std::pair{&json, &options.jsonPath}, std::pair{&report, &options.reportPath},
-        std::pair{&chart, &options.chartPath}, std::pair{&csv, &options.csvPath}}) {
+        std::pair{&chart, &options.chartPath}, std::pair{&csv, &options.csvPath},
+        std::pair{&caseFile, &options.casePath}, std::pair{&saveCase, &options.saveCasePath}}) {
     if (std::string error = path(*option, *target); !error.empty()) return Failure(error);
   }
   if (parser.isSet(dpi)) {
@@ -129,9 +185,10 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
     options.dpi = *value;
   }
   if (!options.help && !options.jsonPath && !options.reportPath && !options.chartPath &&
-      !options.csvPath) {
+      !options.csvPath && !options.saveCasePath) {
     return Failure(
-        "出力がありません。--json、--report、--chart、--csv のいずれかを指定してください。");
+        "出力がありません。--json、--report、--chart、--csv、--save-case "
+        "のいずれかを指定してください。");
   }
   return {std::move(options), ""};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,13 +14,22 @@ inline constexpr int kDefaultDpi = 150;
 inline constexpr int kMinDpi = 10;
 inline constexpr int kMaxDpi = 600;
 
+// The project texts in the order of ProjectTextOption: name, shaft,
+// author, date, notes.
+inline constexpr int kProjectTextCount = 5;
+
 // What `tavoro export` was asked to do.
 struct ExportOptions {
-  // The nine form fields in form order; an omitted option is an empty field.
+  // The nine form fields in form order; an omitted option is an empty field,
+  // or with --case the field of the case file.
   InputTexts texts;
-  // The texts of every page's header line.
+  std::array<bool, kInputFieldCount> textGiven{};
+  // The texts of every page's header line, each given or taken from --case.
   ProjectInfo project;
-  std::optional<std::string> jsonPath;  // "-" for standard output
+  std::array<bool, kProjectTextCount> projectGiven{};
+  std::optional<std::string> casePath;      // --case: inputs and project from a case file
+  std::optional<std::string> saveCasePath;  // --save-case: the case file of the inputs
+  std::optional<std::string> jsonPath;      // "-" for standard output
   std::optional<std::string> reportPath;
   std::optional<std::string> chartPath;
   std::optional<std::string> csvPath;
@@ -29,6 +39,14 @@ struct ExportOptions {
 
 // The option of form field 0..8, e.g. "--groundwater"; "" outside 0..8.
 const char* InputFieldOption(int field);
+
+// The option of project text 0..4: "--project-name", "--shaft-name",
+// "--author", "--date", "--notes"; "" outside 0..4.
+const char* ProjectTextOption(int text);
+
+// The project text 0..4 of project (4 beyond).
+std::string& ProjectText(ProjectInfo& project, int text);
+const std::string& ProjectText(const ProjectInfo& project, int text);
 
 // Either the options or, for a command line that cannot run, a message.
 struct ParsedExportOptions {

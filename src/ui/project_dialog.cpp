@@ -1,12 +1,13 @@
 #include "ui/project_dialog.h"
 
-#include <QDate>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "casefile/case_file.h"
 
 namespace tavoro {
 namespace {
@@ -18,10 +19,6 @@ QLineEdit* LineEdit(const std::string& text, QWidget* parent) {
 }
 
 }  // namespace
-
-bool IsIsoDate(const QString& text) {
-  return text.size() == 10 && QDate::fromString(text, Qt::ISODate).isValid();
-}
 
 ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("案件情報"));
@@ -44,7 +41,7 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   const auto checkDate = [this, ok] {
-    ok->setEnabled(date_->text().isEmpty() || IsIsoDate(date_->text()));
+    ok->setEnabled(date_->text().isEmpty() || IsIsoDate(date_->text().toStdString()));
   };
   connect(date_, &QLineEdit::textChanged, this, checkDate);
   checkDate();

@@ -28,7 +28,4 @@ class ProjectDialog : public QDialog {
   QPlainTextEdit* notes_ = nullptr;
 };
 
-// Whether text is a calendar date written YYYY-MM-DD.
-bool IsIsoDate(const QString& text);
-
 }  // namespace tavoro

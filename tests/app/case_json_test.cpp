@@ -28,7 +28,9 @@ TEST(CaseJsonTest, WholeText) {
   EXPECT_EQ(CaseToJson(calc),
             "{\"inputs\":{\"GroundwaterDepth\":0.0,\"ImperviousDepth\":0.0,\"ExcavationDepth\":0.0,"
             "\"L\":0.30000000000000004,\"kn\":0.0,\"B\":0.0,\"kg\":1e-06,\"PointDistance\":0.0,"
-            "\"CalcRange\":0.0},\"H\":null,\"r\":null,\"h\":[null,null],\"S\":[null,null],"
+            "\"CalcRange\":0.0},\"project\":{\"name\":\"\",\"shaft\":\"\",\"author\":\"\",\"date\":"
+            "\"\",\"notes\":\"\"},"
+            "\"H\":null,\"r\":null,\"h\":[null,null],\"S\":[null,null],"
             "\"R\":[null,null],\"Q\":[null,null],\"PointY\":[null,null],\"PointS\":[null,0.5],"
             "\"CurveX\":" +
                 x + ",\"CurveY\":" + table + ",\"CurveS\":" + table +

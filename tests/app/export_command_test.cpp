@@ -72,7 +72,8 @@ Args WorkedExampleWith(const Args& extra) {
 TEST(ExportCommandTest, Failures) {
   const std::pair<Args, std::string> usage[] = {
       {{"--kn", "1"},
-       "出力がありません。--json、--report、--chart、--csv のいずれかを指定してください。"},
+       "出力がありません。--json、--report、--chart、--csv、--save-case "
+       "のいずれかを指定してください。"},
       {{"--json", "-", "--depth=3"}, "不明なオプション --depth があります。"},
       {{"--json", "-", "--kn"}, "--kn に値がありません。"},
       {{"--json", "-", "7"}, "余分な引数「7」があります。"},

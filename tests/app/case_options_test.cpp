@@ -1,0 +1,130 @@
+// `tavoro export` with case files and project texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <tuple>
+
+#include "casefile/case_file.h"
+#include "export_command.h"
+
+namespace tavoro {
+namespace {
+
+namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
+
+std::tuple<int, std::string, std::string> Export(const Args& args) {
+  std::ostringstream out, err;
+  const int status = RunExport(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+const Args kWorkedExample = {"--groundwater=2", "--impervious=20", "--excavation=10",
+                             "--perimeter=20",  "--kn=0.01",       "--width=2",
+                             "--kg=0.0001",     "--point=10",      "--range=100"};
+
+class CaseOptionsTest : public ::testing::Test {
+ protected:
+  CaseOptionsTest() : dir_(fs::path(::testing::TempDir()) / "tavoro-case-options") {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  ~CaseOptionsTest() override { fs::remove_all(dir_); }
+
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  fs::path dir_;
+};
+
+TEST_F(CaseOptionsTest, CommandLineToFileToCommandLineGivesTheSameJsonAndFile) {
+  Args first = kWorkedExample;
+  for (const std::string arg : {"--project-name=A工事", "--shaft-name=1号立坑", "--author=山田",
+                                "--date=2024-05-01", "--notes=メモ"}) {
+    first.push_back(arg);
+  }
+  first.insert(first.end(), {"--save-case", Path("a.tavoro"), "--json", Path("a.json")});
+  ASSERT_EQ(Export(first), std::tuple(kExitOk, "", ""));
+  ASSERT_EQ(Export({"--case", Path("a.tavoro"), "--save-case", Path("b.tavoro"), "--json", "-"}),
+            std::tuple(kExitOk, Read(Path("a.json")), ""));
+  EXPECT_EQ(Read(Path("b.tavoro")), Read(Path("a.tavoro")));
+
+  const CaseFileRead saved = ReadCaseFile(Path("a.tavoro"));
+  ASSERT_TRUE(saved.file) << saved.error;
+  EXPECT_EQ(saved.file->inputs,
+            (InputTexts{"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"}));
+  EXPECT_EQ(saved.file->project, (ProjectInfo{"A工事", "1号立坑", "山田", "2024-05-01", "メモ"}));
+  EXPECT_NE(Read(Path("a.json"))
+                .find(R"("project":{"name":"A工事","shaft":"1号立坑","author":"山田",)"
+                      R"("date":"2024-05-01","notes":"メモ"})"),
+            std::string::npos);
+}
+
+TEST_F(CaseOptionsTest, OptionsGivenWithACaseOverrideSingleFields) {
+  Args args = kWorkedExample;
+  args.insert(args.end(), {"--project-name=A工事", "--notes=旧", "--save-case", Path("a.tavoro")});
+  ASSERT_EQ(std::get<0>(Export(args)), kExitOk);
+  ASSERT_EQ(Export({"--case", Path("a.tavoro"), "--range", "50", "--width=", "--notes=",
+                    "--shaft-name", "2号", "--save-case", Path("b.tavoro")}),
+            std::tuple(kExitOk, "", ""));
+  const CaseFileRead changed = ReadCaseFile(Path("b.tavoro"));
+  ASSERT_TRUE(changed.file) << changed.error;
+  EXPECT_EQ(changed.file->inputs,
+            (InputTexts{"2", "20", "10", "20", "0.01", "", "0.0001", "10", "50"}));
+  EXPECT_EQ(changed.file->project, (ProjectInfo{"A工事", "2号", "", "", ""}));
+}
+
+TEST_F(CaseOptionsTest, BadCaseFileExitsTwoWithTheFormsMessageAndWritesNothing) {
+  const std::string bad = Path("bad.tavoro");
+  std::ofstream(bad) << R"({"format": "tavoro-case", "version": 1, "inputs": {"depth": "2"}})";
+  for (const std::string& path : {bad, Path("missing.tavoro")}) {
+    SCOPED_TRACE(path);
+    EXPECT_EQ(Export({"--case", path, "--json", Path("out.json")}),
+              std::tuple(kExitUsage, "", "tavoro: " + ReadCaseFile(path).error + "\n"));
+    EXPECT_FALSE(fs::exists(Path("out.json")));
+  }
+}
+
+TEST_F(CaseOptionsTest, DateMustBeACalendarDayAndEachOptionComesOnce) {
+  for (const Args& args :
+       {Args{"--date=2024-02-30", "--json=-"}, Args{"--date=5/1", "--json=-"},
+        Args{"--case=a", "--case=b", "--json=-"}, Args{"--notes=a", "--notes=b", "--json=-"}}) {
+    const auto [status, out, err] = Export(args);
+    EXPECT_EQ(status, kExitUsage) << args[0];
+    EXPECT_NE(err.find(args[0].substr(0, args[0].find('='))), std::string::npos) << err;
+  }
+  // --save-case alone is an output.
+  Args args = kWorkedExample;
+  args.insert(args.end(), {"--date=2024-02-29", "--save-case", Path("leap.tavoro")});
+  EXPECT_EQ(std::get<0>(Export(args)), kExitOk);
+}
+
+TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {
+  for (const char* name : {"worked-example.tavoro", "no-ring.tavoro"}) {
+    SCOPED_TRACE(name);
+    const fs::path path = fs::path(TAVORO_EXAMPLES_DIR) / name;
+    const CaseFileRead read = ReadCaseFile(path);
+    ASSERT_TRUE(read.file) << read.error;
+    EXPECT_EQ(CaseFileText(*read.file), Read(path));
+    EXPECT_EQ(std::get<0>(Export({"--case", path.string(), "--json", "-"})), kExitOk);
+  }
+  const auto [status, json, err] =
+      Export({"--case", std::string(TAVORO_EXAMPLES_DIR) + "/worked-example.tavoro", "--json=-"});
+  Args typed = kWorkedExample;
+  typed.insert(
+      typed.end(),
+      {"--project-name=計算例", "--shaft-name=No.1 立坑（地盤改良あり）", "--date=2024-04-01",
+       "--notes=地盤改良幅 2 m、改良後の透水係数 0.0001 cm/sec の例。", "--json=-"});
+  EXPECT_EQ(std::get<1>(Export(typed)), json);
+}
+
+}  // namespace
+}  // namespace tavoro
