@@ -171,9 +171,21 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   };
   for (const auto& [option, target] :
        {std::pair{&json, &options.jsonPath}, std::pair{&report, &options.reportPath},
-        std::pair{&chart, &options.chartPath}, std::pair{&csv, &options.csvPath},
-        std::pair{&caseFile, &options.casePath}, std::pair{&saveCase, &options.saveCasePath}}) {
+        std::pair{&chart, &options.chartPath}, std::pair{&csv, &options.csvPath}}) {
     if (std::string error = path(*option, *target); !error.empty()) return Failure(error);
+  }
+  // A case file is read from any name and saved only under *.tavoro.
+  for (const auto& [option, target] :
+       {std::pair{&caseFile, &options.casePath}, std::pair{&saveCase, &options.saveCasePath}}) {
+    if (!parser.isSet(*option)) continue;
+    const std::string name = Dashed(option->names().front());
+    const std::string value = ToBytes(parser.value(*option));
+    if (value.empty()) return Failure(name + " にファイル名がありません。");
+    if (option == &saveCase && !IsCaseFileName(value)) {
+      return Failure(name + " のファイル名「" + value +
+                     "」は .tavoro で終わる名前にしてください。");
+    }
+    *target = value;
   }
   if (parser.isSet(dpi)) {
     const std::string text = ToBytes(parser.value(dpi));

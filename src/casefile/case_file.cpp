@@ -191,13 +191,16 @@ bool IsIsoDate(std::string_view text) {
       .ok();
 }
 
+bool IsCaseFileName(std::string_view name) {
+  if (name.size() <= kCaseFileSuffix.size()) return false;
+  std::string tail(name.substr(name.size() - kCaseFileSuffix.size()));
+  std::transform(tail.begin(), tail.end(), tail.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return tail == kCaseFileSuffix;
+}
+
 bool IsCaseFileArgument(std::string_view argument) {
-  if (argument.size() > kCaseFileSuffix.size()) {
-    std::string tail(argument.substr(argument.size() - kCaseFileSuffix.size()));
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (tail == kCaseFileSuffix) return true;
-  }
+  if (IsCaseFileName(argument)) return true;
   std::error_code error;
   return !argument.empty() &&
          std::filesystem::is_regular_file(std::filesystem::path(argument), error);

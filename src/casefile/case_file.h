@@ -67,6 +67,9 @@ std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, cons
 // date is kept.
 bool IsIsoDate(std::string_view text);
 
+// Whether name ends in ".tavoro", in any case.
+bool IsCaseFileName(std::string_view name);
+
 // Whether a command-line argument names a case file to open: it ends in
 // ".tavoro" (any case) or names an existing regular file.
 bool IsCaseFileArgument(std::string_view argument);

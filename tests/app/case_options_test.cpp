@@ -34,7 +34,11 @@ const Args kWorkedExample = {"--groundwater=2", "--impervious=20", "--excavation
 
 class CaseOptionsTest : public ::testing::Test {
  protected:
-  CaseOptionsTest() : dir_(fs::path(::testing::TempDir()) / "tavoro-case-options") {
+  // A folder of each test's own: ctest runs them side by side.
+  CaseOptionsTest()
+      : dir_(fs::path(::testing::TempDir()) /
+             (std::string("tavoro-case-options-") +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -96,7 +100,8 @@ TEST_F(CaseOptionsTest, BadCaseFileExitsTwoWithTheFormsMessageAndWritesNothing) 
 TEST_F(CaseOptionsTest, DateMustBeACalendarDayAndEachOptionComesOnce) {
   for (const Args& args :
        {Args{"--date=2024-02-30", "--json=-"}, Args{"--date=5/1", "--json=-"},
-        Args{"--case=a", "--case=b", "--json=-"}, Args{"--notes=a", "--notes=b", "--json=-"}}) {
+        Args{"--case=a", "--case=b", "--json=-"}, Args{"--notes=a", "--notes=b", "--json=-"},
+        Args{"--save-case=a.json", "--json=-"}}) {
     const auto [status, out, err] = Export(args);
     EXPECT_EQ(status, kExitUsage) << args[0];
     EXPECT_NE(err.find(args[0].substr(0, args[0].find('='))), std::string::npos) << err;
