@@ -6,7 +6,7 @@
 #include "page/qt/qt_page.h"
 #include "ui/app_icon.h"
 #include "ui/display_check.h"
-#include "ui/form1.h"
+#include "ui/input_window.h"
 #include "ui/qt_translations.h"
 #include "ui/session.h"
 
@@ -26,15 +26,15 @@ int RunDesktop(int argc, char** argv) {
   InstallJapaneseQtTexts(application);
 
   DesktopSession session;
-  Form1 form1(session);
-  form1.show();
+  InputWindow window(session);
+  window.show();
   // A case file given on the command line is opened; without one the form
   // shows the case of the last session.
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) {
-    form1.OpenFile(arguments.at(1));
+    window.OpenFile(arguments.at(1));
   } else {
-    form1.RestoreLastCase();
+    window.RestoreLastCase();
   }
   return QApplication::exec();
 }

@@ -59,16 +59,16 @@ PagePreview::PagePreview(MessageFunction message, QWidget* parent)
     : QWidget(parent),
       message_(std::move(message)),
       surface_(std::make_unique<PageSurface>(measurer_)) {
-  setObjectName(QStringLiteral("vp"));
+  setObjectName(QStringLiteral("preview"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   auto* toolBar = new QToolBar(this);
   toolBar_ = toolBar;
-  toolBar->setObjectName(QStringLiteral("vpToolBar"));
+  toolBar->setObjectName(QStringLiteral("previewToolBar"));
   layout->addWidget(toolBar);
   preview_ = new QPrintPreviewWidget(this);
-  preview_->setObjectName(QStringLiteral("vpPreview"));
+  preview_->setObjectName(QStringLiteral("previewPreview"));
   layout->addWidget(preview_, 1);
   BuildToolBar(*toolBar);
 
@@ -91,7 +91,7 @@ void PagePreview::BuildToolBar(QToolBar& toolBar) {
   previous->setShortcut(QKeySequence(Qt::Key_PageUp));
   connect(previous, &QAction::triggered, this, [this] { ShowPage(CurrentPage() - 1); });
   pageLabel_ = new QLabel(&toolBar);
-  pageLabel_->setObjectName(QStringLiteral("vpPageLabel"));
+  pageLabel_->setObjectName(QStringLiteral("previewPageLabel"));
   pageLabel_->setContentsMargins(4, 0, 4, 0);
   toolBar.addWidget(pageLabel_);
   QAction* next = toolBar.addAction(QStringLiteral("▶"));
@@ -117,7 +117,7 @@ void PagePreview::AddToolBarAction(QAction* action) {
 void PagePreview::BuildZoomControls(QToolBar& toolBar) {
   // The zoom choices drop down from one button, which names the current one.
   zoomButton_ = new QToolButton(&toolBar);
-  zoomButton_->setObjectName(QStringLiteral("vpZoom"));
+  zoomButton_->setObjectName(QStringLiteral("previewZoom"));
   zoomButton_->setPopupMode(QToolButton::InstantPopup);
   zoomButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   auto* zoomMenu = new QMenu(zoomButton_);
@@ -141,13 +141,13 @@ void PagePreview::BuildZoomControls(QToolBar& toolBar) {
   toolBar.addWidget(zoomButton_);
 
   QAction* zoomOut = toolBar.addAction(QStringLiteral("縮小"));
-  zoomOut->setObjectName(QStringLiteral("vpZoomOut"));
+  zoomOut->setObjectName(QStringLiteral("previewZoomOut"));
   zoomOut->setToolTip(QStringLiteral("縮小 (Ctrl+-)"));
   zoomOut->setShortcuts(DistinctKeys({QKeySequence::keyBindings(QKeySequence::ZoomOut),
                                       {QKeySequence(Qt::CTRL | Qt::Key_Minus)}}));
   connect(zoomOut, &QAction::triggered, this, [this] { ZoomBy(-1); });
   QAction* zoomIn = toolBar.addAction(QStringLiteral("拡大"));
-  zoomIn->setObjectName(QStringLiteral("vpZoomIn"));
+  zoomIn->setObjectName(QStringLiteral("previewZoomIn"));
   zoomIn->setToolTip(QStringLiteral("拡大 (Ctrl++)"));
   // Ctrl+= too: on Japanese and US keyboards + needs Shift.
   zoomIn->setShortcuts(DistinctKeys(

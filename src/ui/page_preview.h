@@ -30,7 +30,7 @@ enum class ZoomChoice {
   kActualSize,  // "100%(&1)": one page at its real size on the screen
 };
 
-// The output window's page surface "vp": it holds the one document drawn on
+// The output window's page surface "preview": it holds the one document drawn on
 // it, previews that document exactly as it prints, and offers page
 // navigation, the zoom choices, printing and saving as PDF.
 class PagePreview : public QWidget {

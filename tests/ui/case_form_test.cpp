@@ -57,14 +57,14 @@ class CaseFormTest : public test::DeskTest {
 
   void Type(const InputTexts& texts) {
     for (int i = 0; i < kInputFieldCount; ++i) {
-      form.Text1(i).setText(QString::fromStdString(texts[static_cast<std::size_t>(i)]));
+      form.Field(i).setText(QString::fromStdString(texts[static_cast<std::size_t>(i)]));
     }
   }
 
   InputTexts Shown() {
     InputTexts texts;
     for (int i = 0; i < kInputFieldCount; ++i) {
-      texts[static_cast<std::size_t>(i)] = form.Text1(i).text().toStdString();
+      texts[static_cast<std::size_t>(i)] = form.Field(i).text().toStdString();
     }
     return texts;
   }
@@ -104,9 +104,9 @@ TEST_F(CaseFormTest, CaptionNamesTheFileAndStarsUnsavedChanges) {
   EXPECT_EQ(form.FilePath(), Path("w.tavoro"));
   EXPECT_EQ(form.windowTitle(), "w.tavoro - Tavoro");
 
-  form.Text1(3).setText("25");
+  form.Field(3).setText("25");
   EXPECT_EQ(form.windowTitle(), "*w.tavoro - Tavoro");
-  form.Text1(3).setText("20");
+  form.Field(3).setText("20");
   EXPECT_EQ(form.windowTitle(), "w.tavoro - Tavoro");
   form.findChild<QAction*>("actionProject")->trigger();
   EXPECT_EQ(session.project, kProject);
@@ -140,7 +140,7 @@ TEST_F(CaseFormTest, NewOpenAndQuitAskBeforeUnsavedChangesAreLost) {
 
   // Discard: goes on without writing (the closed form still asks on 新規,
   // the emptied one no more).
-  form.Text1(0).setText("5");
+  form.Field(0).setText("5");
   answer = UnsavedChoice::kDiscard;
   asked.clear();
   EXPECT_TRUE(form.close());
@@ -171,9 +171,9 @@ TEST_F(CaseFormTest, FormToFileToFormKeepsEveryTextAndTheUnknownKeys) {
   EXPECT_FALSE(form.IsModified());
   EXPECT_EQ(QByteArray::fromStdString(CaseFileText(form.CurrentCase())), saved);
   // The output window's pages carry the project.
-  Form2* window = Press(0);
+  OutputWindow* window = Press(0);
   ASSERT_NE(window, nullptr);
-  const auto& header = std::get<TextCommand>(window->vp().document().pages.at(0).commands.at(0));
+  const auto& header = std::get<TextCommand>(window->Preview().document().pages.at(0).commands.at(0));
   EXPECT_EQ(header.text, "工事名：A工事　　立坑名：1号立坑");
 }
 
@@ -181,14 +181,14 @@ TEST_F(CaseFormTest, BadFileIsNamedInAMessageAndChangesNothing) {
   Type(kWorkedInputs);
   savePath = Path("good.tavoro");
   ASSERT_TRUE(form.SaveAs());
-  form.Text1(0).setText("3");
+  form.Field(0).setText("3");
   answer = UnsavedChoice::kDiscard;
   WriteAll(Path("bad.tavoro"), R"({"format": "tavoro-case", "version": 9, "inputs": {}})");
 
   EXPECT_FALSE(form.OpenFile(Path("bad.tavoro")));
   ASSERT_EQ(messages.size(), 1);
   EXPECT_EQ(messages[0].toStdString(), ReadCaseFile(Path("bad.tavoro").toStdString()).error);
-  EXPECT_EQ(form.Text1(0).text(), "3");
+  EXPECT_EQ(form.Field(0).text(), "3");
   EXPECT_EQ(form.windowTitle(), "*good.tavoro - Tavoro");
 
   // A save into a folder that is not there says so and keeps the old file.
@@ -222,20 +222,20 @@ TEST_F(CaseFormTest, RecentFilesAndTheLastCaseOutliveTheForm) {
     ASSERT_TRUE(form.SaveAs());
   }
   EXPECT_EQ(RecentCaseFiles(), (QStringList{Path("a.tavoro"), Path("b.tavoro")}));
-  form.Text1(8).setText("77");
+  form.Field(8).setText("77");
   form.RememberLastCase();
 
   DesktopSession next;
-  Form1 later(next, [](QWidget*, const QString&) {});
-  EXPECT_EQ(later.Text1(8).text(), "");
+  InputWindow later(next, [](QWidget*, const QString&) {});
+  EXPECT_EQ(later.Field(8).text(), "");
   later.RestoreLastCase();
-  EXPECT_EQ(later.Text1(8).text(), "77");
+  EXPECT_EQ(later.Field(8).text(), "77");
   EXPECT_EQ(later.FilePath(), Path("a.tavoro"));
   EXPECT_EQ(later.windowTitle(), "*a.tavoro - Tavoro");
   // 新規 gives the empty form.
   later.Dialogs().askToSave = [](QWidget*, const QString&) { return UnsavedChoice::kDiscard; };
   ASSERT_TRUE(later.NewCase());
-  EXPECT_EQ(later.Text1(8).text(), "");
+  EXPECT_EQ(later.Field(8).text(), "");
 }
 
 TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {

@@ -38,8 +38,8 @@ TEST(ZoomLadder, StepsFromTheFactorShownToTheNeighbouringStep) {
 
 // The longer side of the page shown, in screen pixels. The preview frames
 // each page with a border of 1/25 of its longer side on every side.
-double ShownPaperLength(const Form2& window) {
-  const auto* view = window.vp().findChild<QGraphicsView*>();
+double ShownPaperLength(const OutputWindow& window) {
+  const auto* view = window.Preview().findChild<QGraphicsView*>();
   if (view == nullptr || view->scene() == nullptr || view->scene()->items().isEmpty()) return 0;
   const QGraphicsItem* page = view->scene()->items().constLast();
   const QRect shown = view->mapFromScene(page->sceneBoundingRect()).boundingRect();
@@ -48,8 +48,8 @@ double ShownPaperLength(const Form2& window) {
 
 // Where the top-left corner of the first page (with the preview's border
 // round it) shows in the view.
-QPoint ShownPageCorner(const Form2& window) {
-  const auto* view = window.vp().findChild<QGraphicsView*>();
+QPoint ShownPageCorner(const OutputWindow& window) {
+  const auto* view = window.Preview().findChild<QGraphicsView*>();
   if (view == nullptr || view->scene() == nullptr || view->scene()->items().isEmpty()) return {};
   const QGraphicsItem* page = view->scene()->items().constLast();
   return view->mapFromScene(page->sceneBoundingRect().topLeft());
@@ -68,98 +68,98 @@ void ShowActive(QWidget& window) {
 
 TEST_F(DeskTest, HundredPercentShowsThePaperAtItsRealSizeAndTheZoomStaysAsChosen) {
   TypeWorkedExample();
-  Form2* window = Press(0);
+  OutputWindow* window = Press(0);
   ASSERT_NE(window, nullptr);
   ShowActive(*window);
-  PagePreview& vp = window->vp();
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("ﾍﾟｰｼﾞ全体"));
+  PagePreview& preview = window->Preview();
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("ﾍﾟｰｼﾞ全体"));
 
   QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("100%"));
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("100%"));
   EXPECT_NEAR(ShownPaperLength(*window), A4Length(*window, 1), 1.5);  // 1123 px at 96 dpi
   // Reading starts at the page's top-left corner.
   EXPECT_EQ(ShownPageCorner(*window), QPoint(0, 0));
 
   QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("125%"));
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("125%"));
   EXPECT_NEAR(ShownPaperLength(*window), A4Length(*window, 1.25), 1.5);
   QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
   QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("75%"));
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("75%"));
 
   // Ctrl+wheel zooms a notch a step; the plain wheel does not zoom.
-  QWidget* viewport = vp.findChild<QGraphicsView*>()->viewport();
+  QWidget* viewport = preview.findChild<QGraphicsView*>()->viewport();
   const QPoint centre = viewport->rect().center();
   QWheelEvent up(centre, viewport->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton,
                  Qt::ControlModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(viewport, &up);
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("100%"));
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("100%"));
   QWheelEvent plain(centre, viewport->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(viewport, &plain);
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("100%"));
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("100%"));
 
   // Neither resizing nor a later run changes the factor chosen.
   SetOuterSizeTwips(*window, 9000, 6000);
   test::Settle();
-  EXPECT_DOUBLE_EQ(vp.ZoomFactor(), 1.0);
+  EXPECT_DOUBLE_EQ(preview.ZoomFactor(), 1.0);
   Press(1);
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("100%"));
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("100%"));
   EXPECT_NEAR(ShownPaperLength(*window), A4Length(*window, 1), 1.5);
 
   // A fitted choice follows the window's size.
-  vp.SetZoom(ZoomChoice::kPageWidth);
+  preview.SetZoom(ZoomChoice::kPageWidth);
   test::Settle();
-  const double fitted = vp.ZoomFactor();
+  const double fitted = preview.ZoomFactor();
   SetOuterSizeTwips(*window, 6000, 6000);
   test::Settle();
-  EXPECT_LT(vp.ZoomFactor(), fitted * 0.8);
-  EXPECT_EQ(vp.ZoomText(), QStringLiteral("ﾍﾟｰｼﾞ幅"));
+  EXPECT_LT(preview.ZoomFactor(), fitted * 0.8);
+  EXPECT_EQ(preview.ZoomText(), QStringLiteral("ﾍﾟｰｼﾞ幅"));
   // The tool bar's button steps from the fitted factor.
-  auto* zoomIn = vp.findChild<QAction*>(QStringLiteral("vpZoomIn"));
+  auto* zoomIn = preview.findChild<QAction*>(QStringLiteral("previewZoomIn"));
   ASSERT_NE(zoomIn, nullptr);
-  const double before = vp.ZoomFactor();
+  const double before = preview.ZoomFactor();
   zoomIn->trigger();
-  EXPECT_DOUBLE_EQ(vp.ZoomFactor(), SteppedZoom(before, 1));
-  EXPECT_GT(vp.ZoomFactor(), before);
+  EXPECT_DOUBLE_EQ(preview.ZoomFactor(), SteppedZoom(before, 1));
+  EXPECT_GT(preview.ZoomFactor(), before);
 }
 
 TEST_F(DeskTest, EscapeAndCtrlWCloseTheOutputWindow) {
   TypeWorkedExample();
   for (const QKeyCombination key :
        {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
-    Form2* window = Press(1);
+    OutputWindow* window = Press(1);
     ASSERT_NE(window, nullptr);
     ShowActive(*window);
     ASSERT_TRUE(window->isVisible());
     QTest::keyClick(window, key.key(), key.keyboardModifiers());
     test::Settle();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(window->vp().document().pages.empty());  // unloaded with its page
+    EXPECT_TRUE(window->Preview().document().pages.empty());  // unloaded with its page
   }
 }
 
 TEST_F(DeskTest, EnterMovesThroughTheFieldsAndPressesAFocusedButton) {
   ShowActive(form);
-  form.Text1(0).setFocus();
-  form.Text1(1).setText(QStringLiteral("20"));
-  QTest::keyClick(&form.Text1(0), Qt::Key_Return);
-  EXPECT_EQ(QApplication::focusWidget(), &form.Text1(1));
-  EXPECT_EQ(form.Text1(1).selectedText(), QStringLiteral("20"));  // ready to be typed over
-  QTest::keyClick(&form.Text1(1), Qt::Key_Enter, Qt::KeypadModifier);
-  EXPECT_EQ(QApplication::focusWidget(), &form.Text1(2));
+  form.Field(0).setFocus();
+  form.Field(1).setText(QStringLiteral("20"));
+  QTest::keyClick(&form.Field(0), Qt::Key_Return);
+  EXPECT_EQ(QApplication::focusWidget(), &form.Field(1));
+  EXPECT_EQ(form.Field(1).selectedText(), QStringLiteral("20"));  // ready to be typed over
+  QTest::keyClick(&form.Field(1), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(QApplication::focusWidget(), &form.Field(2));
   // The last field hands on to the chart button, which Enter presses.
-  form.Text1(8).setFocus();
-  QTest::keyClick(&form.Text1(8), Qt::Key_Return);
-  ASSERT_EQ(QApplication::focusWidget(), &form.cmdCalc(1));
+  form.Field(8).setFocus();
+  QTest::keyClick(&form.Field(8), Qt::Key_Return);
+  ASSERT_EQ(QApplication::focusWidget(), &form.RunButton(1));
   TypeWorkedExample();
-  QTest::keyClick(&form.cmdCalc(1), Qt::Key_Return);
-  ASSERT_NE(form.OutputWindow(), nullptr);
-  EXPECT_EQ(form.OutputWindow()->windowTitle(), QStringLiteral("地下水位降下曲線"));
+  QTest::keyClick(&form.RunButton(1), Qt::Key_Return);
+  ASSERT_NE(form.Output(), nullptr);
+  EXPECT_EQ(form.Output()->windowTitle(), QStringLiteral("地下水位降下曲線"));
   // Shift+Enter is not the habit: the focus stays.
-  form.Text1(3).setFocus();
-  QTest::keyClick(&form.Text1(3), Qt::Key_Return, Qt::ShiftModifier);
-  EXPECT_EQ(QApplication::focusWidget(), &form.Text1(3));
+  form.Field(3).setFocus();
+  QTest::keyClick(&form.Field(3), Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), &form.Field(3));
 }
 
 }  // namespace
@@ -170,7 +170,7 @@ namespace {
 
 TEST_F(DeskTest, CtrlCAndTheToolBarButtonCopyTheCaseShown) {
   TypeWorkedExample();
-  Form2* window = Press(0);
+  OutputWindow* window = Press(0);
   ASSERT_NE(window, nullptr);
   ShowActive(*window);
   QClipboard* clipboard = QGuiApplication::clipboard();
@@ -181,10 +181,10 @@ TEST_F(DeskTest, CtrlCAndTheToolBarButtonCopyTheCaseShown) {
   EXPECT_TRUE(copied.contains(QStringLiteral("\tQ2\t")));
 
   // A later run without improvement: the button copies the new case.
-  form.Text1(5).setText(QStringLiteral("0"));
+  form.Field(5).setText(QStringLiteral("0"));
   Press(1);
   clipboard->clear();
-  auto* copy = window->findChild<QAction*>(QStringLiteral("vpCopy"));
+  auto* copy = window->findChild<QAction*>(QStringLiteral("previewCopy"));
   ASSERT_NE(copy, nullptr);
   copy->trigger();
   EXPECT_TRUE(clipboard->text().contains(QStringLiteral("改良幅\tB\t0\tm\n")));

@@ -62,9 +62,9 @@ TEST(PrintPath, PrintsEachDocumentOnA4InItsOrientationAndCancelsBetweenPages) {
   desk.TypeWorkedExample();
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "button " << c.button << ", cancel at " << c.cancelAt);
-    const Form2* window = desk.Press(c.button);
+    const OutputWindow* window = desk.Press(c.button);
     ASSERT_NE(window, nullptr);
-    const Document& document = window->vp().document();
+    const Document& document = window->Preview().document();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(directory.filePath(QString::number(&c - cases) + ".pdf"));

@@ -67,16 +67,16 @@ TEST_F(DeskTest, StudyPagesShowInTheOutputWindowAndARunTakesItBack) {
   request.target = StudyTarget{StudyTargetKind::kInflow, 0.3};
   form.ShowStudy(request);
   test::Settle();
-  Form2* window = form.OutputWindow();
+  OutputWindow* window = form.Output();
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("改良幅の検討"));
   EXPECT_EQ(OuterSizePixels(*window), test::PxRect(*window, 0, 0, 10000, 7500).size());
-  const Document& document = window->vp().document();
+  const Document& document = window->Preview().document();
   EXPECT_EQ(document.title, "改良幅の検討");
   EXPECT_TRUE(document.finished && document.landscape);
   EXPECT_GE(document.pages.size(), 2u);
-  EXPECT_EQ(window->vp().PreviewPageCount(), static_cast<int>(document.pages.size()));
+  EXPECT_EQ(window->Preview().PreviewPageCount(), static_cast<int>(document.pages.size()));
   // Copy puts the answers on the clipboard.
   window->CopySummary();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(
@@ -84,7 +84,7 @@ TEST_F(DeskTest, StudyPagesShowInTheOutputWindowAndARunTakesItBack) {
 
   EXPECT_EQ(Press(1), window);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("地下水位降下曲線"));
-  EXPECT_EQ(window->vp().document().pages.size(), 1u);
+  EXPECT_EQ(window->Preview().document().pages.size(), 1u);
   EXPECT_TRUE(messages.isEmpty());
 }
 

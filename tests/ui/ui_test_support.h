@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/input_window.h"
+#include "ui/output_window.h"
 #include "ui/window_metrics.h"
 #include "worked_example.h"
 
@@ -45,7 +45,7 @@ inline void Settle() {
 struct Desk {
   DesktopSession session;
   QStringList messages;
-  Form1 form{session, [this](QWidget*, const QString& text) { messages.append(text); }};
+  InputWindow form{session, [this](QWidget*, const QString& text) { messages.append(text); }};
 
   // Types the worked example into the nine fields, kn and kg in cm/sec.
   void TypeWorkedExample() {
@@ -53,15 +53,15 @@ struct Desk {
     int field = 0;
     for (const double value : {s.GroundwaterDepth, s.ImperviousDepth, s.ExcavationDepth, s.L,
                                s.kn * 100, s.B, s.kg * 100, s.PointDistance, s.CalcRange}) {
-      form.Text1(field++).setText(QString::number(value));
+      form.Field(field++).setText(QString::number(value));
     }
   }
 
   // Presses button index (0 report, 1 chart); the output window, if any.
-  Form2* Press(int index) {
-    form.cmdCalc(index).click();
+  OutputWindow* Press(int index) {
+    form.RunButton(index).click();
     Settle();
-    return form.OutputWindow();
+    return form.Output();
   }
 };
 

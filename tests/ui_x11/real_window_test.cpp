@@ -108,7 +108,7 @@ TEST_F(RealWindows, OuterSizesSurfaceAndCentringFollowTheFrame) {
   };
   for (const Output output :
        {Output{0, {7500, 10000}}, Output{1, {10000, 7500}}, Output{0, {7500, 10000}}}) {
-    Form2* window = Press(output.button);
+    OutputWindow* window = Press(output.button);
     ASSERT_NE(window, nullptr);
     const QRect frame = SettledFrame(*window);
     EXPECT_EQ(
@@ -121,8 +121,8 @@ TEST_F(RealWindows, OuterSizesSurfaceAndCentringFollowTheFrame) {
     ExpectCentredFrame(frame);
     // The page surface fills the client area: what the frame and caption
     // take is the whole difference, and it is no more than 400 twips high.
-    EXPECT_EQ(window->vp().geometry(), QRect(QPoint(0, 0), window->size()));
-    const double taken = output.outerTwips.height() - window->VpSizeTwips().height();
+    EXPECT_EQ(window->Preview().geometry(), QRect(QPoint(0, 0), window->size()));
+    const double taken = output.outerTwips.height() - window->PreviewSizeTwips().height();
     EXPECT_GT(taken, 0);
     EXPECT_LE(taken, 400);
     EXPECT_FALSE(window->MovedByUser());
@@ -133,7 +133,7 @@ TEST_F(RealWindows, AReopenedWindowSitsWhereTheFirstOneSat) {
   form.show();
   SettledFrame(form);
   TypeWorkedExample();
-  Form2* window = Press(1);
+  OutputWindow* window = Press(1);
   ASSERT_NE(window, nullptr);
   const QRect first = SettledFrame(*window);
   for (int round = 0; round < 3; ++round) {
@@ -148,7 +148,7 @@ TEST_F(RealWindows, AWindowTheUserMovedKeepsItsPlace) {
   form.show();
   SettledFrame(form);
   TypeWorkedExample();
-  Form2* window = Press(0);
+  OutputWindow* window = Press(0);
   ASSERT_NE(window, nullptr);
   SettledFrame(*window);
   // The user drags it aside (the window manager moves it). A move while the
@@ -194,7 +194,7 @@ TEST_F(ScaledWindows, WindowsShrinkToTheScreenWithTheirTitleBarOnIt) {
   EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(formFrame));
   TypeWorkedExample();
   for (const int button : {0, 1}) {
-    Form2* window = Press(button);
+    OutputWindow* window = Press(button);
     ASSERT_NE(window, nullptr);
     const QRect frame = SettledFrame(*window);
     EXPECT_TRUE(QRect(0, 0, 1280, 1024).contains(frame))
@@ -205,7 +205,7 @@ TEST_F(ScaledWindows, WindowsShrinkToTheScreenWithTheirTitleBarOnIt) {
                                      : QSize(1280, 1000);  // as wide as the screen allows
     EXPECT_NEAR(frame.width(), wanted.width(), 2);
     EXPECT_NEAR(frame.height(), wanted.height(), 2);
-    EXPECT_EQ(window->vp().geometry(), QRect(QPoint(0, 0), window->size()));
+    EXPECT_EQ(window->Preview().geometry(), QRect(QPoint(0, 0), window->size()));
   }
 }
 

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/input_window.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,8 +13,8 @@
 
 #include "ui/app_icon.h"
 #include "ui/enter_key.h"
-#include "ui/form1_controls.h"
-#include "ui/form2.h"
+#include "ui/input_window_controls.h"
+#include "ui/output_window.h"
 #include "ui/study_dialog.h"
 #include "ui/window_metrics.h"
 #include "ui/window_placement.h"
@@ -28,20 +28,20 @@ constexpr Qt::WindowFlags kFixedDialogFrame =
 
 }  // namespace
 
-Form1::Form1(DesktopSession& session, MessageFunction message)
+InputWindow::InputWindow(DesktopSession& session, MessageFunction message)
     : QWidget(nullptr, kFixedDialogFrame),
       session_(session),
       message_(std::move(message)),
       dialogs_(DesktopCaseDialogs()) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(QStringLiteral("InputWindow"));
   setWindowTitle(QStringLiteral("Tavoro"));
   setWindowIcon(TavoroIcon());
   setAcceptDrops(true);
   BuildMenuBar();
   // The controls keep their designed places in the client area below the
   // menu bar; the window grows by the menu bar's height.
-  const QSize client(TwipsToPixels(kForm1ClientWidth, LogicalDpiX(*this)),
-                     TwipsToPixels(kForm1ClientHeight, LogicalDpiY(*this)));
+  const QSize client(TwipsToPixels(kInputClientWidth, LogicalDpiX(*this)),
+                     TwipsToPixels(kInputClientHeight, LogicalDpiY(*this)));
   const int menuHeight = menuBar_->sizeHint().height();
   menuBar_->setGeometry(0, 0, client.width(), menuHeight);
   client_ = new QWidget(this);
@@ -51,34 +51,34 @@ Form1::Form1(DesktopSession& session, MessageFunction message)
   BuildControls();
   InstallEnterKeyHabits(*this);
   for (int index = 0; index < 2; ++index) {
-    connect(&cmdCalc(index), &QPushButton::clicked, this, [this, index] { cmdCalc_Click(index); });
+    connect(&RunButton(index), &QPushButton::clicked, this, [this, index] { Calculate(index); });
   }
-  for (QLineEdit* field : text1_) {
+  for (QLineEdit* field : fields_) {
     connect(field, &QLineEdit::textChanged, this, [this] { UpdateCaption(); });
   }
-  Form_Load();
+  PlaceAndFocus();
 }
 
-Form1::~Form1() = default;
+InputWindow::~InputWindow() = default;
 
-void Form1::BuildControls() {
+void InputWindow::BuildControls() {
   const double dpiX = LogicalDpiX(*this);
   const double dpiY = LogicalDpiY(*this);
   std::vector<QWidget*> tabChain;
-  for (const ControlSpec& row : kForm1Controls) {
-    QWidget* parent = row.inFrame ? static_cast<QWidget*>(frame1_) : client_;
+  for (const ControlSpec& row : kInputControls) {
+    QWidget* parent = row.inFrame ? static_cast<QWidget*>(improvementFrame_) : client_;
     const QString caption = QString::fromUtf8(row.caption);
     QWidget* control = nullptr;
     switch (row.kind) {
       case ControlKind::kButton: {
         auto* button = new QPushButton(caption, parent);
-        cmdCalc_.at(static_cast<std::size_t>(row.index)) = button;
+        runButtons_.at(static_cast<std::size_t>(row.index)) = button;
         control = button;
         break;
       }
       case ControlKind::kTextBox: {
         auto* textBox = new QLineEdit(parent);
-        text1_.at(static_cast<std::size_t>(row.index)) = textBox;
+        fields_.at(static_cast<std::size_t>(row.index)) = textBox;
         control = textBox;
         break;
       }
@@ -86,8 +86,8 @@ void Form1::BuildControls() {
         control = new QLabel(caption, parent);
         break;
       case ControlKind::kFrame:
-        frame1_ = new QGroupBox(caption, parent);
-        control = frame1_;
+        improvementFrame_ = new QGroupBox(caption, parent);
+        control = improvementFrame_;
         break;
     }
     control->setObjectName(QString::fromUtf8(row.name));
@@ -104,29 +104,29 @@ void Form1::BuildControls() {
   }
 }
 
-void Form1::Form_Load() {
+void InputWindow::PlaceAndFocus() {
   // Centred on the screen, and again once the window manager has framed it.
   placement_ = new WindowPlacement(*this);
   placement_->Place(std::nullopt);
-  cmdCalc(0).setFocus();
+  RunButton(0).setFocus();
 }
 
-InputTexts Form1::FieldTexts() {
+InputTexts InputWindow::FieldTexts() {
   InputTexts texts;
   for (int field = 0; field < kInputFieldCount; ++field) {
-    texts.at(static_cast<std::size_t>(field)) = Text1(field).text().toStdString();
+    texts.at(static_cast<std::size_t>(field)) = Field(field).text().toStdString();
   }
   return texts;
 }
 
-void Form1::cmdCalc_Click(int index) {
+void InputWindow::Calculate(int index) {
   const InputTexts texts = FieldTexts();
   CaseRun run = RunCase(texts, static_cast<std::int16_t>(index));
   if (run.rejection) {
     // The window must not go on showing an earlier case as if it were this one.
-    if (form2_) form2_->close();
+    if (output_) output_->close();
     message_(this, QString::fromStdString(run.rejection->message));
-    QLineEdit& field = Text1(run.rejection->field);
+    QLineEdit& field = Field(run.rejection->field);
     field.setFocus();
     field.selectAll();
     return;
@@ -135,28 +135,28 @@ void Form1::cmdCalc_Click(int index) {
   OpenOutputWindow();
 }
 
-void Form1::OpenOutputWindow() {
-  OutputWindowCreated().Form_Load();
+void InputWindow::OpenOutputWindow() {
+  OutputWindowCreated().ShowCaseDocument();
   BringOutputWindowForward();
 }
 
-Form2& Form1::OutputWindowCreated() {
-  if (!form2_) form2_ = std::make_unique<Form2>(session_, message_);
-  return *form2_;
+OutputWindow& InputWindow::OutputWindowCreated() {
+  if (!output_) output_ = std::make_unique<OutputWindow>(session_, message_);
+  return *output_;
 }
 
-void Form1::BringOutputWindowForward() {
-  form2_->show();
-  form2_->raise();
-  form2_->activateWindow();
+void InputWindow::BringOutputWindowForward() {
+  output_->show();
+  output_->raise();
+  output_->activateWindow();
 }
 
-void Form1::OpenStudy() {
+void InputWindow::OpenStudy() {
   const InputTexts texts = FieldTexts();
   const CaseRun run = RunCase(texts, 0);
   if (run.rejection) {
     message_(this, QString::fromStdString(run.rejection->message));
-    QLineEdit& field = Text1(run.rejection->field);
+    QLineEdit& field = Field(run.rejection->field);
     field.setFocus();
     field.selectAll();
     return;
@@ -169,7 +169,7 @@ void Form1::OpenStudy() {
   ShowStudy(dialog.request());
 }
 
-void Form1::ShowStudy(const StudyRequest& request) {
+void InputWindow::ShowStudy(const StudyRequest& request) {
   const StudyResult result = RunStudy(request);
   std::string answers = StudyRangeText(result) + "\n";
   for (const StudySolution& solution : result.solutions) {

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/input_window.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ TEST_F(DeskTest, FormIsAFixedCentredDialogWithItsIconAndTheFocusOnTheReportButto
   EXPECT_EQ(form.size(), test::PxRect(form, 0, 0, 4920, 4860).size() + QSize(0, menuHeight));
   EXPECT_EQ(form.minimumSize(), form.maximumSize());
   EXPECT_FALSE(form.windowIcon().pixmap(32, 32).isNull());
-  EXPECT_EQ(form.focusWidget(), &form.cmdCalc(0));
+  EXPECT_EQ(form.focusWidget(), &form.RunButton(0));
   form.show();
   test::ExpectCentred(form);
 }
@@ -36,23 +36,23 @@ TEST_F(DeskTest, ControlsCarryTheirCaptionsWhereDesignedInTabOrder) {
     bool inFrame;
   };
   const Control controls[] = {
-      {"cmdCalc_0", "計算書", 3600, 3720, 1215, 495, false},
-      {"cmdCalc_1", "水位降下曲線", 3600, 4320, 1215, 495, false},
-      {"Frame1", "地盤改良", 240, 2160, 4455, 1215, false},
-      {"Text1_0", "", 2160, 240, 900, 300, false},
-      {"Text1_1", "", 2160, 585, 900, 300, false},
-      {"Text1_2", "", 2160, 930, 900, 300, false},
-      {"Text1_3", "", 2160, 1290, 900, 300, false},
-      {"Text1_4", "", 2160, 1635, 900, 300, false},
-      {"Text1_5", "", 1920, 300, 900, 300, true},
-      {"Text1_6", "", 2520, 720, 900, 300, true},
-      {"Text1_7", "", 2160, 3550, 900, 300, false},
-      {"Text1_8", "", 1200, 4440, 900, 300, false},
-      {"Label1_1", "不透水層深度", 240, 675, 0, 0, false},
-      {"Label1_18", "改良後の透水係数", 480, 780, 0, 0, true},
-      {"Label1_24", "(立坑中心から着目点までの距離)", 840, 3960, 0, 0, false},
+      {"reportButton", "計算書", 3600, 3720, 1215, 495, false},
+      {"chartButton", "水位降下曲線", 3600, 4320, 1215, 495, false},
+      {"improvementFrame", "地盤改良", 240, 2160, 4455, 1215, false},
+      {"field_0", "", 2160, 240, 900, 300, false},
+      {"field_1", "", 2160, 585, 900, 300, false},
+      {"field_2", "", 2160, 930, 900, 300, false},
+      {"field_3", "", 2160, 1290, 900, 300, false},
+      {"field_4", "", 2160, 1635, 900, 300, false},
+      {"field_5", "", 1920, 300, 900, 300, true},
+      {"field_6", "", 2520, 720, 900, 300, true},
+      {"field_7", "", 2160, 3550, 900, 300, false},
+      {"field_8", "", 1200, 4440, 900, 300, false},
+      {"label_1", "不透水層深度", 240, 675, 0, 0, false},
+      {"label_18", "改良後の透水係数", 480, 780, 0, 0, true},
+      {"label_24", "(立坑中心から着目点までの距離)", 840, 3960, 0, 0, false},
   };
-  const QWidget* frame = form.findChild<QWidget*>(QStringLiteral("Frame1"));
+  const QWidget* frame = form.findChild<QWidget*>(QStringLiteral("improvementFrame"));
   for (const Control& c : controls) {
     const auto* control = form.findChild<QWidget*>(QString::fromUtf8(c.name));
     ASSERT_NE(control, nullptr) << c.name;
@@ -66,20 +66,20 @@ TEST_F(DeskTest, ControlsCarryTheirCaptionsWhereDesignedInTabOrder) {
     EXPECT_EQ(control->parentWidget(), c.inFrame ? frame : &form.ClientArea()) << c.name;
   }
   EXPECT_EQ(form.findChildren<QLabel*>().size(), 27);
-  // The run reads field i from the box named Text1_i.
+  // The run reads field i from the box named field_i.
   for (int i = 0; i < kInputFieldCount; ++i)
-    EXPECT_EQ(form.Text1(i).objectName(), QStringLiteral("Text1_%1").arg(i));
+    EXPECT_EQ(form.Field(i).objectName(), QStringLiteral("field_%1").arg(i));
 
   // Tab runs from the report button through the fields to the chart button.
   std::vector<QString> order;
-  QWidget* widget = &form.cmdCalc(0);
+  QWidget* widget = &form.RunButton(0);
   for (int step = 0; step < 200 && order.size() < 12; ++step) {
     if (widget->focusPolicy() & Qt::TabFocus) order.push_back(widget->objectName());
     widget = widget->nextInFocusChain();
   }
-  const std::vector<QString> expected = {"cmdCalc_0", "Text1_0", "Text1_1",   "Text1_2",
-                                         "Text1_3",   "Text1_4", "Text1_5",   "Text1_6",
-                                         "Text1_7",   "Text1_8", "cmdCalc_1", "cmdCalc_0"};
+  const std::vector<QString> expected = {"reportButton", "field_0", "field_1",   "field_2",
+                                         "field_3",   "field_4", "field_5",   "field_6",
+                                         "field_7",   "field_8", "chartButton", "reportButton"};
   EXPECT_EQ(order, expected);
 }
 

@@ -17,8 +17,8 @@
 
 #include "ui/batch_window.h"
 #include "ui/case_settings.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "ui/input_window.h"
+#include "ui/output_window.h"
 
 namespace tavoro {
 namespace {
@@ -48,7 +48,7 @@ QAction* AddAction(QMenu* menu, const char* name, const QString& text, const QKe
 
 }  // namespace
 
-void Form1::BuildMenuBar() {
+void InputWindow::BuildMenuBar() {
   menuBar_ = new QMenuBar(this);
   menuBar_->setObjectName(QStringLiteral("MenuBar"));
   menuBar_->setNativeMenuBar(false);
@@ -77,7 +77,7 @@ void Form1::BuildMenuBar() {
   connect(
       AddAction(file, "actionQuit", QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
       &QAction::triggered, this, [this] {
-        if (close() && form2_) form2_->close();
+        if (close() && output_) output_->close();
       });
 
   QMenu* edit = menuBar_->addMenu(QStringLiteral("編集(&E)"));
@@ -93,7 +93,7 @@ void Form1::BuildMenuBar() {
           &QAction::triggered, this, [this] { dialogs_.about(this); });
 }
 
-void Form1::FillRecentMenu() {
+void InputWindow::FillRecentMenu() {
   recentMenu_->clear();
   const QStringList files = RecentCaseFiles();
   if (files.isEmpty()) {
@@ -112,22 +112,22 @@ void Form1::FillRecentMenu() {
   }
 }
 
-CaseFile Form1::CurrentCase() const {
+CaseFile InputWindow::CurrentCase() const {
   CaseFile current = saved_;
   for (int field = 0; field < kInputFieldCount; ++field) {
     current.inputs[static_cast<std::size_t>(field)] =
-        text1_[static_cast<std::size_t>(field)]->text().toStdString();
+        fields_[static_cast<std::size_t>(field)]->text().toStdString();
   }
   current.project = session_.project;
   return current;
 }
 
-bool Form1::IsModified() const {
+bool InputWindow::IsModified() const {
   const CaseFile current = CurrentCase();
   return current.inputs != saved_.inputs || current.project != saved_.project;
 }
 
-void Form1::UpdateCaption() {
+void InputWindow::UpdateCaption() {
   if (path_.isEmpty()) {
     setWindowTitle(QStringLiteral("Tavoro"));
     return;
@@ -136,17 +136,17 @@ void Form1::UpdateCaption() {
                  QStringLiteral(" - Tavoro"));
 }
 
-void Form1::ShowCase(const CaseFile& file, const QString& path, const CaseFile& saved) {
+void InputWindow::ShowCase(const CaseFile& file, const QString& path, const CaseFile& saved) {
   path_ = path;
   saved_ = saved;
   session_.project = file.project;
   for (int field = 0; field < kInputFieldCount; ++field) {
-    Text1(field).setText(QString::fromStdString(file.inputs[static_cast<std::size_t>(field)]));
+    Field(field).setText(QString::fromStdString(file.inputs[static_cast<std::size_t>(field)]));
   }
   UpdateCaption();
 }
 
-bool Form1::MayDiscardChanges() {
+bool InputWindow::MayDiscardChanges() {
   if (!IsModified()) return true;
   const QString name = path_.isEmpty() ? QStringLiteral("無題") : QFileInfo(path_).fileName();
   switch (dialogs_.askToSave(this, name)) {
@@ -160,23 +160,23 @@ bool Form1::MayDiscardChanges() {
   return false;
 }
 
-bool Form1::NewCase() {
+bool InputWindow::NewCase() {
   if (!MayDiscardChanges()) return false;
   ShowCase(CaseFile{}, QString(), CaseFile{});
   return true;
 }
 
-bool Form1::Open() {
+bool InputWindow::Open() {
   if (!MayDiscardChanges()) return false;
   const QString path = dialogs_.openFileName(this);
   return !path.isEmpty() && Load(path);
 }
 
-bool Form1::OpenFile(const QString& path) {
+bool InputWindow::OpenFile(const QString& path) {
   return MayDiscardChanges() && Load(path);
 }
 
-bool Form1::Load(const QString& path) {
+bool InputWindow::Load(const QString& path) {
   const CaseFileRead read = ReadCaseFile(FsPath(path));
   if (!read.file) {
     message_(this, QString::fromStdString(read.error));
@@ -188,11 +188,11 @@ bool Form1::Load(const QString& path) {
   return true;
 }
 
-bool Form1::Save() {
+bool InputWindow::Save() {
   return path_.isEmpty() ? SaveAs() : SaveTo(path_);
 }
 
-bool Form1::SaveAs() {
+bool InputWindow::SaveAs() {
   QString suggested = path_;
   if (suggested.isEmpty()) {
     const QString shaft = QString::fromStdString(session_.project.shaft);
@@ -204,7 +204,7 @@ bool Form1::SaveAs() {
   return SaveTo(path);
 }
 
-bool Form1::SaveTo(const QString& path) {
+bool InputWindow::SaveTo(const QString& path) {
   const CaseFile current = CurrentCase();
   if (const auto error = WriteCaseFile(FsPath(path), current)) {
     message_(this, QString::fromStdString(*error));
@@ -217,18 +217,18 @@ bool Form1::SaveTo(const QString& path) {
   return true;
 }
 
-void Form1::EditProject() {
+void InputWindow::EditProject() {
   if (const auto edited = dialogs_.editProject(this, session_.project)) {
     session_.project = *edited;
     UpdateCaption();
   }
 }
 
-void Form1::RememberLastCase() const {
+void InputWindow::RememberLastCase() const {
   tavoro::RememberLastCase(LastCase{path_, IsModified(), CaseFileText(CurrentCase())});
 }
 
-void Form1::RestoreLastCase() {
+void InputWindow::RestoreLastCase() {
   const std::optional<LastCase> last = RememberedLastCase();
   if (!last) return;
   const CaseFileRead shown = ParseCaseFile(last->text, "");
@@ -241,7 +241,7 @@ void Form1::RestoreLastCase() {
   }
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void InputWindow::closeEvent(QCloseEvent* event) {
   if (!MayDiscardChanges()) {
     event->ignore();
     return;
@@ -250,11 +250,11 @@ void Form1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void InputWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!DraggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void InputWindow::dropEvent(QDropEvent* event) {
   const QString path = DraggedFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();

@@ -20,26 +20,26 @@ class QPushButton;
 
 namespace tavoro {
 
-class Form2;
+class OutputWindow;
 class WindowPlacement;
 
 // The input form: a menu bar over the client area, which holds the nine
-// entry fields Text1(0..8) with their labels, the frame "地盤改良" and the
-// two buttons cmdCalc(0) "計算書" and cmdCalc(1) "水位降下曲線". Fixed
-// dialog frame, centred when it loads, the focus on cmdCalc(0), every field
+// entry fields Field(0..8) with their labels, the frame "地盤改良" and the
+// two buttons RunButton(0) "計算書" and RunButton(1) "水位降下曲線". Fixed
+// dialog frame, centred when it loads, the focus on RunButton(0), every field
 // empty.
 //
 // The form shows one case, saved in a case file or not yet: the caption is
 // "Tavoro" until a file is opened or saved, then "<file name> - Tavoro",
 // with a leading "*" while the fields or the project texts differ from the
 // file. New, open, quit and a dropped file ask before such changes are lost.
-class Form1 : public QWidget {
+class InputWindow : public QWidget {
  public:
   // session must outlive the form. message reports rejected input, drawing
   // errors and case files that cannot be read or saved (a message box on
   // the desktop).
-  explicit Form1(DesktopSession& session, MessageFunction message = ShowWarningBox);
-  ~Form1() override;
+  explicit InputWindow(DesktopSession& session, MessageFunction message = ShowWarningBox);
+  ~InputWindow() override;
 
   // The run of button index (0 report, 1 chart): runs the nine fields
   // through RunCase; an accepted case replaces the session's case and the
@@ -47,7 +47,7 @@ class Form1 : public QWidget {
   // open) and comes to the front. A refused one closes the output window,
   // shows the rule's message and puts the focus in the named field with its
   // text selected; the session's case stays as it was.
-  void cmdCalc_Click(int index);
+  void Calculate(int index);
 
   // 改良幅の検討: runs the nine fields as a run would (without replacing
   // the session's case), asks the study's questions in a dialog and shows
@@ -57,14 +57,14 @@ class Form1 : public QWidget {
   // Runs a checked study and shows its pages in the output window.
   void ShowStudy(const StudyRequest& request);
 
-  QLineEdit& Text1(int index) { return *text1_.at(static_cast<std::size_t>(index)); }
-  QPushButton& cmdCalc(int index) { return *cmdCalc_.at(static_cast<std::size_t>(index)); }
+  QLineEdit& Field(int index) { return *fields_.at(static_cast<std::size_t>(index)); }
+  QPushButton& RunButton(int index) { return *runButtons_.at(static_cast<std::size_t>(index)); }
   QMenuBar& MenuBar() { return *menuBar_; }
   // The area below the menu bar that holds the controls.
   QWidget& ClientArea() { return *client_; }
 
   // The output window, or null until a run first went ahead.
-  Form2* OutputWindow() const { return form2_.get(); }
+  OutputWindow* Output() const { return output_.get(); }
 
   // The questions asked around case files; tests replace them.
   CaseDialogs& Dialogs() { return dialogs_; }
@@ -101,9 +101,9 @@ class Form1 : public QWidget {
   void BuildControls();
   void BuildMenuBar();
   void FillRecentMenu();
-  void Form_Load();
+  void PlaceAndFocus();
   void OpenOutputWindow();
-  Form2& OutputWindowCreated();
+  OutputWindow& OutputWindowCreated();
   void BringOutputWindowForward();
   InputTexts FieldTexts();
   // Asks about unsaved changes; whether it is all right to go on.
@@ -118,14 +118,14 @@ class Form1 : public QWidget {
   MessageFunction message_;
   CaseDialogs dialogs_;
   // Controls, owned through their Qt parents.
-  std::array<QLineEdit*, kInputFieldCount> text1_{};
-  std::array<QPushButton*, 2> cmdCalc_{};
-  QGroupBox* frame1_ = nullptr;
+  std::array<QLineEdit*, kInputFieldCount> fields_{};
+  std::array<QPushButton*, 2> runButtons_{};
+  QGroupBox* improvementFrame_ = nullptr;
   WindowPlacement* placement_ = nullptr;  // owned by this form
   QMenuBar* menuBar_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QWidget* client_ = nullptr;
-  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<OutputWindow> output_;
   // The open file and the case as it was last opened or saved.
   QString path_;
   CaseFile saved_;

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/output_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -43,12 +43,12 @@ const OutputLayout* LayoutFor(int outputMode) {
 
 }  // namespace
 
-Form2::Form2(DesktopSession& session, MessageFunction message)
+OutputWindow::OutputWindow(DesktopSession& session, MessageFunction message)
     : QWidget(nullptr, kSizableFrame), session_(session), message_(std::move(message)) {
-  setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("Form2"));
-  vp_ = new PagePreview(message_, this);
-  vp_->move(0, 0);
+  setObjectName(QStringLiteral("OutputWindow"));
+  setWindowTitle(QStringLiteral("OutputWindow"));
+  preview_ = new PagePreview(message_, this);
+  preview_->move(0, 0);
   // Esc and Ctrl+W (and the platform's own close key) close the window.
   auto* closeAction = new QAction(this);
   QList<QKeySequence> closeKeys{QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)};
@@ -60,18 +60,18 @@ Form2::Form2(DesktopSession& session, MessageFunction message)
   addAction(closeAction);
   // Ctrl+C and the tool bar's button copy the results as a table.
   auto* copyAction = new QAction(QStringLiteral("結果をコピー"), this);
-  copyAction->setObjectName(QStringLiteral("vpCopy"));
+  copyAction->setObjectName(QStringLiteral("previewCopy"));
   copyAction->setToolTip(
       QStringLiteral("入力値と計算結果を表計算ソフトに貼り付けられる形でコピー (Ctrl+C)"));
   copyAction->setShortcut(QKeySequence::Copy);
   connect(copyAction, &QAction::triggered, this, [this] { CopySummary(); });
-  vp_->AddToolBarAction(copyAction);
+  preview_->AddToolBarAction(copyAction);
   placement_ = new WindowPlacement(*this);
   resize(TwipsToPixels(kDesignClientWidth, LogicalDpiX(*this)),
          TwipsToPixels(kDesignClientHeight, LogicalDpiY(*this)));
 }
 
-void Form2::Form_Load() {
+void OutputWindow::ShowCaseDocument() {
   const int mode = session_.calc.OutputMode;
   const OutputLayout* layout = LayoutFor(mode);
   if (layout == nullptr) return;
@@ -80,15 +80,15 @@ void Form2::Form_Load() {
              QString::fromStdString(ResultSummary(session_.calc)),
              [&](PageSurface& page) { DrawDocument(page, caption); });
   // 保存 writes the case this document shows: the chart also as DXF.
-  vp_->SetSaveChoices(mode == 1, [calc = session_.calc] { return CaseToCsv(calc); });
+  preview_->SetSaveChoices(mode == 1, [calc = session_.calc] { return CaseToCsv(calc); });
 }
 
-void Form2::LoadDocument(const QString& caption, const QString& summary,
+void OutputWindow::LoadDocument(const QString& caption, const QString& summary,
                          const std::function<void(PageSurface&)>& draw) {
   ShowOutput(caption, QSizeF(kChartLayout.width, kChartLayout.height), summary, draw);
 }
 
-void Form2::ShowOutput(const QString& caption, QSizeF size, const QString& summary,
+void OutputWindow::ShowOutput(const QString& caption, QSizeF size, const QString& summary,
                        const std::function<void(PageSurface&)>& draw) {
   setWindowTitle(caption);
   // A maximised or minimised window returns to its own size first.
@@ -96,22 +96,22 @@ void Form2::ShowOutput(const QString& caption, QSizeF size, const QString& summa
                  ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
   placement_->Place(size);
   summary_ = summary;
-  draw(vp_->NewSurface());
-  vp_->ShowDocument(caption);
+  draw(preview_->NewSurface());
+  preview_->ShowDocument(caption);
   // Other pages than the case's own are saved as pages only.
-  vp_->SetSaveChoices(false, {});
+  preview_->SetSaveChoices(false, {});
 }
 
-void Form2::CopySummary() const {
+void OutputWindow::CopySummary() const {
   if (summary_.isEmpty()) return;
   QGuiApplication::clipboard()->setText(summary_);
 }
 
-bool Form2::MovedByUser() const {
+bool OutputWindow::MovedByUser() const {
   return placement_->MovedByUser();
 }
 
-void Form2::DrawDocument(PageSurface& page, const QString& caption) {
+void OutputWindow::DrawDocument(PageSurface& page, const QString& caption) {
   QString error;
   try {
     if (session_.calc.OutputMode == 0) {
@@ -131,20 +131,20 @@ void Form2::DrawDocument(PageSurface& page, const QString& caption) {
   }
 }
 
-void Form2::resizeEvent(QResizeEvent* event) {
+void OutputWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  Form_Resize();
+  FitPreview();
 }
 
-void Form2::Form_Resize() {
-  vp_->setGeometry(rect());
-  vpSizeTwips_ = QSizeF(PixelsToTwips(width(), LogicalDpiX(*this)),
+void OutputWindow::FitPreview() {
+  preview_->setGeometry(rect());
+  previewSizeTwips_ = QSizeF(PixelsToTwips(width(), LogicalDpiX(*this)),
                         PixelsToTwips(height(), LogicalDpiY(*this)));
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
+void OutputWindow::closeEvent(QCloseEvent* event) {
   // Closing unloads the window together with its page.
-  vp_->Clear();
+  preview_->Clear();
   QWidget::closeEvent(event);
 }
 

@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/output_window.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ using test::DeskTest;
 
 // A visible, sizable, centred window, not maximised, of outer size width x
 // height twips, showing the whole document of pages pages.
-void ExpectShowing(const Form2* window, const char* caption, double width, double height,
+void ExpectShowing(const OutputWindow* window, const char* caption, double width, double height,
                    std::size_t pages) {
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible() && !window->isMaximized());
@@ -25,11 +25,11 @@ void ExpectShowing(const Form2* window, const char* caption, double width, doubl
   EXPECT_EQ(window->windowTitle(), QString::fromUtf8(caption));
   EXPECT_EQ(OuterSizePixels(*window), test::PxRect(*window, 0, 0, width, height).size());
   test::ExpectCentred(*window);
-  const Document& document = window->vp().document();
+  const Document& document = window->Preview().document();
   EXPECT_TRUE(document.finished);
   EXPECT_EQ(document.pages.size(), pages);
   EXPECT_EQ(document.landscape, width > height);
-  EXPECT_EQ(window->vp().PreviewPageCount(), static_cast<int>(pages));
+  EXPECT_EQ(window->Preview().PreviewPageCount(), static_cast<int>(pages));
 }
 
 // A refused run names the field, puts the focus back in it with the text selected, and closes the
@@ -39,27 +39,27 @@ TEST_F(DeskTest, RefusedInputIsNamedAndClosesTheOpenWindow) {
   EXPECT_EQ(Press(0), nullptr);  // the empty form
   EXPECT_EQ(messages,
             QStringList{"「地下水位」が空欄です。0 以上 500 以下の深さ (m)を入力してください。"});
-  EXPECT_EQ(form.focusWidget(), &form.Text1(0));
+  EXPECT_EQ(form.focusWidget(), &form.Field(0));
 
   TypeWorkedExample();
-  Form2* window = Press(0);
+  OutputWindow* window = Press(0);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(window->isVisible());
   const double inflow = session.calc.Q[1];
   messages.clear();
-  form.Text1(4).setText(QStringLiteral("０，０１"));  // full-width, with a comma
+  form.Field(4).setText(QStringLiteral("０，０１"));  // full-width, with a comma
   EXPECT_EQ(Press(1), window);
   EXPECT_FALSE(window->isVisible());
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(
       messages[0].startsWith(QStringLiteral("「透水係数」の「０，０１」は数値として読めません。")))
       << messages[0].toStdString();
-  EXPECT_EQ(form.focusWidget(), &form.Text1(4));
-  EXPECT_EQ(form.Text1(4).selectedText(), QStringLiteral("０，０１"));
+  EXPECT_EQ(form.focusWidget(), &form.Field(4));
+  EXPECT_EQ(form.Field(4).selectedText(), QStringLiteral("０，０１"));
   EXPECT_EQ(std::tuple(session.calc.Q[1], session.calc.OutputMode), std::tuple(inflow, 0));
 
   // Full-width digits and a unit read as meant: the window opens again on the new case.
-  form.Text1(4).setText(QStringLiteral("０．０２ cm/sec"));
+  form.Field(4).setText(QStringLiteral("０．０２ cm/sec"));
   EXPECT_EQ(Press(1), window);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(std::tuple(session.calc.kn, session.calc.OutputMode), std::tuple(0.0002, 1));
@@ -67,7 +67,7 @@ TEST_F(DeskTest, RefusedInputIsNamedAndClosesTheOpenWindow) {
 
 TEST_F(DeskTest, EachButtonShowsItsDocumentAndALaterRunRedrawsTheOpenWindow) {
   TypeWorkedExample();
-  Form2* window = Press(1);
+  OutputWindow* window = Press(1);
   ExpectShowing(window, "地下水位降下曲線", 10000, 7500, 1);
   // Another mode while the chart is open: the same window turns into the report.
   EXPECT_EQ(Press(0), window);
@@ -76,7 +76,7 @@ TEST_F(DeskTest, EachButtonShowsItsDocumentAndALaterRunRedrawsTheOpenWindow) {
   window->showMaximized();
   test::Settle();
   ASSERT_TRUE(window->isMaximized());
-  form.Text1(5).setText(QStringLiteral("0"));
+  form.Field(5).setText(QStringLiteral("0"));
   ExpectShowing(Press(0), "計算書", 7500, 10000, 1);
   EXPECT_TRUE(messages.isEmpty());
 }
@@ -86,11 +86,11 @@ TEST_F(DeskTest, EachButtonShowsItsDocumentAndALaterRunRedrawsTheOpenWindow) {
 TEST_F(DeskTest, SaveWritesTheShownDocumentInTheChosenFormat) {
   QTemporaryDir directory;
   TypeWorkedExample();
-  Form2* window = Press(1);
+  OutputWindow* window = Press(1);
   ASSERT_NE(window, nullptr);
   const CalculationCase shown = session.calc;
   const auto save = [&](const char* name, OutputFormat format) {
-    return window->vp().SaveAs(directory.filePath(QString::fromUtf8(name)), format);
+    return window->Preview().SaveAs(directory.filePath(QString::fromUtf8(name)), format);
   };
   EXPECT_EQ(save("図.dxf", OutputFormat::kDxf), QString());
   EXPECT_EQ(save("chart.svg", OutputFormat::kSvg), QString());
@@ -113,33 +113,33 @@ TEST_F(DeskTest, SaveWritesTheShownDocumentInTheChosenFormat) {
 
 TEST_F(DeskTest, SurfaceFillsTheClientAreaAsTheWindowIsResized) {
   TypeWorkedExample();
-  Form2* window = Press(1);
+  OutputWindow* window = Press(1);
   ASSERT_NE(window, nullptr);
   // The client area is the outer size less the frame, which the offscreen
   // platform draws 2 pixels wide.
   SetOuterSizeTwips(*window, 9000, 6000);
   test::Settle();
   const QRect outer = test::PxRect(*window, 0, 0, 9000, 6000);
-  EXPECT_EQ(window->vp().geometry(), outer.adjusted(0, 0, -4, -4));
+  EXPECT_EQ(window->Preview().geometry(), outer.adjusted(0, 0, -4, -4));
   window->resize(640, 480);
   test::Settle();
-  EXPECT_EQ(window->vp().geometry(), QRect(0, 0, 640, 480));
-  EXPECT_EQ(window->VpSizeTwips(),
+  EXPECT_EQ(window->Preview().geometry(), QRect(0, 0, 640, 480));
+  EXPECT_EQ(window->PreviewSizeTwips(),
             QSizeF(640 * 1440 / LogicalDpiX(*window), 480 * 1440 / LogicalDpiY(*window)));
 }
 
-TEST(Form2Load, ReportErrorIsShownAndThePageKeptAsDrawn) {
+TEST(OutputWindowLoad, ReportErrorIsShownAndThePageKeptAsDrawn) {
   DesktopSession session;
   session.calc.kn = 1e307;  // kn x 60 has no value
   QStringList messages;
-  Form2 window(session, [&](QWidget*, const QString& text) { messages.append(text); });
-  window.Form_Load();
+  OutputWindow window(session, [&](QWidget*, const QString& text) { messages.append(text); });
+  window.ShowCaseDocument();
   EXPECT_EQ(messages,
             QStringList{"計算書の作成中にエラーが発生しました。\n"
                         "計算書を作成できません: 透水係数 kn × 60 (m/min) "
                         "が有効な数値になりません。\n作成できたところまでを表示します。"});
   EXPECT_EQ(window.windowTitle(), QStringLiteral("計算書"));
-  const Document& document = window.vp().document();
+  const Document& document = window.Preview().document();
   EXPECT_FALSE(document.finished);
   ASSERT_EQ(document.pages.size(), 1u);
   EXPECT_FALSE(document.pages.front().commands.empty());
