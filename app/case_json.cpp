@@ -44,6 +44,16 @@ std::string CaseToJson(const CalculationCase& c, const ProjectInfo& project) {
   inputs["CalcRange"] = Number(c.CalcRange);
 
   Json out;
+  Json units;
+  for (const char* length : {"GroundwaterDepth", "ImperviousDepth", "ExcavationDepth", "L", "B",
+                             "PointDistance", "CalcRange", "H", "r", "h", "S", "R", "PointY",
+                             "PointS", "CurveX", "CurveY", "CurveS"}) {
+    units[length] = "m";
+  }
+  units["kn"] = "m/s";
+  units["kg"] = "m/s";
+  units["Q"] = "m3/min";
+  out["units"] = std::move(units);
   out["inputs"] = std::move(inputs);
   out["project"] = {{"name", project.name},
                     {"shaft", project.shaft},

@@ -10,6 +10,7 @@
 #include "fileio/staged_files.h"
 #include "study/study.h"
 #include "study/study_files.h"
+#include "study/study_input.h"
 #include "study/study_page_text.h"
 #include "study_options.h"
 
@@ -59,9 +60,19 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   }
   StudyRequest request;
   request.inputs = run.calc;
-  const double caseKg = ReadFieldText(kKgField, texts[kKgField]).value_or(0);
-  request.kgList =
-      options.kgList ? *options.kgList : DefaultStudyPermeabilities(caseKg, request.inputs.kn);
+  request.knCmPerSec = ReadFieldText(kKnField, texts[kKnField]).value_or(0);
+  if (options.kgList) {
+    KgListRead read = ReadKgList(*options.kgList, request.knCmPerSec);
+    if (!read.list) {
+      err << "tavoro: --kg-list：" << read.error << '\n';
+      return kExitUsage;
+    }
+    request.kgList = std::move(*read.list);
+  } else {
+    const double caseKg = ReadFieldText(kKgField, texts[kKgField]).value_or(0);
+    request.kgList =
+        DefaultStudyPermeabilities(request.inputs.B, caseKg, request.knCmPerSec);
+  }
   request.widthMax = options.widthMax;
   request.target = options.target;
   if (const std::optional<std::string> problem = CheckStudyRequest(request)) {

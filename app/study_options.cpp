@@ -74,18 +74,11 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
     if (parser.value(caseFile).isEmpty()) return Failure("--case にファイル名がありません");
     options.casePath = parser.value(caseFile).toStdString();
   }
-  if (parser.isSet(kgList)) {
-    KgListRead read = ReadKgList(parser.value(kgList).toStdString());
-    if (!read.list) return Failure("--kg-list：" + read.error);
-    options.kgList = std::move(*read.list);
-  }
+  if (parser.isSet(kgList)) options.kgList = parser.value(kgList).toStdString();
   if (parser.isSet(widthMax)) {
-    const std::optional<double> value = ReadStudyWidth(parser.value(widthMax).toStdString());
-    if (!value) {
-      return Failure("--width-max（改良幅の上限）の" + Quoted(parser.value(widthMax)) +
-                     "は数値ではありません。m 単位の数値を指定してください");
-    }
-    options.widthMax = *value;
+    const StudyValueRead read = ReadStudyWidthMax(parser.value(widthMax).toStdString());
+    if (!read.value) return Failure("--width-max：" + read.error);
+    options.widthMax = *read.value;
   }
   if (parser.isSet(targetQ2) == parser.isSet(targetS2)) {
     return Failure(
@@ -93,15 +86,13 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
         "m）のどちらか一方を指定してください");
   }
   const bool inflow = parser.isSet(targetQ2);
-  const QString targetText = parser.value(inflow ? targetQ2 : targetS2);
-  const std::optional<double> target = ReadStudyNumber(targetText.toStdString());
-  if (!target) {
-    return Failure(
-        std::string(inflow ? "--target-q2（目標の湧水量）" : "--target-s2（目標の水位低下量）") +
-        "の" + Quoted(targetText) + "は数値ではありません");
+  const StudyTargetKind kind = inflow ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown;
+  const StudyValueRead target =
+      ReadStudyTarget(kind, parser.value(inflow ? targetQ2 : targetS2).toStdString());
+  if (!target.value) {
+    return Failure(std::string(inflow ? "--target-q2：" : "--target-s2：") + target.error);
   }
-  options.target =
-      StudyTarget{inflow ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown, *target};
+  options.target = StudyTarget{kind, *target.value};
   const auto path = [&](const QCommandLineOption& option,
                         std::optional<std::string>& into) -> std::string {
     if (!parser.isSet(option)) return "";
@@ -134,11 +125,12 @@ Case options: the nine fields of `tavoro export` (--groundwater, --impervious,
 
 Study options:
   --kg-list LIST         permeabilities kg in cm/sec, comma-separated, 1 to 6
-                         (default: the case's kg, ten times tighter, and ten
-                         times looser while that stays below kn)
+                         from 1e-9 up to kn (default: the case's kg, ten
+                         times tighter and looser; without a ring kn/10,
+                         kn/100, kn/1000; only values the form accepts)
   --width-max M          widest ring to try in m, up to 50 (default 10);
                          the range stops short of the ring's edge reaching R1
-  --target-q2 Q          target inflow Q2 in m³/min
+  --target-q2 Q          target inflow Q2 in m³/min (0.3 or 0.3 m3/min)
   --target-s2 S          target drawdown S2 at the ring's edge in m
   --pdf FILE             the study pages (graphs, then tables) as PDF
   --csv FILE             the sampled curves as CSV

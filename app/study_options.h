@@ -10,11 +10,11 @@
 namespace tavoro {
 
 // What `tavoro study` was asked to do. The nine case texts are as the form
-// takes them; the permeabilities of --kg-list are in cm/sec, read strictly.
+// takes them; --kg-list is kept as typed, to be read against the case's kn.
 struct StudyOptions {
   InputTexts texts;
   std::optional<std::string> casePath;        // the case from a case file instead
-  std::optional<std::vector<double>> kgList;  // none: the case's default list
+  std::optional<std::string> kgList;  // none: the case's default list
   double widthMax = kDefaultStudyWidth;
   StudyTarget target;
   std::optional<std::string> pdfPath;

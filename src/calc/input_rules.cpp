@@ -109,10 +109,7 @@ std::size_t NumberLength(std::string_view text) {
   return i;
 }
 
-bool ConsumeUnit(std::string_view& rest, int field) {
-  const std::array<std::string_view, 2> units =
-      IsPermeability(field) ? std::array<std::string_view, 2>{"cm/sec", "cm/s"}
-                            : std::array<std::string_view, 2>{"m", "m"};
+bool ConsumeUnit(std::string_view& rest, std::initializer_list<std::string_view> units) {
   for (const std::string_view unit : units) {
     if (rest.substr(0, unit.size()) == unit) {
       rest.remove_prefix(unit.size());
@@ -126,7 +123,7 @@ void SkipBlanks(std::string_view& rest) {
   while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
 }
 
-FieldValue ReadField(int field, std::string_view text) {
+FieldValue ReadNumber(std::string_view text, std::initializer_list<std::string_view> units) {
   const std::string half = HalfWidth(text);
   std::string_view rest = half;
   SkipBlanks(rest);
@@ -136,12 +133,17 @@ FieldValue ReadField(int field, std::string_view text) {
   const std::string_view number = rest.substr(0, length);
   rest.remove_prefix(length);
   SkipBlanks(rest);
-  ConsumeUnit(rest, field);
+  ConsumeUnit(rest, units);
   SkipBlanks(rest);
   if (!rest.empty()) return {Reading::kUnreadable, 0};
   const std::optional<double> value = ParseNumber(number);
   if (!value) return {Reading::kTooLarge, 0};
   return {Reading::kValue, *value};
+}
+
+FieldValue ReadField(int field, std::string_view text) {
+  if (IsPermeability(field)) return ReadNumber(text, {"cm/sec", "cm/s"});
+  return ReadNumber(text, {"m"});
 }
 
 // Up to the first 40 characters of text, in 「」, control characters as
@@ -326,6 +328,13 @@ const char* InputFieldCaption(int field) {
 
 std::optional<double> ReadFieldText(int field, std::string_view text) {
   const FieldValue read = ReadField(field, text);
+  if (read.reading != Reading::kValue) return std::nullopt;
+  return read.value;
+}
+
+std::optional<double> ReadQuantityText(std::string_view text,
+                                       std::initializer_list<std::string_view> units) {
+  const FieldValue read = ReadNumber(text, units);
   if (read.reading != Reading::kValue) return std::nullopt;
   return read.value;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,12 @@ struct InputRejection {
 // Empty for an empty text, anything else after the number, or a number
 // beyond the range of a double. Linear in the length of text.
 std::optional<double> ReadFieldText(int field, std::string_view text);
+
+// A quantity typed by the same rules with its own units, one of which may
+// follow the number (as written, after the full-width forms are made
+// half-width): ReadQuantityText("０．３ m3/min", {"m3/min", "m³/min"}) is 0.3.
+std::optional<double> ReadQuantityText(std::string_view text,
+                                       std::initializer_list<std::string_view> units);
 
 // Checks the nine texts against the input rules: readable, present (all but
 // 改良幅 and, without a ring, 改良後の透水係数), and sound values that give a

@@ -12,7 +12,6 @@
 namespace tavoro {
 namespace {
 
-constexpr double kCentimetresPerMetre = 100.0;
 // How far below kn the largest kg for the case's width is sought.
 constexpr int kKgSearchDecades = 10;
 
@@ -25,11 +24,14 @@ double CaseRadius(const CalculationCase& inputs) {
 
 std::string TargetMessage(const StudyTarget& target) {
   if (target.kind == StudyTargetKind::kInflow) {
-    return "目標の湧水量 Q2（" + ShortNumberText(target.value) +
-           "）は使えません。0 より大きい値（m³/min）を指定してください。";
+    return "目標の湧水量 Q2 は 0 より大きい値（m³/min）を指定してください。";
   }
-  return "目標の水位低下量 S2（" + ShortNumberText(target.value) +
-         "）は使えません。0 より大きい値（m）を指定してください。";
+  return "目標の水位低下量 S2 は 0 より大きい値（m）を指定してください。";
+}
+
+std::string KgBoundsText(double knCmPerSec) {
+  return "1e-9 以上で透水係数 kn（" + ShortNumberText(knCmPerSec) +
+         " cm/sec）以下の値";
 }
 
 StudySolution SolveWidth(const StudyRequest& request, const StudyCurve& curve,
@@ -65,15 +67,38 @@ StudySolution SolveWidth(const StudyRequest& request, const StudyCurve& curve,
   return solution;
 }
 
+// The narrowest ring beyond the calculation range, up to the other bounds,
+// that meets the target; sampled and bisected as the widths inside it are.
+std::optional<double> WidthBeyondRange(const StudyRequest& request, double kg, double r,
+                                       double R1, std::int64_t endMm) {
+  WidthBound bound = WidthBound::kAsked;
+  const std::int64_t farMm =
+      WidthEndMillimetres(request.widthMax, r, R1, std::numeric_limits<double>::infinity(), bound);
+  if (farMm <= endMm) return std::nullopt;
+  const auto meetsAt = [&](std::int64_t mm) {
+    return MeetsTarget(EvaluateRing(request.inputs, MillimetresToMetres(mm), kg), request.target);
+  };
+  std::vector<std::int64_t> grid = WidthGrid(farMm - endMm);
+  std::vector<bool> meets;
+  meets.reserve(grid.size());
+  for (std::int64_t& mm : grid) {
+    mm += endMm;
+    meets.push_back(mm == endMm ? false : meetsAt(mm));
+  }
+  const std::optional<std::int64_t> found = NarrowestMeetingWidth(grid, meets, meetsAt);
+  if (!found) return std::nullopt;
+  return MillimetresToMetres(*found);
+}
+
 std::optional<double> LargestKgForWidth(const StudyRequest& request) {
   const double width = request.inputs.B;
-  const double kn = request.inputs.kn;
-  if (!(width > 0) || !std::isfinite(width) || !(kn > 0) || !std::isfinite(kn)) {
+  const double kn = request.knCmPerSec;
+  if (!(width > 0) || !std::isfinite(width) || !(kn >= kMinPermeability) || !std::isfinite(kn)) {
     return std::nullopt;
   }
-  // No looser than the natural ground: the loosest rung whose kg/100 <= kn.
-  std::int64_t top = LadderRungAtMost(kn * kCentimetresPerMetre);
-  for (int i = 0; i < 4 && top > 0 && LadderValue(top) / kCentimetresPerMetre > kn; ++i) --top;
+  // No looser than the natural ground as typed: kn itself when it has three
+  // digits, for the rungs are the values their texts read as.
+  const std::int64_t top = LadderRungAtMost(kn);
   const auto meetsAt = [&](std::int64_t rung) {
     return MeetsTarget(EvaluateRing(request.inputs, width, LadderValue(rung)), request.target);
   };
@@ -101,16 +126,14 @@ std::optional<std::string> CheckStudyRequest(const StudyRequest& request) {
   }
   for (std::size_t i = 0; i < request.kgList.size(); ++i) {
     const double kg = request.kgList[i];
-    if (!(kg >= kMinPermeability && kg <= kMaxPermeability)) {
-      return "検討する改良後の透水係数の " + std::to_string(i + 1) + " 番目の値（" +
-             ShortNumberText(kg) + "）は使えません。" + ShortNumberText(kMinPermeability) +
-             " 以上 " + ShortNumberText(kMaxPermeability) +
-             " 以下の値（cm/sec）を指定してください。";
+    if (!(kg >= kMinPermeability && kg <= request.knCmPerSec)) {
+      return "検討する改良後の透水係数の " + std::to_string(i + 1) + " 番目は使えません。" +
+             KgBoundsText(request.knCmPerSec) + "を指定してください。";
     }
   }
   if (!(request.widthMax > 0) || !(request.widthMax <= kMaxStudyWidth)) {
-    return "改良幅の上限（" + ShortNumberText(request.widthMax) + "）は使えません。0 より大きく " +
-           ShortNumberText(kMaxStudyWidth) + " 以下の値（m）を指定してください。";
+    return "改良幅の上限は 0 より大きく " + ShortNumberText(kMaxStudyWidth) +
+           " 以下の値（m）を指定してください。";
   }
   if (!(request.target.value > 0) || !std::isfinite(request.target.value)) {
     return TargetMessage(request.target);
@@ -121,11 +144,11 @@ std::optional<std::string> CheckStudyRequest(const StudyRequest& request) {
     return "この案件では改良幅を検討できません。改良前の湧水量 Q1 と影響半径 R1 "
            "が求まり、R1 が換算円半径 r より大きくなる入力にしてください。";
   }
-  bool capped = false;
-  if (WidthEndMillimetres(request.widthMax, r, base.R2, capped) <= 0) {
+  WidthBound bound = WidthBound::kAsked;
+  if (WidthEndMillimetres(request.widthMax, r, base.R2, request.inputs.CalcRange, bound) <= 0) {
     return std::string(
         "改良幅を取れる範囲がありません。改良幅の上限を 1 mm 以上にし、影響半径 R1 "
-        "が換算円半径 r より 1 mm 以上大きくなる入力にしてください。");
+        "と計算範囲が換算円半径 r より 1 mm 以上大きくなる入力にしてください。");
   }
   return std::nullopt;
 }
@@ -135,12 +158,15 @@ StudyResult RunStudy(const StudyRequest& request) {
   result.target = request.target;
   result.widthMax = request.widthMax;
   result.caseWidth = request.inputs.B;
+  result.calcRange = request.inputs.CalcRange;
+  result.knCmPerSec = request.knCmPerSec;
   result.r = CaseRadius(request.inputs);
   const double anyKg = request.kgList.empty() ? 0 : request.kgList.front();
   result.withoutRing = EvaluateRing(request.inputs, 0, anyKg);
 
-  const std::int64_t endMm =
-      WidthEndMillimetres(request.widthMax, result.r, result.withoutRing.R2, result.cappedByR1);
+  const double R1 = result.withoutRing.R2;
+  const std::int64_t endMm = WidthEndMillimetres(request.widthMax, result.r, R1,
+                                                 request.inputs.CalcRange, result.bound);
   result.widthEnd = MillimetresToMetres(endMm);
   const std::vector<std::int64_t> grid = WidthGrid(endMm);
   result.widths.reserve(grid.size());
@@ -153,18 +179,33 @@ StudyResult RunStudy(const StudyRequest& request) {
     for (const double width : result.widths) {
       curve.values.push_back(EvaluateRing(request.inputs, width, kg));
     }
-    result.solutions.push_back(SolveWidth(request, curve, grid, result.widths));
+    StudySolution solution = SolveWidth(request, curve, grid, result.widths);
+    if (!solution.width && result.bound == WidthBound::kRange) {
+      solution.widthBeyondRange = WidthBeyondRange(request, kg, result.r, R1, endMm);
+      if (solution.widthBeyondRange) {
+        solution.rangeNeeded = RangeBeyond(result.r, *solution.widthBeyondRange);
+      }
+    }
+    result.solutions.push_back(std::move(solution));
     result.curves.push_back(std::move(curve));
   }
   result.kgForWidth = LargestKgForWidth(request);
   return result;
 }
 
-std::vector<double> DefaultStudyPermeabilities(double caseKg, double knMetresPerSecond) {
-  if (!(caseKg > 0) || !std::isfinite(caseKg)) return {};
-  std::vector<double> list{caseKg, AsTyped(caseKg / 10)};
-  const double looser = AsTyped(caseKg * 10);
-  if (looser / kCentimetresPerMetre < knMetresPerSecond) list.push_back(looser);
+std::vector<double> DefaultStudyPermeabilities(double caseWidth, double caseKg,
+                                               double knCmPerSec) {
+  if (!(knCmPerSec >= kMinPermeability) || !std::isfinite(knCmPerSec)) return {};
+  const bool ring = caseWidth > 0 && caseKg >= kMinPermeability && caseKg <= knCmPerSec;
+  const std::vector<double> candidates =
+      ring ? std::vector<double>{caseKg, AsTyped(caseKg / 10), AsTyped(caseKg * 10)}
+           : std::vector<double>{AsTyped(knCmPerSec / 10), AsTyped(knCmPerSec / 100),
+                                 AsTyped(knCmPerSec / 1000)};
+  std::vector<double> list;
+  for (const double kg : candidates) {
+    if (kg >= kMinPermeability && kg <= knCmPerSec) list.push_back(kg);
+  }
+  if (list.empty()) list.push_back(knCmPerSec);
   return list;
 }
 

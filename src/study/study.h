@@ -28,10 +28,12 @@ inline constexpr double kDefaultStudyWidth = 10;         // m
 inline constexpr int kStudySteps = 100;
 
 // A design study of the ring around one case: the case's nine inputs as the
-// form stores them (kn and kg in m/s), the permeabilities to try in cm/sec
-// as the form takes them, the widest ring to try in metres, and the target.
+// form stores them (kn and kg in m/s) with kn as typed (cm/sec), the
+// permeabilities to try in cm/sec as the form takes them (1e-9 up to kn), the
+// widest ring to try in metres, and the target.
 struct StudyRequest {
   CalculationCase inputs;
+  double knCmPerSec = 0;
   std::vector<double> kgList;
   double widthMax = kDefaultStudyWidth;
   StudyTarget target;
@@ -57,30 +59,42 @@ struct StudyCurve {
 // The narrowest ring of one permeability that meets the target, to the
 // millimetre, with the Q2 or S2 it gives; or none in range, and then only
 // the best value reached. best is the smallest Q2 or S2 over the grid and
-// the solution, reached at bestWidth.
+// the solution, reached at bestWidth. When the calculation range ended the
+// widths short of the target, widthBeyondRange is the narrowest wider ring
+// that meets it (within the other bounds) and rangeNeeded the smallest
+// calculation range, in whole millimetres, that admits that ring.
 struct StudySolution {
   double kg = 0;
   std::optional<double> width;
   double value = 0;
   double best = 0;
   double bestWidth = 0;
+  std::optional<double> widthBeyondRange;
+  double rangeNeeded = 0;
 };
+
+// What ended the widths studied: the widest ring asked for (at most the
+// form's widest), the ring's edge reaching R1, or reaching the case's
+// calculation range, which must lie beyond r + B.
+enum class WidthBound { kAsked, kR1, kRange };
 
 struct StudyResult {
   StudyTarget target;
   double widthMax = 0;  // as asked, m
-  // The last width of the grid, in whole millimetres: widthMax, or short of
-  // the ring's edge reaching R1 when cappedByR1.
+  // The last width of the grid, in whole millimetres, and what ended it.
+  // Every width up to it passes the case's input rules.
   double widthEnd = 0;
-  bool cappedByR1 = false;
+  WidthBound bound = WidthBound::kAsked;
+  double calcRange = 0;   // the case's, m
+  double knCmPerSec = 0;  // the case's, as typed
   // The sampled widths, m, from 0 to widthEnd.
   std::vector<double> widths;
   std::vector<StudyCurve> curves;  // in the order of the request's list
   std::vector<StudySolution> solutions;
   // The case's own ring width, and the largest kg (cm/sec, three significant
-  // digits, no looser than kn) that meets the target with it; none when the
-  // case has no ring or no kg the form accepts, down to ten decades below
-  // kn, meets it.
+  // digits, no looser than kn as typed) that meets the target with it; none
+  // when the case has no ring or no kg the form accepts, down to ten decades
+  // below kn, meets it.
   double caseWidth = 0;
   std::optional<double> kgForWidth;
   // The case without a ring.
@@ -97,9 +111,11 @@ std::optional<std::string> CheckStudyRequest(const StudyRequest& request);
 // permeability found here, typed into the form, gives the report's figures.
 StudyResult RunStudy(const StudyRequest& request);
 
-// The default permeabilities (cm/sec) of a case whose kg is caseKg (cm/sec,
-// as typed) and kn knMetresPerSecond (m/s): caseKg, ten times tighter, and
-// ten times looser when that stays below kn.
-std::vector<double> DefaultStudyPermeabilities(double caseKg, double knMetresPerSecond);
+// The default permeabilities (cm/sec) of a case, each one the form accepts
+// (1e-9 <= kg <= kn, kn and kg as typed): with a ring, its kg, ten times
+// tighter and ten times looser; without one, kn/10, kn/100 and kn/1000; kn
+// itself when none of these is accepted.
+std::vector<double> DefaultStudyPermeabilities(double caseWidth, double caseKg,
+                                               double knCmPerSec);
 
 }  // namespace tavoro

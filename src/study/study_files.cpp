@@ -15,6 +15,25 @@ json Value(double value) {
   return std::isfinite(value) ? json(value) : json(nullptr);
 }
 
+constexpr double kCentimetresPerMetre = 100.0;
+
+// A permeability typed in cm/sec as the JSON gives every permeability, m/s.
+json MetresPerSecond(double cmPerSec) {
+  return Value(cmPerSec / kCentimetresPerMetre);
+}
+
+const char* BoundName(WidthBound bound) {
+  switch (bound) {
+    case WidthBound::kAsked:
+      return "asked";
+    case WidthBound::kR1:
+      return "r1";
+    case WidthBound::kRange:
+      return "range";
+  }
+  return "";
+}
+
 json Series(const StudyCurve& curve, double RingValues::*member) {
   json values = json::array();
   for (const RingValues& point : curve.values) values.push_back(Value(point.*member));
@@ -29,6 +48,9 @@ std::string CsvNumber(double value) {
 
 std::string StudyToJson(const StudyResult& result) {
   json out;
+  out["units"] = {{"kn", "m/s"}, {"kg", "m/s"}, {"Q", "m3/min"}, {"S", "m"}, {"h", "m"},
+                  {"R", "m"},    {"r", "m"},    {"width", "m"}, {"range", "m"}};
+  out["kn"] = MetresPerSecond(result.knCmPerSec);
   out["target"] = {
       {"kind", result.target.kind == StudyTargetKind::kInflow ? "q2" : "s2"},
       {"value", Value(result.target.value)},
@@ -36,19 +58,23 @@ std::string StudyToJson(const StudyResult& result) {
   json solutions = json::array();
   for (const StudySolution& solution : result.solutions) {
     solutions.push_back({
-        {"kg", Value(solution.kg)},
+        {"kg", MetresPerSecond(solution.kg)},
         {"width", solution.width ? Value(*solution.width) : json(nullptr)},
         {"value", Value(solution.value)},
         {"best", Value(solution.best)},
         {"best_width", Value(solution.bestWidth)},
+        {"width_beyond_range",
+         solution.widthBeyondRange ? Value(*solution.widthBeyondRange) : json(nullptr)},
+        {"range_needed", solution.widthBeyondRange ? Value(solution.rangeNeeded) : json(nullptr)},
     });
   }
   out["solutions"] = solutions;
-  out["kg_for_width"] = result.kgForWidth ? Value(*result.kgForWidth) : json(nullptr);
+  out["kg_for_width"] = result.kgForWidth ? MetresPerSecond(*result.kgForWidth) : json(nullptr);
   out["case_width"] = Value(result.caseWidth);
   out["width_max"] = Value(result.widthMax);
   out["width_end"] = Value(result.widthEnd);
-  out["capped_by_r1"] = result.cappedByR1;
+  out["width_bound"] = BoundName(result.bound);
+  out["range"] = Value(result.calcRange);
   out["without_ring"] = {
       {"Q1", Value(result.withoutRing.Q2)},
       {"S1", Value(result.withoutRing.S2)},
@@ -61,7 +87,7 @@ std::string StudyToJson(const StudyResult& result) {
   json curves = json::array();
   for (const StudyCurve& curve : result.curves) {
     curves.push_back({
-        {"kg", Value(curve.kg)},
+        {"kg", MetresPerSecond(curve.kg)},
         {"Q2", Series(curve, &RingValues::Q2)},
         {"S2", Series(curve, &RingValues::S2)},
         {"h2", Series(curve, &RingValues::h2)},

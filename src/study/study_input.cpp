@@ -1,54 +1,108 @@
 #include "study/study_input.h"
 
-#include <charconv>
-
 #include "calc/input_rules.h"
-#include "study/study.h"
 #include "study/study_text.h"
 
 namespace tavoro {
 namespace {
 
-constexpr std::size_t kQuotedLength = 40;
+constexpr std::size_t kQuotedCharacters = 40;
 
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+
+// The text without blanks, ideographic ones too, at either end.
 std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
+  while (true) {
+    if (!text.empty() && IsBlank(text.front())) {
+      text.remove_prefix(1);
+    } else if (!text.empty() && IsBlank(text.back())) {
+      text.remove_suffix(1);
+    } else if (text.starts_with(kIdeographicSpace)) {
+      text.remove_prefix(kIdeographicSpace.size());
+    } else if (text.ends_with(kIdeographicSpace)) {
+      text.remove_suffix(kIdeographicSpace.size());
+    } else {
+      return text;
+    }
+  }
+}
+
+// The text in 「」, cut after 40 characters (never inside one) with "…".
+std::string Quoted(std::string_view text) {
+  text = Trimmed(text);
+  std::size_t end = 0;
+  for (std::size_t characters = 0; end < text.size() && characters < kQuotedCharacters;
+       ++characters) {
+    ++end;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+  }
+  std::string quoted = "「" + std::string(text.substr(0, end));
+  if (end < text.size()) quoted += "…";
+  return quoted + "」";
 }
 
 }  // namespace
 
-std::optional<double> ReadStudyNumber(std::string_view text) {
-  text = Trimmed(text);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
-  return value;
+StudyValueRead ReadStudyTarget(StudyTargetKind kind, std::string_view text) {
+  const bool inflow = kind == StudyTargetKind::kInflow;
+  const std::string what = inflow ? "目標の湧水量 Q2" : "目標の水位低下量 S2";
+  const std::string accepted =
+      inflow ? "0 より大きい値（m³/min）を、数値だけか単位 m3/min を付けて"
+             : "0 より大きい値（m）を、数値だけか単位 m を付けて";
+  const std::optional<double> value =
+      inflow ? ReadQuantityText(text, {"m3/min", "m³/min"}) : ReadQuantityText(text, {"m"});
+  if (!value) {
+    if (Trimmed(text).empty()) return {std::nullopt, what + "が空欄です。" + accepted + "入力してください"};
+    return {std::nullopt,
+            what + "の" + Quoted(text) + "は数値として読めません。" + accepted + "入力してください"};
+  }
+  if (!(*value > 0)) {
+    return {std::nullopt, what + "の" + Quoted(text) + "は使えません。" + accepted + "入力してください"};
+  }
+  return {value, ""};
 }
 
-std::optional<double> ReadStudyWidth(std::string_view text) {
-  return ReadFieldText(kWidthField, text);
+StudyValueRead ReadStudyWidthMax(std::string_view text) {
+  const std::string accepted = "0 より大きく " + ShortNumberText(kMaxStudyWidth) + " 以下の値（m）";
+  const std::optional<double> value = ReadFieldText(kWidthField, text);
+  if (!value) {
+    if (Trimmed(text).empty()) return {std::nullopt, "改良幅の上限が空欄です。" + accepted + "を入力してください"};
+    return {std::nullopt, "改良幅の上限の" + Quoted(text) + "は数値として読めません。" + accepted +
+                              "を入力してください"};
+  }
+  if (!(*value > 0 && *value <= kMaxStudyWidth)) {
+    return {std::nullopt,
+            "改良幅の上限の" + Quoted(text) + "は使えません。" + accepted + "を入力してください"};
+  }
+  return {value, ""};
 }
 
-KgListRead ReadKgList(std::string_view text) {
+KgListRead ReadKgList(std::string_view text, double knCmPerSec) {
+  const std::string accepted = "1e-9 以上で透水係数 kn（" +
+                               ShortNumberText(knCmPerSec) +
+                               " cm/sec）以下の値を、1e-4,1e-5 のようにコンマで区切って入力してください";
+  const auto fail = [](std::string message) { return KgListRead{std::nullopt, std::move(message)}; };
   std::vector<double> list;
-  // Bounded by the text: one item per comma, and no more than the study takes.
+  // Bounded by the text: one entry per comma, and no more than the study takes.
   while (true) {
     const std::size_t comma = text.find(',');
     const std::string_view item = text.substr(0, comma);
+    const std::string place = "改良後の透水係数の一覧の " + std::to_string(list.size() + 1) + " 番目";
     const std::optional<double> value = ReadFieldText(kKgField, item);
     if (!value) {
-      return {std::nullopt, "改良後の透水係数の一覧の「" +
-                                std::string(Trimmed(item).substr(0, kQuotedLength)) +
-                                "」は数値ではありません。1e-4,1e-5 のように cm/sec "
-                                "の値をコンマで区切ってください"};
+      if (Trimmed(item).empty()) return fail(place + "が空欄です。" + accepted);
+      return fail(place + "の" + Quoted(item) + "は数値として読めません。" + accepted);
+    }
+    if (!(*value >= kMinPermeability && *value <= knCmPerSec)) {
+      return fail(place + "の" + Quoted(item) + "は使えません。" + accepted);
     }
     list.push_back(*value);
     if (list.size() > kMaxStudyPermeabilities) {
-      return {std::nullopt, "改良後の透水係数の一覧は 6 個までです"};
+      return fail("改良後の透水係数の一覧は 6 個までです");
     }
     if (comma == std::string_view::npos) break;
     text.remove_prefix(comma + 1);

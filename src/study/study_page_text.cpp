@@ -28,12 +28,19 @@ std::string TargetText(const StudyTarget& target) {
 }
 
 std::string StudyRangeText(const StudyResult& result) {
-  std::string text =
+  const std::string text =
       TargetText(result.target) + "　改良幅 B = 0 ～ " + StudyLengthText(result.widthEnd) + " m";
-  if (result.cappedByR1) {
-    text += "（上限 " + StudyLengthText(result.widthMax) +
-            " m のうち、r + B が影響半径 R1 = " + StudyLengthText(result.withoutRing.R2) +
-            " m に達する手前まで）";
+  switch (result.bound) {
+    case WidthBound::kAsked:
+      return text + (result.widthEnd >= kMaxStudyWidth ? "（入力できる最大の改良幅まで）"
+                                                       : "（指定した上限まで）");
+    case WidthBound::kR1:
+      return text + "（上限 " + StudyLengthText(result.widthMax) +
+             " m のうち、r + B が影響半径 R1 = " + StudyLengthText(result.withoutRing.R2) +
+             " m に達する手前まで）";
+    case WidthBound::kRange:
+      return text + "（上限 " + StudyLengthText(result.widthMax) + " m のうち、r + B が計算範囲 " +
+             StudyLengthText(result.calcRange) + " m に達する手前まで）";
   }
   return text;
 }
@@ -44,8 +51,13 @@ std::string SolutionText(const StudySolution& solution, StudyTargetKind kind) {
     return text + "必要な改良幅 B = " + StudyLengthText(*solution.width) + " m（" +
            TargetValueText(kind, solution.value) + "）";
   }
-  return text + "範囲内では目標に届きません（最小 " + TargetValueText(kind, solution.best) +
-         "、B = " + StudyLengthText(solution.bestWidth) + " m）";
+  text += "範囲内では目標に届きません（最小 " + TargetValueText(kind, solution.best) + "、B = " +
+          StudyLengthText(solution.bestWidth) + " m）";
+  if (solution.widthBeyondRange) {
+    text += "。計算範囲を " + StudyLengthText(solution.rangeNeeded) + " m 以上にすれば B = " +
+            StudyLengthText(*solution.widthBeyondRange) + " m で届きます";
+  }
+  return text;
 }
 
 std::string KgForWidthText(const StudyResult& result) {

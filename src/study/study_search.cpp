@@ -22,28 +22,42 @@ double MillimetresToMetres(std::int64_t millimetres) {
   return static_cast<double>(millimetres) / kMillimetresPerMetre;
 }
 
-std::int64_t WidthEndMillimetres(double widthMax, double r, double R1, bool& capped) {
-  capped = false;
-  if (!(widthMax > 0) || !std::isfinite(widthMax)) return 0;
-  const std::int64_t asked =
-      static_cast<std::int64_t>(std::floor(std::min(widthMax, kMaxStudyWidth) * 1000 + 1e-6));
-  const double room = R1 - r;
-  if (std::isnan(room)) return 0;
-  if (room * kMillimetresPerMetre > static_cast<double>(asked) + 2) return asked;
-  if (!(room > 0)) {
-    capped = true;
-    return 0;
-  }
-  // The widest whole millimetre whose edge stays inside R1.
+std::int64_t WidestInside(double r, double limit) {
+  const double room = std::min(limit - r, kMaxStudyWidth * 2);
+  if (!(room > 0)) return -1;
   std::int64_t fits = static_cast<std::int64_t>(std::ceil(room * kMillimetresPerMetre)) - 1;
-  for (int i = 0; i < kMaxNudges && fits > 0 && !(r + MillimetresToMetres(fits) < R1); ++i) --fits;
-  for (int i = 0; i < kMaxNudges && r + MillimetresToMetres(fits + 1) < R1; ++i) ++fits;
-  fits = std::max<std::int64_t>(fits, 0);
-  if (fits < asked) {
-    capped = true;
-    return fits;
+  for (int i = 0; i < kMaxNudges && fits > 0 && !(r + MillimetresToMetres(fits) < limit); ++i) {
+    --fits;
   }
-  return asked;
+  for (int i = 0; i < kMaxNudges && r + MillimetresToMetres(fits + 1) < limit; ++i) ++fits;
+  return std::max<std::int64_t>(fits, 0);
+}
+
+std::int64_t WidthEndMillimetres(double widthMax, double r, double R1, double calcRange,
+                                 WidthBound& bound) {
+  bound = WidthBound::kAsked;
+  if (!(widthMax > 0) || !std::isfinite(widthMax)) return 0;
+  std::int64_t end =
+      static_cast<std::int64_t>(std::floor(std::min(widthMax, kMaxStudyWidth) * 1000 + 1e-6));
+  const std::int64_t r1 = WidestInside(r, R1);
+  if (r1 < end) {
+    end = r1;
+    bound = WidthBound::kR1;
+  }
+  const std::int64_t range = WidestInside(r, calcRange);
+  if (range < end) {
+    end = range;
+    bound = WidthBound::kRange;
+  }
+  return std::max<std::int64_t>(end, 0);
+}
+
+double RangeBeyond(double r, double width) {
+  const double edge = r + width;
+  auto mm = static_cast<std::int64_t>(std::floor(edge * kMillimetresPerMetre)) + 1;
+  for (int i = 0; i < kMaxNudges && !(MillimetresToMetres(mm) > edge); ++i) ++mm;
+  for (int i = 0; i < kMaxNudges && MillimetresToMetres(mm - 1) > edge; ++i) --mm;
+  return MillimetresToMetres(mm);
 }
 
 std::vector<std::int64_t> WidthGrid(std::int64_t endMm) {

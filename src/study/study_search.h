@@ -5,16 +5,28 @@
 #include <optional>
 #include <vector>
 
+#include "study/study.h"
+
 namespace tavoro {
 
 // Widths are searched in whole millimetres, so that every width the study
 // names is the one its text ("2.345") reads back as.
 double MillimetresToMetres(std::int64_t millimetres);
 
-// The last width of the study in whole millimetres: widthMax rounded down
-// to the millimetre, or the widest ring whose edge r + B stays short of R1,
-// whichever is smaller. capped tells which. 0 when no ring fits.
-std::int64_t WidthEndMillimetres(double widthMax, double r, double R1, bool& capped);
+// The widest whole millimetre B whose ring edge r + B stays short of limit,
+// as the input rules compare it; -1 when not even B = 0 does.
+std::int64_t WidestInside(double r, double limit);
+
+// The last width of the study in whole millimetres, the first bound reached:
+// widthMax rounded down to the millimetre (at most the form's widest ring),
+// the edge r + B short of R1, or short of the calculation range. bound tells
+// which; on a tie the one asked, then R1. 0 when no ring fits.
+std::int64_t WidthEndMillimetres(double widthMax, double r, double R1, double calcRange,
+                                 WidthBound& bound);
+
+// The smallest calculation range in whole millimetres (as metres) beyond the
+// ring's edge r + width, the rules' "計算範囲 > r + B".
+double RangeBeyond(double r, double width);
 
 // The sampled widths from 0 to endMm: kStudySteps equal steps rounded down
 // to the millimetre, or every millimetre when the range is narrower.

@@ -163,8 +163,10 @@ void InputWindow::OpenStudy() {
   }
   StudyRequest base;
   base.inputs = run.calc;
+  base.knCmPerSec = ReadFieldText(kKnField, texts[kKnField]).value_or(0);
   const double caseKg = ReadFieldText(kKgField, texts[kKgField]).value_or(0);
-  StudyDialog dialog(base, DefaultStudyPermeabilities(caseKg, base.inputs.kn), message_, this);
+  StudyDialog dialog(base, DefaultStudyPermeabilities(base.inputs.B, caseKg, base.knCmPerSec),
+                     message_, this);
   if (dialog.exec() != QDialog::Accepted) return;
   ShowStudy(dialog.request());
 }

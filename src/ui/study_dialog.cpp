@@ -46,20 +46,17 @@ std::optional<StudyRequest> StudyDialog::Read(QString* error) const {
     return std::nullopt;
   };
   StudyRequest request = request_;
-  KgListRead list = ReadKgList(kgList_->text().toStdString());
+  KgListRead list = ReadKgList(kgList_->text().toStdString(), request.knCmPerSec);
   if (!list.list) return fail(list.error);
   request.kgList = std::move(*list.list);
-  const std::optional<double> width = ReadStudyWidth(widthMax_->text().toStdString());
-  if (!width) return fail("改良幅の上限は m 単位の数値で入力してください");
-  request.widthMax = *width;
-  const bool inflow = targetKind_->currentIndex() == 0;
-  const std::optional<double> target = ReadStudyNumber(targetValue_->text().toStdString());
-  if (!target) {
-    return fail(inflow ? "目標値は湧水量 Q2 (m³/min) の数値で入力してください"
-                       : "目標値は水位低下量 S2 (m) の数値で入力してください");
-  }
-  request.target =
-      StudyTarget{inflow ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown, *target};
+  const StudyValueRead width = ReadStudyWidthMax(widthMax_->text().toStdString());
+  if (!width.value) return fail(width.error);
+  request.widthMax = *width.value;
+  const StudyTargetKind kind =
+      targetKind_->currentIndex() == 0 ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown;
+  const StudyValueRead target = ReadStudyTarget(kind, targetValue_->text().toStdString());
+  if (!target.value) return fail(target.error);
+  request.target = StudyTarget{kind, *target.value};
   if (const std::optional<std::string> problem = CheckStudyRequest(request)) return fail(*problem);
   return request;
 }

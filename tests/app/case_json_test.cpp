@@ -26,7 +26,12 @@ TEST(CaseJsonTest, WholeText) {
   const std::string table = "[[" + nulls + ",null],[" + nulls + ",null]]";
   const std::string x = "[[0.0" + nulls.substr(4) + ",null],[" + nulls + ",1e+300]]";
   EXPECT_EQ(CaseToJson(calc),
-            "{\"inputs\":{\"GroundwaterDepth\":0.0,\"ImperviousDepth\":0.0,\"ExcavationDepth\":0.0,"
+            "{\"units\":{\"GroundwaterDepth\":\"m\",\"ImperviousDepth\":\"m\","
+            "\"ExcavationDepth\":\"m\",\"L\":\"m\",\"B\":\"m\",\"PointDistance\":\"m\","
+            "\"CalcRange\":\"m\",\"H\":\"m\",\"r\":\"m\",\"h\":\"m\",\"S\":\"m\",\"R\":\"m\","
+            "\"PointY\":\"m\",\"PointS\":\"m\",\"CurveX\":\"m\",\"CurveY\":\"m\",\"CurveS\":\"m\","
+            "\"kn\":\"m/s\",\"kg\":\"m/s\",\"Q\":\"m3/min\"},"
+            "\"inputs\":{\"GroundwaterDepth\":0.0,\"ImperviousDepth\":0.0,\"ExcavationDepth\":0.0,"
             "\"L\":0.30000000000000004,\"kn\":0.0,\"B\":0.0,\"kg\":1e-06,\"PointDistance\":0.0,"
             "\"CalcRange\":0.0},\"project\":{\"name\":\"\",\"shaft\":\"\",\"author\":\"\",\"date\":"
             "\"\",\"notes\":\"\"},"

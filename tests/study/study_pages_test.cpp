@@ -25,6 +25,7 @@ StudyResult Study(StudyTargetKind kind, double target, std::vector<double> kgLis
                   double widthMax = 10) {
   StudyRequest request;
   request.inputs = testing::WorkedExample();
+  request.knCmPerSec = 0.01;
   request.kgList = std::move(kgList);
   request.widthMax = widthMax;
   request.target = StudyTarget{kind, target};

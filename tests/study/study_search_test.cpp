@@ -52,18 +52,26 @@ TEST(StudySearchTest, GridTakesEveryMillimetreOfANarrowRange) {
   EXPECT_EQ(odd.back(), 1234);
 }
 
-TEST(StudySearchTest, WidthEndIsTheAskedMillimetreOrShortOfR1) {
-  bool capped = true;
-  EXPECT_EQ(WidthEndMillimetres(10, 3, 240, capped), 10000);
-  EXPECT_FALSE(capped);
-  EXPECT_EQ(WidthEndMillimetres(0.29, 3, 240, capped), 290);  // 0.29 × 1000 is 289.99…
-  EXPECT_EQ(WidthEndMillimetres(10.0009, 3, 240, capped), 10000);
-  // Edge exactly on R1 is not allowed: 6.999 m is the last.
-  EXPECT_EQ(WidthEndMillimetres(10, 3, 10, capped), 6999);
-  EXPECT_TRUE(capped);
-  EXPECT_EQ(WidthEndMillimetres(10, 3, 3, capped), 0);
-  EXPECT_EQ(WidthEndMillimetres(10, 3, NAN, capped), 0);
-  EXPECT_EQ(WidthEndMillimetres(1e300, 3, INFINITY, capped), 50000);  // the form's widest ring
+TEST(StudySearchTest, WidthEndIsTheFirstBoundReached) {
+  WidthBound bound = WidthBound::kR1;
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 240, 100, bound), 10000);
+  EXPECT_EQ(bound, WidthBound::kAsked);
+  EXPECT_EQ(WidthEndMillimetres(0.29, 3, 240, 100, bound), 290);  // 0.29 × 1000 is 289.99…
+  EXPECT_EQ(WidthEndMillimetres(10.0009, 3, 240, 100, bound), 10000);
+  // Edge exactly on R1 or on the calculation range is not allowed: 6.999 m is the last.
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 10, 100, bound), 6999);
+  EXPECT_EQ(bound, WidthBound::kR1);
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 240, 10, bound), 6999);
+  EXPECT_EQ(bound, WidthBound::kRange);
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 9, 10, bound), 5999);
+  EXPECT_EQ(bound, WidthBound::kR1);
+  EXPECT_EQ(WidthEndMillimetres(10, 3, 3, 100, bound), 0);
+  EXPECT_EQ(WidthEndMillimetres(10, 3, NAN, 100, bound), 0);
+  EXPECT_EQ(WidthEndMillimetres(1e300, 3, INFINITY, INFINITY, bound), 50000);  // the form's widest
+  // r = 20/2π: the rules need 計算範囲 > r + B, so 0.001 m beyond the edge at the least.
+  const double r = 20 / (2 * 3.141592653589793);
+  EXPECT_EQ(RangeBeyond(r, 2), 5.184);
+  EXPECT_EQ(RangeBeyond(3, 2), 5.001);
 }
 
 TEST(StudySearchTest, LadderRungsAreThreeDigitValuesAsTheFormReadsThem) {

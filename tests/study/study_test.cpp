@@ -8,6 +8,7 @@
 
 #include "calc/run_case.h"
 #include "study/ring_evaluation.h"
+#include "study/study_page_text.h"
 #include "study/study_text.h"
 #include "worked_example.h"
 
@@ -43,6 +44,7 @@ StudyRequest Request(StudyTargetKind kind, double target, std::vector<double> kg
                      double widthMax = kDefaultStudyWidth) {
   StudyRequest request;
   request.inputs = WorkedExample();
+  request.knCmPerSec = 0.01;
   request.kgList = std::move(kgList);
   request.widthMax = widthMax;
   request.target = StudyTarget{kind, target};
@@ -81,7 +83,7 @@ TEST(StudyTest, SampledCurvesAreTheFormsFiguresFromTheCaseWithoutRingOn) {
   EXPECT_EQ(result.widths.front(), 0.0);
   EXPECT_EQ(result.widths[37], 3.7);
   EXPECT_EQ(result.widths.back(), 10.0);
-  EXPECT_FALSE(result.cappedByR1);
+  EXPECT_EQ(result.bound, WidthBound::kAsked);
 
   const CalculationCase withoutRing = Typed("0", "0.0001");
   const RingValues& first = result.curves[0].values.front();
@@ -140,9 +142,10 @@ TEST(StudyTest, WidthRangeStopsShortOfTheRadiusOfInfluence) {
   // the ring's edge must stay inside 24 m, short of the 50 m asked.
   StudyRequest request = Request(StudyTargetKind::kInflow, 0.01, {1e-5}, 50);
   request.inputs.kn = 0.0001 / 100.0;
+  request.knCmPerSec = 0.0001;
   ASSERT_FALSE(CheckStudyRequest(request));
   const StudyResult result = RunStudy(request);
-  EXPECT_TRUE(result.cappedByR1);
+  EXPECT_EQ(result.bound, WidthBound::kR1);
   EXPECT_EQ(result.widthEnd, 20.816);
   EXPECT_LT(result.r + result.widthEnd, result.withoutRing.R2);
   EXPECT_GE(result.r + result.widthEnd + 0.001, result.withoutRing.R2);
@@ -179,15 +182,66 @@ TEST(StudyTest, LargestPermeabilityForTheCasesWidthToThreeDigits) {
   EXPECT_FALSE(RunStudy(noRing).kgForWidth);
 }
 
-TEST(StudyTest, DefaultPermeabilitiesAreTheCasesTighterAndLooserBelowKn) {
-  const std::vector<double> list = DefaultStudyPermeabilities(0.0001, 0.01 / 100);
-  ASSERT_EQ(list.size(), 3u);
-  EXPECT_EQ(list[0], 0.0001);
-  EXPECT_EQ(list[1], 0.00001);
-  EXPECT_EQ(list[2], 0.001);
-  // Ten times 0.005 is looser than kn 0.01 cm/sec.
-  EXPECT_EQ(DefaultStudyPermeabilities(0.005, 0.01 / 100), (std::vector<double>{0.005, 0.0005}));
-  EXPECT_TRUE(DefaultStudyPermeabilities(0, 0.01 / 100).empty());
+TEST(StudyTest, ShortCalculationRangeEndsTheWidthsAndNamesTheRangeATargetNeeds) {
+  // 計算範囲 8 m: the rules need r + B < 8 with r = 3.18310 m.
+  const auto texts = [](const std::string& width, const std::string& range) {
+    return InputTexts{"2", "20", "10", "20", "0.01", width, "0.001", "5", range};
+  };
+  StudyRequest request = Request(StudyTargetKind::kInflow, 0.3, {1e-4, 1e-3});
+  request.inputs.CalcRange = 8;
+  request.inputs.PointDistance = 5;
+  const StudyResult result = RunStudy(request);
+  EXPECT_EQ(result.bound, WidthBound::kRange);
+  EXPECT_EQ(result.widthEnd, 4.816);
+  EXPECT_FALSE(RunCase(texts("4.816", "8"), 0).rejection);
+  EXPECT_TRUE(RunCase(texts("4.817", "8"), 0).rejection);
+  EXPECT_EQ(result.solutions[0].width, 0.33);
+  EXPECT_FALSE(result.solutions[0].widthBeyondRange);
+  // kg 0.001 needs 6.224 m, as with 計算範囲 100: 9.408 m admits it, 9.407 m does not.
+  const StudySolution& beyond = result.solutions[1];
+  EXPECT_FALSE(beyond.width);
+  EXPECT_EQ(beyond.widthBeyondRange, 6.224);
+  EXPECT_EQ(beyond.rangeNeeded, 9.408);
+  const CaseRun admitted = RunCase(texts("6.224", "9.408"), 0);
+  ASSERT_FALSE(admitted.rejection);
+  EXPECT_LE(admitted.calc.Q[kImproved], 0.3);
+  EXPECT_TRUE(RunCase(texts("6.224", "9.407"), 0).rejection);
+  const std::string text = SolutionText(beyond, StudyTargetKind::kInflow);
+  EXPECT_EQ(text.substr(text.find("。")), "。計算範囲を 9.408 m 以上にすれば B = 6.224 m で届きます");
+}
+
+TEST(StudyTest, LoosestPermeabilityIsKnItselfWhenKnMeetsTheTarget) {
+  for (const std::string kn : {"1e-4", "2e-4", "3e-5"}) {
+    const CaseRun run = RunCase(InputTexts{"2", "20", "10", "20", kn, "2", kn, "10", "100"}, 0);
+    ASSERT_FALSE(run.rejection) << kn;
+    StudyRequest request;
+    request.inputs = run.calc;
+    request.knCmPerSec = *ReadFieldText(kKnField, kn);
+    request.kgList = {request.knCmPerSec};
+    request.target = StudyTarget{StudyTargetKind::kInflow, run.calc.Q[kImproved]};
+    ASSERT_FALSE(CheckStudyRequest(request)) << kn;
+    const StudyResult result = RunStudy(request);
+    EXPECT_EQ(result.kgForWidth, request.knCmPerSec) << kn;
+  }
+}
+
+TEST(StudyTest, DefaultPermeabilitiesAreOnlyValuesTheFormAccepts) {
+  struct Case {
+    double width, kg, kn;
+    std::vector<double> list;
+  };
+  const Case cases[] = {
+      {2, 0.0001, 0.01, {0.0001, 0.00001, 0.001}},
+      {2, 0.005, 0.01, {0.005, 0.0005}},  // 0.05 is looser than kn
+      {2, 0.01, 0.01, {0.01, 0.001}},     // kg = kn is accepted, ten times that is not
+      {2, 5e-9, 1e-4, {5e-9, 5e-8}},      // 5e-10 lies below 1e-9
+      {0, 0, 3e-5, {3e-6, 3e-7, 3e-8}},   // without a ring: kn/10, kn/100, kn/1000
+      {0, 0, 2e-8, {2e-9}},
+      {0, 0, 1e-9, {1e-9}},  // nothing tighter is accepted: kn itself
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DefaultStudyPermeabilities(c.width, c.kg, c.kn), c.list) << c.kg << " " << c.kn;
+  }
 }
 
 TEST(StudyTest, RequestsTheStudyCannotRunAreNamedInJapanese) {
@@ -198,16 +252,15 @@ TEST(StudyTest, RequestsTheStudyCannotRunAreNamedInJapanese) {
   EXPECT_NE(message(bad).find("透水係数がありません"), std::string::npos);
   bad.kgList = {1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4};
   EXPECT_NE(message(bad).find("6 個まで"), std::string::npos);
-  bad.kgList = {1e-4, -2};
-  EXPECT_NE(message(bad).find("2 番目の値（-2）"), std::string::npos);
+  bad.kgList = {1e-4, 0.02};  // looser than kn: no improvement
+  EXPECT_NE(message(bad).find("2 番目は使えません。1e-9 以上で透水係数 kn（0.01 cm/sec）以下"),
+            std::string::npos);
   bad = good;
-  bad.widthMax = 0;
-  EXPECT_NE(message(bad).find("改良幅の上限（0）"), std::string::npos);
   bad.widthMax = NAN;
   EXPECT_NE(message(bad).find("改良幅の上限"), std::string::npos);
   bad = good;
   bad.target = StudyTarget{StudyTargetKind::kDrawdown, -1};
-  EXPECT_NE(message(bad).find("水位低下量 S2（-1）"), std::string::npos);
+  EXPECT_NE(message(bad).find("水位低下量 S2 は 0 より大きい値"), std::string::npos);
   bad = good;
   bad.inputs.kn = 0;  // R1 = 0 cannot hold a ring
   EXPECT_NE(message(bad).find("検討できません"), std::string::npos);

@@ -17,6 +17,7 @@ using test::DeskTest;
 StudyRequest WorkedExampleBase() {
   StudyRequest base;
   base.inputs = testing::WorkedExample();
+  base.knCmPerSec = 0.01;
   return base;
 }
 
@@ -52,9 +53,9 @@ TEST(StudyDialogTest, FieldsReadAsTheStudyAndBadOnesKeepTheDialogOpen) {
     field->setText(good);
   }
   ASSERT_EQ(messages.size(), 3);
-  EXPECT_TRUE(messages[0].contains(QStringLiteral("「abc」は数値ではありません")));
-  EXPECT_TRUE(messages[1].contains(QStringLiteral("改良幅の上限")));
-  EXPECT_TRUE(messages[2].contains(QStringLiteral("水位低下量 S2（-3）")));
+  EXPECT_TRUE(messages[0].contains(QStringLiteral("2 番目の「abc」は数値として読めません")));
+  EXPECT_TRUE(messages[1].contains(QStringLiteral("改良幅の上限の「十」")));
+  EXPECT_TRUE(messages[2].contains(QStringLiteral("水位低下量 S2の「-3」は使えません")));
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(dialog.request().target.value, 1.5);
