@@ -13,6 +13,8 @@
 #include "page/qt/qt_page.h"
 #include "report/report.h"
 #include "study/study_pages.h"
+#include "tavoro_version.h"
+#include "verify/verify_pages.h"
 
 namespace tavoro {
 namespace {
@@ -69,6 +71,19 @@ std::string StageStudy(const StudyResult& result, const ProjectInfo& project,
   PageSurface page(measurer);
   PageSettings settings;
   BuildStudyPages(page, result, project, settings);
+  QString error;
+  QByteArray bytes;
+  if (!RenderPdf(page.document(), &bytes, &error)) return error.toStdString();
+  files.Add(path, bytes.toStdString());
+  return {};
+}
+
+std::string StageVerifyPages(const std::vector<WorkedExample>& examples, const std::string& path,
+                             StagedFiles& files) {
+  EnsureGuiApplication();
+  const QtTextMeasurer measurer;
+  PageSurface page(measurer);
+  DrawVerifyPages(page, examples, "Tavoro " TAVORO_VERSION);
   QString error;
   QByteArray bytes;
   if (!RenderPdf(page.document(), &bytes, &error)) return error.toStdString();

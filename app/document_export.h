@@ -6,6 +6,7 @@
 #include "calc/project_info.h"
 #include "fileio/staged_files.h"
 #include "study/study.h"
+#include "verify/verify_examples.h"
 
 namespace tavoro {
 
@@ -29,5 +30,9 @@ std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
 // header line. Returns "" when staged, else a Japanese message.
 std::string StageStudy(const StudyResult& result, const ProjectInfo& project,
                        const std::string& path, StagedFiles& files);
+
+// The 「検証例」 pages of examples as a portrait PDF for path.
+std::string StageVerifyPages(const std::vector<WorkedExample>& examples, const std::string& path,
+                             StagedFiles& files);
 
 }  // namespace tavoro

@@ -21,6 +21,9 @@ std::string UsageText() {
   tavoro export [options]
                          compute one case without a window and write
                          the documents asked for
+  tavoro verify [options]
+                         組み込みの検証例を解き、公表値と比べる
+                         (tavoro verify --help)
 
 Input fields of `tavoro export`, each taking the text as typed into the form
 (an omitted option is an empty field):

@@ -8,6 +8,7 @@
 #include "study_command.h"
 #include "tavoro_version.h"
 #include "terminal.h"
+#include "verify_command.h"
 #include "ui/desktop.h"
 
 int main(int argc, char** argv) {
@@ -33,6 +34,10 @@ int main(int argc, char** argv) {
   if (command == "batch") {
     const std::vector<std::string> args(argv + 2, argv + argc);
     return tavoro::RunBatchCommand(args, std::cout, std::cerr, tavoro::IsTerminal(stderr));
+  }
+  if (command == "verify") {
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    return tavoro::RunVerifyCommand(args, std::cout, std::cerr);
   }
   // A case file opens in the form.
   if (tavoro::IsCaseFileArgument(command)) return tavoro::RunDesktop(argc, argv);

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "batch/summary_columns.h"
-#include "batch/text_fit.h"
+#include "page/page_numbers.h"
+#include "page/text_fit.h"
 #include "calc/input_rules.h"
 #include "calc/number_format.h"
 #include "page/page_length.h"
@@ -134,6 +135,7 @@ class SummaryLayout {
       for (std::size_t r = pages[p].first; r < pages[p].second; ++r) y = DrawRow(rows[r], y);
       DrawFrame(tableTop, y);
     }
+    if (project_.HasHeader()) DrawPageNumbers(page_);
     page_.EndDoc();
   }
 

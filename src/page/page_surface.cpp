@@ -31,6 +31,7 @@ void PageSurface::StartDoc() {
   document_.paperWidth = landscape ? kA4HeightTwips : kA4WidthTwips;
   document_.paperHeight = landscape ? kA4WidthTwips : kA4HeightTwips;
   document_.pages.emplace_back();
+  drawnPage_ = 0;
 }
 
 void PageSurface::SetDocumentTitle(std::string title) {
@@ -40,6 +41,11 @@ void PageSurface::SetDocumentTitle(std::string title) {
 void PageSurface::NewPage() {
   if (document_.pages.empty() || document_.finished) return;
   document_.pages.emplace_back();
+  drawnPage_ = document_.pages.size() - 1;
+}
+
+void PageSurface::TurnToPage(std::size_t index) {
+  if (index < document_.pages.size() && !document_.finished) drawnPage_ = index;
 }
 
 void PageSurface::EndDoc() {
@@ -190,7 +196,7 @@ std::int16_t PageSurface::BrushStyle() const {
 // Outside an open document (before StartDoc or after EndDoc) nothing is kept.
 void PageSurface::Record(PageCommand command) {
   if (document_.pages.empty() || document_.finished) return;
-  document_.pages.back().commands.push_back(std::move(command));
+  document_.pages[drawnPage_].commands.push_back(std::move(command));
 }
 
 FontSpec PageSurface::CurrentFont() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,6 +33,11 @@ class PageSurface {
   void StartDoc();
   void NewPage();
   void EndDoc();
+  // Makes page index (from 0) of the open document the one later commands
+  // are recorded on, to add to a page already drawn; NewPage still opens a
+  // page after the last. An index past the last page is ignored.
+  void TurnToPage(std::size_t index);
+  std::size_t PageCount() const { return document_.pages.size(); }
 
   // Page setup, taking effect at the next StartDoc. PaperSize 9 is A4 (the
   // only paper Tavoro uses; others fall back to A4); Orientation 0 portrait,
@@ -110,6 +116,7 @@ class PageSurface {
 
   const TextMeasurer& measurer_;
   Document document_;
+  std::size_t drawnPage_ = 0;
   std::int16_t paperSize_ = 9;
   std::int16_t orientation_ = 0;
   std::string title_;

@@ -1,5 +1,6 @@
 #include <exception>
 
+#include "page/page_numbers.h"
 #include "page/project_header.h"
 #include "report/improved_blocks.h"
 #include "report/q1_block.h"
@@ -89,6 +90,7 @@ ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSet
       DrawProjectHeader(page, project);
       pages.DrawSecondPage();
     }
+    if (project.HasHeader()) DrawPageNumbers(page);
     page.EndDoc();
     return ReportOutcome{true, {}};
   } catch (const ReportError& error) {

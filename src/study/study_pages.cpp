@@ -1,5 +1,6 @@
 #include "study/study_pages.h"
 
+#include "page/page_numbers.h"
 #include "page/project_header.h"
 
 namespace tavoro {
@@ -18,6 +19,7 @@ void BuildStudyPages(PageSurface& page, const StudyResult& result, const Project
   page.SetPenStyle(kPenSolid);
   page.SetBrushStyle(kBrushSolid);
   page.SetTextAngle(0);
+  if (project.HasHeader()) DrawPageNumbers(page);
   page.EndDoc();
 }
 

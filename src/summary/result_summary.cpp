@@ -6,11 +6,10 @@
 #include "calc/number_format.h"
 
 namespace tavoro {
-namespace {
 
 // 15 significant digits: the value as computed, without the last digit's
 // binary noise (0.01 stays 0.01 after kn is taken back to cm/sec).
-std::string ValueText(double value) {
+std::string SummaryValueText(double value) {
   if (!IsComputed(value)) return kNotComputedMark;
   char buffer[64];
   const auto [end, failure] =
@@ -19,15 +18,7 @@ std::string ValueText(double value) {
   return std::string(buffer, end);
 }
 
-void AddLine(std::string& text, const std::string& name, const char* symbol, double value,
-             const char* unit) {
-  text += name + '\t' + symbol + '\t' + ValueText(value) + '\t' + unit + '\n';
-}
-
-}  // namespace
-
-std::string ResultSummary(const CalculationCase& calc) {
-  std::string text = "項目\t記号\t値\t単位\n";
+std::vector<SummaryLine> InputLines(const CalculationCase& calc) {
   struct Input {
     int field;
     const char* symbol;
@@ -45,23 +36,42 @@ std::string ResultSummary(const CalculationCase& calc) {
       {kPointField, "x", calc.PointDistance, "m"},
       {kRangeField, "", calc.CalcRange, "m"},
   };
+  std::vector<SummaryLine> lines;
   for (const Input& input : inputs) {
-    AddLine(text, InputFieldCaption(input.field), input.symbol, input.value, input.unit);
+    lines.push_back({InputFieldCaption(input.field), input.symbol, input.value, input.unit});
   }
+  return lines;
+}
 
-  AddLine(text, "円換算半径", "r", calc.r, "m");
-  AddLine(text, "地下水位から不透水層までの高さ", "H", calc.H, "m");
-  AddLine(text, "立坑底から不透水層までの高さ", "h", calc.h[1], "m");
-  AddLine(text, "地下水位から掘削底までの高さ", "S", calc.S[1], "m");
-  AddLine(text, "影響範囲（地盤改良なし）", "R1", calc.R[1], "m");
-  AddLine(text, "湧水量（地盤改良なし）", "Q1", calc.Q[1], "m3/min");
-  AddLine(text, "着目点の水位低下量（地盤改良なし）", "S(x)", calc.PointS[1], "m");
+std::vector<SummaryLine> ResultLines(const CalculationCase& calc) {
+  std::vector<SummaryLine> lines = {
+      {"円換算半径", "r", calc.r, "m"},
+      {"地下水位から不透水層までの高さ", "H", calc.H, "m"},
+      {"立坑底から不透水層までの高さ", "h", calc.h[1], "m"},
+      {"地下水位から掘削底までの高さ", "S", calc.S[1], "m"},
+      {"影響範囲（地盤改良なし）", "R1", calc.R[1], "m"},
+      {"湧水量（地盤改良なし）", "Q1", calc.Q[1], "m3/min"},
+      {"着目点の水位低下量（地盤改良なし）", "S(x)", calc.PointS[1], "m"},
+  };
   if (calc.B > 0) {
-    AddLine(text, "湧水量（地盤改良あり）", "Q2", calc.Q[2], "m3/min");
-    AddLine(text, "改良外円の水位高さ", "h2", calc.CurveY[2][10], "m");
-    AddLine(text, "改良外円の水位低下量", "S2", calc.CurveS[2][10], "m");
-    AddLine(text, "影響範囲（地盤改良あり）", "R2", calc.R[2], "m");
-    AddLine(text, "着目点の水位低下量（地盤改良あり）", "S(x)", calc.PointS[2], "m");
+    lines.insert(lines.end(), {
+                                  {"湧水量（地盤改良あり）", "Q2", calc.Q[2], "m3/min"},
+                                  {"改良外円の水位高さ", "h2", calc.CurveY[2][10], "m"},
+                                  {"改良外円の水位低下量", "S2", calc.CurveS[2][10], "m"},
+                                  {"影響範囲（地盤改良あり）", "R2", calc.R[2], "m"},
+                                  {"着目点の水位低下量（地盤改良あり）", "S(x)", calc.PointS[2], "m"},
+                              });
+  }
+  return lines;
+}
+
+std::string ResultSummary(const CalculationCase& calc) {
+  std::string text = "項目\t記号\t値\t単位\n";
+  for (const std::vector<SummaryLine>& part : {InputLines(calc), ResultLines(calc)}) {
+    for (const SummaryLine& line : part) {
+      text += line.name + '\t' + line.symbol + '\t' + SummaryValueText(line.value) + '\t' +
+              line.unit + '\n';
+    }
   }
   return text;
 }

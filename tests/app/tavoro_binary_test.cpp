@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "calc/compute_case.h"
 #include "case_json.h"
 #include "tavoro_version.h"
@@ -113,9 +115,11 @@ std::string WordText(const std::string& word) {
 }
 
 // The header line of the worked example's case file sits inside the 15 mm top
-// margin of every page, and every other word stands where it stands without it.
-TEST(TavoroBinaryTest, ProjectHeaderInTheTopMarginOfEveryPageMovesNoWordOfTheBody) {
+// margin of every page, the report's 「n / N」 inside the 20 mm bottom margin,
+// and every other word stands where it stands without them.
+TEST(TavoroBinaryTest, ProjectHeaderAndPageNumbersInTheMarginsMoveNoWordOfTheBody) {
   constexpr double kTopMarginPoints = 15 * 72 / 25.4;
+  constexpr double kReportFootPoints = (297 - 20) * 72 / 25.4;
   const std::string dir = ::testing::TempDir();
   ASSERT_EQ(RunTavoro("export --case " TAVORO_EXAMPLES_DIR "/worked-example.tavoro --report " +
                       dir + "headed_report.pdf --chart " + dir + "headed_chart.pdf")
@@ -134,10 +138,16 @@ TEST(TavoroBinaryTest, ProjectHeaderInTheTopMarginOfEveryPageMovesNoWordOfTheBod
     ASSERT_EQ(plain.size(), headed.size());
     for (std::size_t page = 0; page < headed.size(); ++page) {
       SCOPED_TRACE(page);
-      std::vector<std::string> header, body;
+      std::vector<std::string> header, body, foot;
       for (const std::string& word : headed[page]) {
-        (Attribute(word, "yMax") < kTopMarginPoints ? header : body).push_back(word);
+        if (Attribute(word, "yMin") > kReportFootPoints) {
+          foot.push_back(WordText(word));
+        } else {
+          (Attribute(word, "yMax") < kTopMarginPoints ? header : body).push_back(word);
+        }
       }
+      const std::vector<std::string> number = {std::to_string(page + 1), "/", "2"};
+      EXPECT_EQ(foot, document == "report" ? number : std::vector<std::string>());
       ASSERT_GE(header.size(), 3u);
       std::vector<std::string> texts;
       for (const std::string& word : header) texts.push_back(WordText(word));
@@ -152,6 +162,33 @@ TEST(TavoroBinaryTest, ProjectHeaderInTheTopMarginOfEveryPageMovesNoWordOfTheBod
       EXPECT_EQ(body, without);
     }
   }
+}
+
+// The built-in worked examples: sourced, all passing, the same in the JSON
+// and in the 「検証例」 pages; a bad option writes nothing.
+TEST(TavoroBinaryTest, VerifyRunsSourcedExamplesThatAllPass) {
+  const auto [status, json] = RunTavoro("verify --json -");
+  ASSERT_EQ(status, 0);
+  const nlohmann::json root = nlohmann::json::parse(json);
+  ASSERT_GE(root.at("examples").size(), 4u);
+  for (const nlohmann::json& example : root.at("examples")) {
+    SCOPED_TRACE(example.dump());
+    EXPECT_GT(example.at("source").get<std::string>().size(), 20u);
+    EXPECT_FALSE(example.at("inputs").empty());
+    ASSERT_EQ(example.at("published").size(), example.at("computed").size());
+    for (const nlohmann::json& computed : example.at("computed")) {
+      EXPECT_TRUE(computed.at("value").is_number());
+    }
+    EXPECT_TRUE(example.at("passed").get<bool>());
+  }
+
+  const std::string dir = ::testing::TempDir();
+  const std::string pdf = dir + "tavoro_verify.pdf";
+  EXPECT_EQ(RunTavoro("verify --pdf " + pdf).first, 0);
+  const auto pages = PageWords(pdf);
+  ASSERT_FALSE(pages.empty());
+  EXPECT_EQ(WordText(pages.front().front()), "検証例");
+  EXPECT_EQ(RunTavoro("verify --pdf").first, 2);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "batch/summary_columns.h"
 #include "batch/summary_csv.h"
 #include "batch/summary_pages.h"
-#include "batch/text_fit.h"
+#include "page/text_fit.h"
 #include "calc/run_case.h"
 #include "page/fixed_pitch_measurer.h"
 

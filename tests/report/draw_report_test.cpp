@@ -113,7 +113,7 @@ TEST_F(DrawReportTest, PermeabilityBeyondMetresPerMinuteStopsTheReportAndSaysSo)
   }
 }
 
-TEST_F(DrawReportTest, ProjectHeaderOpensEveryPageAndMovesNothingOfTheBody) {
+TEST_F(DrawReportTest, ProjectTextsAddTheHeaderAndPageNumbersAndMoveNothingOfTheBody) {
   ASSERT_TRUE(Draw().completed);
   const Document plain = page_.document();
   const ProjectInfo project{"A工事", "1号立坑", "", "2024-05-01", ""};
@@ -124,10 +124,17 @@ TEST_F(DrawReportTest, ProjectHeaderOpensEveryPageAndMovesNothingOfTheBody) {
   for (std::size_t i = 0; i < 2; ++i) {
     SCOPED_TRACE(i);
     const auto& commands = headed.pages[i].commands;
-    ASSERT_EQ(commands.size(), plain.pages[i].commands.size() + 2);
+    ASSERT_EQ(commands.size(), plain.pages[i].commands.size() + 3);
     EXPECT_EQ(std::get<TextCommand>(commands[0]).text, "工事名：A工事　　立坑名：1号立坑");
     EXPECT_EQ(std::get<TextCommand>(commands[1]).text, "2024-05-01");
-    EXPECT_TRUE(std::equal(commands.begin() + 2, commands.end(), plain.pages[i].commands.begin()));
+    EXPECT_TRUE(
+        std::equal(commands.begin() + 2, commands.end() - 1, plain.pages[i].commands.begin()));
+    // 「n / N」 at 9 points (ASCII 90 twips wide, 180 high), centred in the
+    // paper's width and in the 20 mm bottom margin.
+    const auto& number = std::get<TextCommand>(commands.back());
+    EXPECT_EQ(number.text, std::to_string(i + 1) + " / 2");
+    EXPECT_DOUBLE_EQ(number.x, (210 * 1440 / 25.4 - 5 * 90) / 2);
+    EXPECT_DOUBLE_EQ(number.y, 297 * 1440 / 25.4 - (20 * 1440 / 25.4 + 180) / 2);
   }
 }
 

@@ -142,13 +142,16 @@ TEST(StudyPagesTest, TablePagesListEverySampledWidthOncePerGroupWithinTheMargins
   EXPECT_EQ(CountText(first, KgForWidthText(result)), 1);
   EXPECT_EQ(All<CircleCommand>(document.pages[0]).size(), 1u);
 
-  // A named project heads every page, above the top margin, and moves nothing else.
+  // A named project heads every page above the top margin and numbers it
+  // below the bottom one, and moves nothing else.
   const Document headed = Pages(result, ProjectInfo{"北工区", "", "", "2024-05-01", ""});
   ASSERT_EQ(headed.pages.size(), document.pages.size());
   for (std::size_t p = 0; p < headed.pages.size(); ++p) {
     const std::vector<TextCommand> texts = All<TextCommand>(headed.pages[p]);
     int inMargin = 0;
-    for (const TextCommand& t : texts) inMargin += t.y + t.height <= 850.39;
+    for (const TextCommand& t : texts) {
+      inMargin += t.y + t.height <= 850.39 || t.y >= 210 * 1440 / 25.4 - 1133.86;
+    }
     EXPECT_GE(inMargin, 1) << "page " << p + 1;
     EXPECT_EQ(texts.size() - static_cast<std::size_t>(inMargin),
               All<TextCommand>(document.pages[p]).size());

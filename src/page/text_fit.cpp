@@ -1,4 +1,4 @@
-#include "batch/text_fit.h"
+#include "page/text_fit.h"
 
 namespace tavoro {
 namespace {

@@ -1,0 +1,47 @@
+#include "page/page_numbers.h"
+
+#include <string>
+#include <string_view>
+
+namespace tavoro {
+namespace {
+
+constexpr std::string_view kNumberFace = "ＭＳ 明朝";
+constexpr double kNumberPoints = 9;
+
+}  // namespace
+
+void DrawPageNumbers(PageSurface& page) {
+  const std::size_t count = page.PageCount();
+  if (count == 0 || page.document().finished) return;
+  const std::string face = page.FontName();
+  const double points = page.FontSize();
+  const double x = page.CurrentX();
+  const double y = page.CurrentY();
+  const std::int16_t angle = page.TextAngle();
+
+  page.SetFontName(kNumberFace);
+  page.SetFontSize(kNumberPoints);
+  page.SetTextAngle(0);
+  const double margin = page.MarginBottom();
+  const double lineHeight = page.TextHeight("0");
+  if (lineHeight > 0 && lineHeight < margin) {
+    const Document& document = page.document();
+    const double top = document.paperHeight - (margin + lineHeight) / 2;
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::string text = std::to_string(i + 1) + " / " + std::to_string(count);
+      page.TurnToPage(i);
+      page.SetCurrentX((document.paperWidth - page.TextWidth(text)) / 2);
+      page.SetCurrentY(top);
+      page.Text(text);
+    }
+    page.TurnToPage(count - 1);
+  }
+  page.SetFontName(face);
+  page.SetFontSize(points);
+  page.SetCurrentX(x);
+  page.SetCurrentY(y);
+  page.SetTextAngle(angle);
+}
+
+}  // namespace tavoro

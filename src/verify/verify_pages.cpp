@@ -1,0 +1,188 @@
+#include "verify/verify_pages.h"
+
+#include <array>
+#include <string_view>
+
+#include "page/page_numbers.h"
+#include "page/page_setup.h"
+#include "page/text_fit.h"
+
+namespace tavoro {
+namespace {
+
+constexpr std::string_view kMincho = "ＭＳ 明朝";
+constexpr std::string_view kGothic = "ＭＳ ゴシック";
+constexpr double kTitlePoints = 14;
+constexpr double kHeadingPoints = 10.5;
+constexpr double kBodyPoints = 9;
+constexpr std::size_t kMaxWrappedLines = 6;
+constexpr double kTwipsPerMm = 1440 / 25.4;
+
+// Columns of the check table, as fractions of the body width.
+struct Column {
+  const char* heading;
+  double share;
+};
+constexpr std::array<Column, 6> kColumns = {{{"項目", 0.20},
+                                             {"公表値", 0.17},
+                                             {"計算値", 0.19},
+                                             {"差", 0.17},
+                                             {"許容差", 0.14},
+                                             {"判定", 0.13}}};
+
+const char* Verdict(bool passed) {
+  return passed ? "合格" : "不合格";
+}
+
+class VerifyLayout {
+ public:
+  VerifyLayout(PageSurface& page, const std::vector<WorkedExample>& examples,
+               const std::string& program)
+      : page_(page), examples_(examples), program_(program) {}
+
+  void Draw() {
+    PageSettings settings;
+    SetupReportPage(page_, settings);
+    page_.SetDocumentTitle("検証例");
+    page_.StartDoc();
+    left_ = page_.MarginLeft();
+    width_ = page_.document().paperWidth - 2 * left_;
+    bottom_ = page_.document().paperHeight - page_.MarginBottom();
+    y_ = page_.MarginTop() + 10 * kTwipsPerMm;
+
+    UseFont(kGothic, kTitlePoints);
+    Line(left_, "検証例");
+    y_ += LineHeight() * 0.5;
+    UseFont(kMincho, kBodyPoints);
+    int passed = 0;
+    for (const WorkedExample& example : examples_) passed += example.Passed() ? 1 : 0;
+    Line(left_, program_ + "　例 " + std::to_string(examples_.size()) + " 件　合格 " +
+                    std::to_string(passed) + " 件　総合判定：" +
+                    Verdict(AllPassed(examples_)));
+    Line(left_,
+         "各例を通常の計算と同じ入力規則と計算で解き、公表値（または基準値）とその桁の半単位以内で"
+         "一致すれば合格とする。");
+    y_ += LineHeight();
+
+    for (std::size_t i = 0; i < examples_.size(); ++i) DrawExample(i + 1, examples_[i]);
+    DrawPageNumbers(page_);
+    page_.EndDoc();
+  }
+
+ private:
+  void UseFont(std::string_view face, double points) {
+    page_.SetFontName(face);
+    page_.SetFontSize(points);
+  }
+  double LineHeight() const { return page_.TextHeight("あ") * 1.3; }
+  double Width(std::string_view text) const { return page_.TextWidth(text); }
+
+  void Line(double x, const std::string& text) {
+    page_.SetCurrentX(x);
+    page_.SetCurrentY(y_);
+    page_.Text(text);
+    y_ += LineHeight();
+  }
+
+  std::vector<std::string> Wrapped(const std::string& text, double width) const {
+    return WrapText([this](std::string_view piece) { return Width(piece); }, text, width,
+                    kMaxWrappedLines);
+  }
+
+  // The label at the left and text wrapped beside it.
+  void LabelledText(const std::string& label, const std::string& text) {
+    const double indent = Width(label);
+    const std::vector<std::string> lines = Wrapped(text, width_ - indent);
+    page_.SetCurrentX(left_);
+    page_.SetCurrentY(y_);
+    page_.Text(label);
+    for (const std::string& line : lines) Line(left_ + indent, line);
+  }
+
+  static std::string InputsText(const WorkedExample& example) {
+    std::string text;
+    for (const ExampleQuantity& input : example.inputs) {
+      if (!text.empty()) text += "　";
+      text += input.symbol + " = " + ExampleNumber(input.value) + " " + input.unit;
+    }
+    return text;
+  }
+
+  double ExampleHeight(const WorkedExample& example) {
+    UseFont(kMincho, kBodyPoints);
+    const double lines = 2.0 + static_cast<double>(Wrapped(example.source, width_).size()) +
+                         static_cast<double>(Wrapped(InputsText(example), width_).size()) +
+                         static_cast<double>(example.checks.size()) + 1;
+    return lines * LineHeight() + LineHeight();
+  }
+
+  void DrawExample(std::size_t number, const WorkedExample& example) {
+    if (y_ + ExampleHeight(example) > bottom_ && y_ > page_.MarginTop() + LineHeight() * 4) {
+      page_.NewPage();
+      y_ = page_.MarginTop() + 10 * kTwipsPerMm;
+    }
+    UseFont(kGothic, kHeadingPoints);
+    Line(left_, std::to_string(number) + ". " + example.name);
+    UseFont(kMincho, kBodyPoints);
+    LabelledText("出典：", example.source);
+    LabelledText("入力：", InputsText(example));
+    DrawTable(example);
+    y_ += LineHeight();
+  }
+
+  void DrawTable(const WorkedExample& example) {
+    const double top = y_;
+    const double rowHeight = LineHeight();
+    std::array<double, kColumns.size() + 1> edges{};
+    edges[0] = left_;
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+      edges[c + 1] = edges[c] + kColumns[c].share * width_;
+    }
+    auto row = [&](const std::array<std::string, kColumns.size()>& cells) {
+      const double textTop = y_ + (rowHeight - page_.TextHeight("あ")) / 2;
+      for (std::size_t c = 0; c < cells.size(); ++c) {
+        const double padding = Width("a");
+        const double cellWidth = edges[c + 1] - edges[c] - 2 * padding;
+        const std::string text =
+            FitText([this](std::string_view piece) { return Width(piece); }, cells[c], cellWidth);
+        // Numbers stand right-aligned, words at the left.
+        const bool numeric = c >= 1 && c <= 4;
+        page_.SetCurrentX(numeric ? edges[c + 1] - padding - Width(text) : edges[c] + padding);
+        page_.SetCurrentY(textTop);
+        page_.Text(text);
+      }
+      y_ += rowHeight;
+      page_.DrawLine(left_, y_, edges.back(), y_);
+    };
+    page_.SetPenWidth(0);
+    page_.SetPenStyle(kPenSolid);
+    page_.DrawLine(left_, top, edges.back(), top);
+    std::array<std::string, kColumns.size()> heading;
+    for (std::size_t c = 0; c < kColumns.size(); ++c) heading[c] = kColumns[c].heading;
+    row(heading);
+    for (const ExampleCheck& check : example.checks) {
+      const std::string unit = check.unit.empty() ? "" : " (" + check.unit + ")";
+      row({check.symbol + unit, ExampleNumber(check.published, check.decimals),
+           ExampleNumber(check.computed), ExampleNumber(check.Difference()),
+           "±" + ExampleNumber(check.Tolerance()), Verdict(check.Passed())});
+    }
+    for (double x : edges) page_.DrawLine(x, top, x, y_);
+  }
+
+  PageSurface& page_;
+  const std::vector<WorkedExample>& examples_;
+  const std::string& program_;
+  double left_ = 0;
+  double width_ = 0;
+  double bottom_ = 0;
+  double y_ = 0;
+};
+
+}  // namespace
+
+void DrawVerifyPages(PageSurface& page, const std::vector<WorkedExample>& examples,
+                     const std::string& program) {
+  VerifyLayout(page, examples, program).Draw();
+}
+
+}  // namespace tavoro
