@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tavoro needs to build, test and run, when missing.
+# Installs the Debian packages Tavoro needs to build, run and test, when missing: every
+# tool a test starts included (the real-window tests' X server and window manager too).
 set -euo pipefail
 
 packages=(
@@ -12,9 +13,12 @@ packages=(
   poppler-utils locales nlohmann-json3-dev time bc
   libdxflib-dev python3 python3-ezdxf python3-matplotlib
   dpkg-dev fakeroot file lintian appstream desktop-file-utils
+  xvfb openbox x11-utils xdotool
 )
-if [ "${1:-}" = "--desktop-tests" ]; then
-  packages+=(xvfb xdotool x11-apps)
+# --list prints the packages, one a line, and installs nothing (scripts/check-test-tools.sh).
+if [ "${1:-}" = "--list" ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
 fi
 
 missing=()
