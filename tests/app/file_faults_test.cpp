@@ -88,7 +88,7 @@ TEST_F(FileFaultsTest, FileSizeLimitKeepsTheGoodFiles) {
 
   EXPECT_EQ(Export("--json j.json --report r.pdf --chart c.png").first, 0);
   EXPECT_EQ(Read("r.pdf").substr(0, 5), "%PDF-");
-  EXPECT_EQ(Read("j.json").substr(0, 10), "{\"inputs\":");
+  EXPECT_NE(Read("j.json").find("\"inputs\":{"), std::string::npos);
   EXPECT_EQ(Names(), (std::vector<std::string>{"c.png", "j.json", "r.pdf"}));
 }
 
