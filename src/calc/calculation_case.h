@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calc/ground.h"
 #include "calc/indexed_array.h"
 
 namespace tavoro {
@@ -37,6 +38,8 @@ struct CalculationCase {
   double kg = 0;
   double PointDistance = 0;
   double CalcRange = 0;
+  // Radius method and uplift check; the default is Sichardt without it.
+  GroundConditions ground;
 
   // Derived scalars: equivalent radius and undisturbed saturated height.
   double r = kNotComputed;
@@ -54,6 +57,9 @@ struct CalculationCase {
   CurveTable CurveX = CurveTable::Filled(CurvePoints::Filled(kNotComputed));
   CurveTable CurveY = CurveTable::Filled(CurvePoints::Filled(kNotComputed));
   CurveTable CurveS = CurveTable::Filled(CurvePoints::Filled(kNotComputed));
+
+  // The uplift check of the excavation bottom, with ground.uplift.
+  std::optional<UpliftResult> uplift;
 
   // 0 = calculation report, 1 = drawdown chart.
   std::int16_t OutputMode = 0;

@@ -9,7 +9,6 @@ namespace {
 // π and e as the calculation sheet has always used them.
 constexpr double kPi = 3.14159265358979;
 constexpr double kE = 2.718282;
-constexpr double kSichardt = 3000;
 constexpr double kSecondsPerMinute = 60;
 constexpr int kRingSteps = 8;
 
@@ -57,12 +56,10 @@ Checked DupuitFlow(double H, double y, Checked factor, double outer, double inne
   return *head / *ln;
 }
 
-// Sichardt radius of influence 3000·s·√k.
-Checked Sichardt(double drawdown, double permeability) {
-  const Checked scaled = Finite(kSichardt * drawdown);
-  const Checked root = Root(permeability);
-  if (!scaled || !root) return std::nullopt;
-  return *scaled * *root;
+// The radius of influence of a drawdown by the case's method; an overflow or
+// a bad root stores nothing.
+Checked Radius(const CalculationCase& c, double drawdown) {
+  return Finite(RadiusOfInfluence(c.ground, drawdown, c.H, c.kn));
 }
 
 // Inflow through the ring and the natural ground in series.
@@ -82,7 +79,7 @@ void ComputeNaturalGround(CalculationCase& c, Checked knFactor) {
   c.r = c.L / (2 * kPi);
   c.S[kNatural] = c.ExcavationDepth - c.GroundwaterDepth;
   c.h[kNatural] = c.ImperviousDepth - c.ExcavationDepth;
-  Store(c.R[kNatural], Sichardt(c.S[kNatural], c.kn));
+  Store(c.R[kNatural], Radius(c, c.S[kNatural]));
   Store(c.Q[kNatural], DupuitFlow(c.H, c.h[kNatural], knFactor, c.R[kNatural], c.r));
 }
 
@@ -132,7 +129,7 @@ bool ComputeRing(CalculationCase& c, Checked knFactor, Checked kgFactor) {
   Store(y[kRingEdgePoint],
         ParabolaHeight(x[kRingEdgePoint], c.r, c.Q[kImproved], kgFactor, c.h[kNatural]));
   s[kRingEdgePoint] = c.H - y[kRingEdgePoint];
-  Store(c.R[kImproved], Sichardt(s[kRingEdgePoint], c.kn));
+  Store(c.R[kImproved], Radius(c, s[kRingEdgePoint]));
   return !(c.r + c.B > c.R[kImproved]);
 }
 
@@ -175,6 +172,8 @@ void ComputeImprovedCurve(CalculationCase& c, Checked knFactor, Checked kgFactor
 
 void ComputeCase(CalculationCase& calc) {
   calc.ImprovedCurveComputed = false;
+  calc.uplift.reset();
+  if (calc.ground.uplift) calc.uplift = ComputeUplift(*calc.ground.uplift, calc.ExcavationDepth);
   const Checked knFactor = FlowFactor(calc.kn);
   const Checked kgFactor = FlowFactor(calc.kg);
 

@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "calc/compute_case.h"
+#include "calc/ground_rules.h"
 #include "calc/number_format.h"
 #include "calc/number_parse.h"
 
@@ -81,12 +83,8 @@ std::string HalfWidth(std::string_view text) {
   return out;
 }
 
-enum class Reading { kValue, kEmpty, kUnreadable, kTooLarge };
-
-struct FieldValue {
-  Reading reading = Reading::kEmpty;
-  double value = 0;
-};
+using Reading = TextReading;
+using FieldValue = NumberText;
 
 // Length of the decimal number at the start of text; 0 when there is none.
 std::size_t NumberLength(std::string_view text) {
@@ -109,7 +107,7 @@ std::size_t NumberLength(std::string_view text) {
   return i;
 }
 
-bool ConsumeUnit(std::string_view& rest, std::initializer_list<std::string_view> units) {
+bool ConsumeUnit(std::string_view& rest, std::span<const std::string_view> units) {
   for (const std::string_view unit : units) {
     if (rest.substr(0, unit.size()) == unit) {
       rest.remove_prefix(unit.size());
@@ -119,11 +117,19 @@ bool ConsumeUnit(std::string_view& rest, std::initializer_list<std::string_view>
   return false;
 }
 
+constexpr std::string_view kLengthUnits[] = {"m"};
+constexpr std::string_view kPermeabilityUnits[] = {"cm/sec", "cm/s"};
+
+std::span<const std::string_view> UnitsOf(int field) {
+  if (IsPermeability(field)) return kPermeabilityUnits;
+  return kLengthUnits;
+}
+
 void SkipBlanks(std::string_view& rest) {
   while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
 }
 
-FieldValue ReadNumber(std::string_view text, std::initializer_list<std::string_view> units) {
+FieldValue ReadNumber(std::string_view text, std::span<const std::string_view> units) {
   const std::string half = HalfWidth(text);
   std::string_view rest = half;
   SkipBlanks(rest);
@@ -142,8 +148,7 @@ FieldValue ReadNumber(std::string_view text, std::initializer_list<std::string_v
 }
 
 FieldValue ReadField(int field, std::string_view text) {
-  if (IsPermeability(field)) return ReadNumber(text, {"cm/sec", "cm/s"});
-  return ReadNumber(text, {"m"});
+  return ReadNumber(text, UnitsOf(field));
 }
 
 // Up to the first 40 characters of text, in 「」, control characters as
@@ -185,7 +190,7 @@ std::string Metres(double value) {
 
 class RuleCheck {
  public:
-  explicit RuleCheck(const InputTexts& texts) : texts_(texts) {}
+  RuleCheck(const InputTexts& texts, const GroundTexts& ground) : texts_(texts), ground_(ground) {}
 
   std::optional<InputRejection> Run() {
     for (int field = 0; field < kInputFieldCount; ++field) {
@@ -197,7 +202,9 @@ class RuleCheck {
     for (int field = 0; field < kInputFieldCount; ++field) {
       if (!InBounds(field)) return Reject(field, "は受け付けられません。");
     }
-    return CheckRelations();
+    GroundReading ground = ReadGround(ground_);
+    if (ground.rejection) return ground.rejection;
+    return CheckRelations(ground.conditions);
   }
 
  private:
@@ -264,7 +271,7 @@ class RuleCheck {
                        "を入力してください。"};
   }
 
-  std::optional<InputRejection> CheckRelations() const {
+  std::optional<InputRejection> CheckRelations(const GroundConditions& ground) const {
     if (!(Value(kExcavationField) > Value(kGroundwaterField))) {
       return Reject(kExcavationField, "は地下水位" + Quote(Text(kGroundwaterField)) +
                                           "より深くありません。掘削底が地下水位より下でなければ"
@@ -281,22 +288,26 @@ class RuleCheck {
 
     CalculationCase calc;
     StoreInputs(texts_, calc);
+    calc.ground = ground;
     ComputeCase(calc);
     const double r = calc.r;
     const double R1 = calc.R[kNatural];
-    if (!(r < R1)) {
+    // A given R names its own field.
+    const bool given = ground.radiusMethod == RadiusMethod::kGiven;
+    if (!given && !(r < R1)) {
       return Reject(kPerimeterField,
                     "では換算半径 r = L/2π (" + Metres(r) + ") が影響範囲 R1 (" + Metres(R1) +
                         ") 以上になり、湧水量を計算できません。",
                     "r が R1 より小さくなる長さ (m)");
     }
     const double edge = Improved() ? r + Value(kWidthField) : r;
-    if (Improved() && !(edge < R1)) {
+    if (!given && Improved() && !(edge < R1)) {
       return Reject(kWidthField,
                     "では改良範囲 r + B (" + Metres(edge) + ") が影響範囲 R1 (" + Metres(R1) +
                         ") に届きます。",
                     "r + B が R1 より小さくなる幅 (m)");
     }
+    if (auto bad = CheckGroundRelations(calc, ground_)) return bad;
     if (!(Value(kRangeField) > edge)) {
       return Reject(kRangeField, std::string("は") + (Improved() ? "r + B (" : "換算半径 r (") +
                                      Metres(edge) + ") 以下で、降下曲線を描けません。");
@@ -316,14 +327,28 @@ class RuleCheck {
   }
 
   const InputTexts& texts_;
+  const GroundTexts& ground_;
   std::array<FieldValue, kInputFieldCount> values_{};
 };
 
 }  // namespace
 
 const char* InputFieldCaption(int field) {
-  if (field < 0 || field >= kInputFieldCount) return "";
+  if (field >= kFirstGroundField) return GroundFieldOf(field).caption;
+  if (field < 0) return "";
   return kCaptions[field];
+}
+
+NumberText ReadNumberText(std::string_view text, std::span<const std::string_view> units) {
+  return ReadNumber(text, units);
+}
+
+std::string QuoteText(std::string_view text) {
+  return Quote(text);
+}
+
+std::string HalfWidthText(std::string_view text) {
+  return HalfWidth(text);
 }
 
 std::optional<double> ReadFieldText(int field, std::string_view text) {
@@ -334,13 +359,13 @@ std::optional<double> ReadFieldText(int field, std::string_view text) {
 
 std::optional<double> ReadQuantityText(std::string_view text,
                                        std::initializer_list<std::string_view> units) {
-  const FieldValue read = ReadNumber(text, units);
+  const FieldValue read = ReadNumber(text, std::span(units.begin(), units.size()));
   if (read.reading != Reading::kValue) return std::nullopt;
   return read.value;
 }
 
-std::optional<InputRejection> CheckInputs(const InputTexts& texts) {
-  return RuleCheck(texts).Run();
+std::optional<InputRejection> CheckInputs(const InputTexts& texts, const GroundTexts& ground) {
+  return RuleCheck(texts, ground).Run();
 }
 
 void StoreInputs(const InputTexts& texts, CalculationCase& calc) {

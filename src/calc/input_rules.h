@@ -2,11 +2,13 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "calc/calculation_case.h"
 #include "calc/input_texts.h"
+#include "calc/ground_texts.h"
 
 namespace tavoro {
 
@@ -30,6 +32,26 @@ struct InputRejection {
   std::string message;
 };
 
+// How a number text reads: a value, empty (blanks only), not a number of
+// the accepted form, or beyond the range of a double.
+enum class TextReading { kValue, kEmpty, kUnreadable, kTooLarge };
+struct NumberText {
+  TextReading reading = TextReading::kEmpty;
+  double value = 0;
+};
+
+// Reads one decimal number with blanks around it and optionally one of
+// units after it, full-width forms as half-width ones. Linear in the text.
+NumberText ReadNumberText(std::string_view text, std::span<const std::string_view> units);
+
+// Up to the first 40 characters of text in 「」, control characters as
+// blanks, "…" after a cut: how messages quote what was typed.
+std::string QuoteText(std::string_view text);
+
+// The text with full-width ASCII forms, the ideographic space and U+2212
+// turned into their half-width forms.
+std::string HalfWidthText(std::string_view text);
+
 // The value of one field's text in the form's unit (cm/sec for kn and kg):
 // one decimal number (optional sign, digits with the full stop, optional E
 // exponent) with blanks around it and optionally the field's unit after it
@@ -48,7 +70,9 @@ std::optional<double> ReadQuantityText(std::string_view text,
 // 改良幅 and, without a ring, 改良後の透水係数), and sound values that give a
 // meaningful case. Empty when the case can be run. The first failing field
 // in form order is named; relations between fields come after that.
-std::optional<InputRejection> CheckInputs(const InputTexts& texts);
+// The ground fields (radius method, uplift check) come after the nine
+// fields' own bounds; their relations to the nine after r < R1.
+std::optional<InputRejection> CheckInputs(const InputTexts& texts, const GroundTexts& ground = {});
 
 // Stores the values of accepted texts as the case's inputs: kn and kg in
 // m/s (divided by 100), an empty 改良幅 or 改良後の透水係数 as 0.

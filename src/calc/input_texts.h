@@ -23,7 +23,8 @@ inline constexpr int kRangeField = 8;
 // interest x, calculation range.
 using InputTexts = std::array<std::string, kInputFieldCount>;
 
-// The form's Japanese caption of input field 0..8, e.g. "地下水位"; "" outside.
+// The Japanese caption of input field 0..8, e.g. "地下水位", or of a ground
+// field 9..17; "" outside.
 const char* InputFieldCaption(int field);
 
 }  // namespace tavoro

@@ -5,6 +5,7 @@
 
 #include "calc/calculation_case.h"
 #include "calc/input_rules.h"
+#include "calc/ground_texts.h"
 #include "calc/input_texts.h"
 
 namespace tavoro {
@@ -19,6 +20,8 @@ struct CaseRun {
 // them into a fresh record with OutputMode set to outputMode (0 report,
 // 1 chart). Nothing of an earlier run can reach the result. Every caller
 // (form, output window, command line) runs a case through here.
-CaseRun RunCase(const InputTexts& texts, std::int16_t outputMode);
+// The ground texts choose the radius method and the uplift check; empty
+// ones are Sichardt without it.
+CaseRun RunCase(const InputTexts& texts, std::int16_t outputMode, const GroundTexts& ground = {});
 
 }  // namespace tavoro
