@@ -191,10 +191,8 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     return kExitUsage;
   }
   const std::filesystem::path outDir(options.outDir);
-  std::error_code ec;
-  std::filesystem::create_directories(outDir, ec);
-  if (ec || !std::filesystem::is_directory(outDir, ec)) {
-    err << "tavoro batch: 出力先のフォルダー " << options.outDir << " を作れません\n";
+  if (const std::optional<std::string> error = MakeOutputFolder(outDir)) {
+    err << "tavoro batch: " << *error << '\n';
     return kExitFailed;
   }
 
@@ -207,17 +205,21 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
   progress.Finish();
 
   for (const ShaftOutcome& outcome : result.outcomes) {
-    if (outcome.Succeeded()) continue;
+    if (!outcome.Failed()) continue;
     err << "tavoro batch: No." << outcome.row.number;
     if (!outcome.row.project.shaft.empty()) err << " " << outcome.row.project.shaft;
     err << ": " << outcome.failure << '\n';
   }
   if (!result.error.empty()) err << "tavoro batch: " << result.error << '\n';
-  const int total = static_cast<int>(result.outcomes.size());
+  const int total = result.ShaftCount();
   const int failed = result.FailedCount();
   err << "立坑 " << total << " 本のうち " << total - failed << " 本を計算しました";
   if (failed > 0) err << " (計算できなかった立坑 " << failed << " 本)";
   err << '\n';
+  if (result.RemovedCount() > 0) {
+    err << "今回作成しなかった前回の書類 " << result.RemovedCount()
+        << " 件を削除しました (summary.csv の「書類」の列)\n";
+  }
   return failed > 0 || !result.error.empty() ? kExitFailed : kExitOk;
 }
 

@@ -4,6 +4,7 @@
 
 #include "batch/job_runner.h"
 #include "batch/output_names.h"
+#include "batch/stale_documents.h"
 #include "batch/summary_csv.h"
 #include "batch/summary_pages.h"
 #include "calc/run_case.h"
@@ -74,17 +75,66 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
   return outcome;
 }
 
+// The documents the run wrote: both of every shaft that succeeded.
+std::vector<std::filesystem::path> WrittenDocuments(const std::filesystem::path& outDir,
+                                                    const std::vector<ShaftOutcome>& outcomes) {
+  std::vector<std::filesystem::path> written;
+  for (const ShaftOutcome& outcome : outcomes) {
+    if (!outcome.Succeeded()) continue;
+    for (const std::string_view kind : kShaftDocumentKinds) {
+      written.push_back(ShaftDocumentPath(outDir, outcome.row, kind));
+    }
+  }
+  return written;
+}
+
+// Lists each stale document under its row, or under a row of its own number
+// (in number order) when the run had no such row.
+void ListRemoved(std::vector<ShaftOutcome>& outcomes, const std::vector<StaleDocument>& stale) {
+  for (const StaleDocument& document : stale) {
+    auto it = std::lower_bound(
+        outcomes.begin(), outcomes.end(), document.number,
+        [](const ShaftOutcome& outcome, int number) { return outcome.row.number < number; });
+    if (it == outcomes.end() || it->row.number != document.number) {
+      ShaftOutcome listed;
+      listed.row.number = document.number;
+      listed.inRun = false;
+      it = outcomes.insert(it, std::move(listed));
+    }
+    it->removed.push_back(document.name);
+  }
+}
+
 }  // namespace
+
+int BatchResult::ShaftCount() const {
+  return static_cast<int>(std::count_if(outcomes.begin(), outcomes.end(),
+                                        [](const ShaftOutcome& o) { return o.inRun; }));
+}
 
 int BatchResult::FailedCount() const {
   return static_cast<int>(std::count_if(outcomes.begin(), outcomes.end(),
-                                        [](const ShaftOutcome& o) { return !o.Succeeded(); }));
+                                        [](const ShaftOutcome& o) { return o.Failed(); }));
+}
+
+int BatchResult::RemovedCount() const {
+  std::size_t removed = 0;
+  for (const ShaftOutcome& outcome : outcomes) removed += outcome.removed.size();
+  return static_cast<int>(removed);
+}
+
+std::optional<std::string> MakeOutputFolder(const std::filesystem::path& outDir) {
+  std::error_code ec;
+  std::filesystem::create_directories(outDir, ec);
+  if (ec || !std::filesystem::is_directory(outDir, ec)) {
+    return "出力先のフォルダー " + PathForMessage(outDir) + " を作れません";
+  }
+  return std::nullopt;
 }
 
 std::filesystem::path ShaftDocumentPath(const std::filesystem::path& outDir, const BatchRow& row,
                                         std::string_view kind) {
-  return outDir /
-         Utf8Path(ShaftFileStem(row.number, row.project.shaft) + "-" + std::string(kind) + ".pdf");
+  return outDir / Utf8Path(ShaftDocumentName(row.number, row.project.shaft, kind));
 }
 
 BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::path& outDir,
@@ -112,6 +162,11 @@ BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::p
     outcomes[i].failure = kCancelledMessage;
   }
   result.outcomes = std::move(outcomes);
+  // Documents of an earlier run that this one did not write: listed in the
+  // summary, and removed once every new document is in place.
+  const std::vector<StaleDocument> stale =
+      FindStaleDocuments(outDir, WrittenDocuments(outDir, result.outcomes));
+  ListRemoved(result.outcomes, stale);
 
   StagedFiles summary;
   summary.Add(outDir / "summary.csv", SummaryCsv(result.outcomes));
@@ -123,7 +178,13 @@ BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::p
     return result;
   }
   summary.Add(outDir / "summary.pdf", pdf.bytes);
-  if (std::optional<std::string> error = summary.Commit()) result.error = std::move(*error);
+  if (std::optional<std::string> error = summary.Commit()) {
+    result.error = std::move(*error);
+    return result;
+  }
+  if (std::optional<std::string> error = RemoveStaleDocuments(stale)) {
+    result.error = std::move(*error);
+  }
   return result;
 }
 

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,20 +37,32 @@ struct BatchProgress {
 };
 
 struct BatchResult {
-  std::vector<ShaftOutcome> outcomes;  // one per row, in row order
-  std::string error;                   // Japanese: the summary files were not written
+  // One per row, in row order, and one for each number without a row under
+  // which documents of an earlier run were removed.
+  std::vector<ShaftOutcome> outcomes;
+  // Japanese: the summary files were not written, or an earlier document
+  // could not be removed.
+  std::string error;
   bool cancelled = false;
 
-  int FailedCount() const;
+  int ShaftCount() const;    // rows of the run
+  int FailedCount() const;   // rows of the run not computed or not written
+  int RemovedCount() const;  // earlier documents removed
 };
 
 // Runs every row as its own case on up to `jobs` threads. For each row that
 // computes, writes "NNN-<shaft>-report.pdf" and "NNN-<shaft>-chart.pdf"
 // into outDir, then summary.csv and summary.pdf over all rows. Every file
 // replaces an existing one only when complete. The files are the same
-// whatever jobs is.
+// whatever jobs is. The folder is the record of the run: documents of that
+// pattern the run did not write are listed in the summary and, once it is
+// written, removed; nothing else in outDir is touched.
 BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::path& outDir,
                      int jobs, const BatchDevices& devices, const BatchProgress& progress);
+
+// Makes the output folder with its parents when missing; the Japanese
+// message when it cannot be made or is no folder.
+std::optional<std::string> MakeOutputFolder(const std::filesystem::path& outDir);
 
 // The file of a shaft's document: outDir / "NNN-<shaft>-<kind>.pdf".
 std::filesystem::path ShaftDocumentPath(const std::filesystem::path& outDir, const BatchRow& row,

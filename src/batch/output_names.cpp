@@ -30,15 +30,47 @@ std::string SafeShaftName(std::string_view shaft) {
   return safe.substr(first, last - first + 1);
 }
 
+std::string NumberText(int number) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%03d", number);
+  return digits;
+}
+
 }  // namespace
 
 std::string ShaftFileStem(int number, std::string_view shaft) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%03d", number);
-  std::string stem(digits);
+  std::string stem = NumberText(number);
   const std::string safe = SafeShaftName(shaft);
   if (!safe.empty()) stem += "-" + safe;
   return stem;
+}
+
+std::string ShaftDocumentName(int number, std::string_view shaft, std::string_view kind) {
+  return ShaftFileStem(number, shaft) + "-" + std::string(kind) + ".pdf";
+}
+
+std::optional<int> ShaftDocumentNumber(std::string_view fileName) {
+  constexpr std::size_t kMostDigits = 9;
+  std::string_view stem;
+  for (const std::string_view kind : kShaftDocumentKinds) {
+    const std::string ending = "-" + std::string(kind) + ".pdf";
+    if (fileName.size() > ending.size() && fileName.ends_with(ending)) {
+      stem = fileName.substr(0, fileName.size() - ending.size());
+    }
+  }
+  std::size_t digits = 0;
+  while (digits < stem.size() && digits <= kMostDigits && stem[digits] >= '0' &&
+         stem[digits] <= '9') {
+    ++digits;
+  }
+  if (digits < 3 || digits > kMostDigits) return std::nullopt;
+  int number = 0;
+  for (std::size_t i = 0; i < digits; ++i) number = number * 10 + (stem[i] - '0');
+  if (NumberText(number) != stem.substr(0, digits)) return std::nullopt;
+  if (digits == stem.size()) return number;
+  const std::string_view shaft = stem.substr(digits + 1);
+  if (stem[digits] != '-' || shaft.empty() || SafeShaftName(shaft) != shaft) return std::nullopt;
+  return number;
 }
 
 }  // namespace tavoro

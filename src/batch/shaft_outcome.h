@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "batch/batch_table.h"
 #include "calc/calculation_case.h"
@@ -17,8 +18,15 @@ struct ShaftOutcome {
   // Japanese: why the row was rejected or a document of it not written;
   // empty when everything of the row was done.
   std::string failure;
+  // The documents of an earlier run under this row's number that this run
+  // removed: file names, UTF-8.
+  std::vector<std::string> removed;
+  // False for a number this run has no row for, listed only for the
+  // documents removed under it.
+  bool inRun = true;
 
   bool Succeeded() const { return computed && failure.empty(); }
+  bool Failed() const { return inRun && !Succeeded(); }
 };
 
 }  // namespace tavoro

@@ -37,6 +37,24 @@ const std::array<ResultColumn, kResultColumnCount> kResultColumns = {{
     {"Sx2 (m)", [](const CalculationCase& c) { return c.PointS[kImproved]; }},
 }};
 
+std::string ShaftState(const ShaftOutcome& outcome) {
+  if (!outcome.inRun) return "今回の表にない行";
+  return outcome.Succeeded() ? "OK" : outcome.failure;
+}
+
+std::string DocumentsNote(const ShaftOutcome& outcome) {
+  std::string note;
+  if (outcome.inRun) note = outcome.Succeeded() ? "作成しました" : "作成していません";
+  if (!outcome.removed.empty()) {
+    if (!note.empty()) note += "。";
+    note += "前回の書類を削除しました: ";
+    for (std::size_t i = 0; i < outcome.removed.size(); ++i) {
+      note += (i > 0 ? "、" : "") + outcome.removed[i];
+    }
+  }
+  return note;
+}
+
 std::string InputColumnHeading(int field) {
   if (field < 0 || field >= kInputFieldCount) return "";
   return std::string(kInputHeadings[static_cast<std::size_t>(field)]);

@@ -18,6 +18,17 @@ struct ResultColumn {
 inline constexpr std::size_t kResultColumnCount = 12;
 extern const std::array<ResultColumn, kResultColumnCount> kResultColumns;
 
+// The last column of summary.csv: what became of a row's documents.
+inline constexpr std::string_view kDocumentsHeading = "書類";
+
+// The 状態 of a row: OK, why it was not computed or written, or that the
+// run had no such row.
+std::string ShaftState(const ShaftOutcome& outcome);
+
+// What became of a row's documents: written or not, and the documents of an
+// earlier run removed under its number.
+std::string DocumentsNote(const ShaftOutcome& outcome);
+
 // The heading of input column 0..8: caption, symbol and unit, as a batch
 // table header accepts it again ("地下水位 GL- (m)").
 std::string InputColumnHeading(int field);

@@ -42,17 +42,19 @@ std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
     header.push_back(InputColumnHeading(field));
   }
   for (const ResultColumn& column : kResultColumns) header.emplace_back(column.heading);
+  header.emplace_back(kDocumentsHeading);
   AppendRow(out, header);
 
   for (const ShaftOutcome& outcome : outcomes) {
     std::vector<std::string> cells = {std::to_string(outcome.row.number), outcome.row.project.shaft,
-                                      outcome.Succeeded() ? "OK" : outcome.failure};
+                                      ShaftState(outcome)};
     for (int field = 0; field < kInputFieldCount; ++field) {
       cells.push_back(InputAsRead(field, outcome.row.inputs[static_cast<std::size_t>(field)]));
     }
     for (const ResultColumn& column : kResultColumns) {
       cells.push_back(outcome.computed ? ShortestNumberText(column.value(outcome.calc)) : "");
     }
+    cells.push_back(DocumentsNote(outcome));
     AppendRow(out, cells);
   }
   return out;

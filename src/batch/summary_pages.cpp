@@ -91,6 +91,20 @@ std::string InputText(int field, const std::string& text) {
   return value ? ShortestNumberText(*value) : text;
 }
 
+// What the results' place says beside the figures: why the row was not
+// computed or written, and the documents of an earlier run removed.
+std::string RowNote(const ShaftOutcome& outcome) {
+  std::string note = outcome.inRun ? outcome.failure : ShaftState(outcome);
+  if (!outcome.removed.empty()) {
+    if (!note.empty()) note += "。";
+    note += "前回の書類を削除: ";
+    for (std::size_t i = 0; i < outcome.removed.size(); ++i) {
+      note += (i > 0 ? "、" : "") + outcome.removed[i];
+    }
+  }
+  return note;
+}
+
 // One table row, laid out before any page is drawn.
 struct RowLayout {
   std::array<std::string, kColumns.size()> cells;
@@ -172,8 +186,9 @@ class SummaryLayout {
           row.cells[c] = noRing ? kNoRingMark : ResultText(ResultValue(outcome.calc, c));
         }
       }
-      if (!outcome.failure.empty()) {
-        row.reason = WrapText(WidthOf(), outcome.failure, ReasonWidth() - 2 * kCellPadding,
+      const std::string reason = RowNote(outcome);
+      if (!reason.empty()) {
+        row.reason = WrapText(WidthOf(), reason, ReasonWidth() - 2 * kCellPadding,
                               static_cast<std::size_t>(kReasonLines));
       }
       for (std::size_t c = 0; c < kFirstResultColumn; ++c) {
@@ -210,9 +225,13 @@ class SummaryLayout {
     page_.Text(kTitle);
 
     int failed = 0;
-    for (const ShaftOutcome& outcome : outcomes_) failed += outcome.Succeeded() ? 0 : 1;
-    const std::string counts = "立坑 " + std::to_string(outcomes_.size()) + " 件　計算済み " +
-                               std::to_string(static_cast<int>(outcomes_.size()) - failed) +
+    int shafts = 0;
+    for (const ShaftOutcome& outcome : outcomes_) {
+      failed += outcome.Failed() ? 1 : 0;
+      shafts += outcome.inRun ? 1 : 0;
+    }
+    const std::string counts = "立坑 " + std::to_string(shafts) + " 件　計算済み " +
+                               std::to_string(shafts - failed) +
                                " 件　未計算 " + std::to_string(failed) + " 件　　" +
                                std::to_string(pageNumber) + " / " + std::to_string(pageCount) +
                                " ページ";

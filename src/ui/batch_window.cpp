@@ -21,12 +21,19 @@ namespace tavoro {
 namespace {
 
 constexpr int kPollMilliseconds = 100;
+// Shafts not computed named in the closing message itself; all in its details.
+constexpr int kFailedRowsShown = 10;
 const char kTitle[] = "一括計算";
 
 }  // namespace
 
 BatchResult RunBatchWithProgress(QWidget* parent, const std::vector<BatchRow>& rows,
                                  const std::filesystem::path& outDir) {
+  BatchResult result;
+  if (std::optional<std::string> error = MakeOutputFolder(outDir)) {
+    result.error = std::move(*error);
+    return result;
+  }
   const int total = static_cast<int>(rows.size());
   QProgressDialog progress(QStringLiteral("立坑を計算しています…"), QStringLiteral("キャンセル"), 0,
                            total, parent);
@@ -42,7 +49,6 @@ BatchResult RunBatchWithProgress(QWidget* parent, const std::vector<BatchRow>& r
   BatchProgress callbacks;
   callbacks.cancel = &cancel;
   callbacks.shaftDone = [&](int count, int) { done = count; };
-  BatchResult result;
   std::thread worker([&] {
     result = RunBatch(rows, outDir, DefaultJobCount(), devices, callbacks);
     finished = true;
@@ -64,19 +70,50 @@ BatchResult RunBatchWithProgress(QWidget* parent, const std::vector<BatchRow>& r
   return result;
 }
 
-QString BatchDoneMessage(const BatchResult& result, const QString& outDir) {
-  const int total = static_cast<int>(result.outcomes.size());
+BatchDoneMessage BatchDoneMessageOf(const BatchResult& result, const QString& outDir) {
+  const int total = result.ShaftCount();
   const int failed = result.FailedCount();
-  QString message =
+  BatchDoneMessage message;
+  message.warning = failed > 0 || result.cancelled || !result.error.empty();
+  message.text =
       QStringLiteral("立坑 %1 本のうち %2 本を計算しました。").arg(total).arg(total - failed);
-  if (result.cancelled) message += QStringLiteral("\n途中で中止しました。");
+  if (result.cancelled) message.text += QStringLiteral("\n途中で中止しました。");
   if (failed > 0) {
-    message +=
-        QStringLiteral("\n計算できなかった立坑 %1 本の理由は summary.csv にあります。").arg(failed);
+    message.text += QStringLiteral("\n\n計算できなかった立坑 %1 本:").arg(failed);
+    int shown = 0;
+    QStringList all;
+    for (const ShaftOutcome& outcome : result.outcomes) {
+      if (!outcome.Failed()) continue;
+      QString line = QStringLiteral("No.%1").arg(outcome.row.number);
+      if (!outcome.row.project.shaft.empty())
+        line += QStringLiteral(" ") + QString::fromStdString(outcome.row.project.shaft);
+      line += QStringLiteral("：") + QString::fromStdString(outcome.failure);
+      all.append(line);
+      if (shown++ < kFailedRowsShown) message.text += QStringLiteral("\n") + line;
+    }
+    if (failed > kFailedRowsShown) {
+      message.text += QStringLiteral("\nほか %1 本（詳細を表示）").arg(failed - kFailedRowsShown);
+      message.details = all.join(QStringLiteral("\n"));
+    }
+    message.text += QStringLiteral("\n理由は summary.csv にもあります。");
   }
-  if (!result.error.empty()) message += QStringLiteral("\n") + QString::fromStdString(result.error);
-  message += QStringLiteral("\n出力先: %1").arg(QDir::toNativeSeparators(outDir));
+  if (result.RemovedCount() > 0) {
+    message.text += QStringLiteral("\n今回作成しなかった前回の書類 %1 件を削除しました。")
+                        .arg(result.RemovedCount());
+  }
+  if (!result.error.empty()) {
+    message.text += QStringLiteral("\n") + QString::fromStdString(result.error);
+  }
+  message.text += QStringLiteral("\n出力先: %1").arg(QDir::toNativeSeparators(outDir));
   return message;
+}
+
+std::unique_ptr<QMessageBox> BatchDoneBox(QWidget* parent, const BatchDoneMessage& message) {
+  auto box = std::make_unique<QMessageBox>(
+      message.warning ? QMessageBox::Warning : QMessageBox::Information, QString::fromUtf8(kTitle),
+      message.text, QMessageBox::Ok, parent);
+  if (!message.details.isEmpty()) box->setDetailedText(message.details);
+  return box;
 }
 
 void RunBatchFromMenu(QWidget* parent) {
@@ -95,10 +132,9 @@ void RunBatchFromMenu(QWidget* parent) {
       QFileDialog::getExistingDirectory(parent, QStringLiteral("一括計算 - 出力先のフォルダー"),
                                         QFileInfo(files.front()).absolutePath());
   if (outDir.isEmpty()) return;
-
   const BatchResult result =
       RunBatchWithProgress(parent, table.rows, std::filesystem::path(outDir.toStdU16String()));
-  QMessageBox::information(parent, QString::fromUtf8(kTitle), BatchDoneMessage(result, outDir));
+  BatchDoneBox(parent, BatchDoneMessageOf(result, outDir))->exec();
   QDesktopServices::openUrl(QUrl::fromLocalFile(outDir));
 }
 

@@ -78,6 +78,10 @@ class TextDevices : public BatchDevices {
 std::map<std::string, std::string> FilesIn(const fs::path& dir) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(dir)) {
+    if (entry.is_directory()) {
+      files[entry.path().filename().string()] = "";
+      continue;
+    }
     std::ifstream in(entry.path(), std::ios::binary);
     files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
   }
@@ -142,7 +146,7 @@ TEST_F(BatchRunTest, WritesTheSameFilesWithOneJobOrFour) {
   EXPECT_NE(files.at("summary.pdf").find("一括計算 集計表"), std::string::npos);
 }
 
-TEST_F(BatchRunTest, ReplacesOldFilesAndReportsAShaftItCouldNotWrite) {
+TEST_F(BatchRunTest, ReportsAShaftItCouldNotWriteAndRemovesItsEarlierDocument) {
   std::ofstream(dir_ / "a" / "002-No.2-report.pdf") << "old";
   std::ofstream(dir_ / "a" / "001-No.1-report.pdf") << "old";
   TextDevices devices;
@@ -152,10 +156,76 @@ TEST_F(BatchRunTest, ReplacesOldFilesAndReportsAShaftItCouldNotWrite) {
   EXPECT_EQ(result.outcomes[0].failure, "計算書を作成できません: 書けません");
   EXPECT_TRUE(result.outcomes[0].computed);
   EXPECT_EQ(result.FailedCount(), 6);  // five with a ring and the rejected one
+  EXPECT_EQ(result.outcomes[0].removed, std::vector<std::string>{"001-No.1-report.pdf"});
   const auto files = FilesIn(dir_ / "a");
-  EXPECT_EQ(files.at("001-No.1-report.pdf"), "old");  // kept, not half-replaced
+  EXPECT_FALSE(files.count("001-No.1-report.pdf"));  // no figures of an earlier run stay
   EXPECT_FALSE(files.count("001-No.1-chart.pdf"));
   EXPECT_EQ(files.at("002-No.2-report.pdf").rfind("pages 1\n", 0), 0u);
+}
+
+// Rerun into the same folder after the table changed: a shaft renamed, a row
+// now refused, a row deleted. The folder then holds this run's documents and
+// whatever else was there, the summary says what was removed, row by row.
+TEST_F(BatchRunTest, FolderHoldsExactlyTheDocumentsOfTheLastRun) {
+  const TextDevices devices;
+  const fs::path out = dir_ / "a";
+  ASSERT_EQ(RunBatch(Rows(), out, 2, devices, {}).FailedCount(), 1);
+  const std::set<std::string> others = {"notes.txt", "001-No.1-report.PDF", "0001-report.pdf",
+                                        "01-report.pdf", "001-No.1-report.pdf.bak", "007- -chart.pdf",
+                                        "summary-old.csv"};
+  for (const std::string& name : others) std::ofstream(out / name) << "mine";
+  fs::create_directories(out / "010-No.10-chart.pdf" / "x");
+
+  std::vector<BatchRow> rows = Rows();
+  rows[2].project.shaft = "No.3 新";
+  rows[4].inputs[2] = "1";  // No.5 refused now
+  rows.pop_back();          // No.9 deleted
+  const BatchResult result = RunBatch(rows, out, 2, devices, {});
+  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(result.FailedCount(), 2);
+  EXPECT_EQ(result.RemovedCount(), 6);
+
+  std::set<std::string> expected = others;
+  for (const char* name : {"001-No.1", "002-No.2", "003-No.3 新", "006-No.6", "007-No.7", "008-No.8"}) {
+    expected.insert(std::string(name) + "-report.pdf");
+    expected.insert(std::string(name) + "-chart.pdf");
+  }
+  expected.insert({"summary.csv", "summary.pdf", "010-No.10-chart.pdf"});  // the folder stays
+  std::set<std::string> names;
+  for (const auto& [name, bytes] : FilesIn(out)) names.insert(name);
+  EXPECT_EQ(names, expected);
+
+  ASSERT_EQ(result.outcomes.size(), 9u);
+  EXPECT_EQ(result.outcomes[2].removed,
+            (std::vector<std::string>{"003-chart.pdf", "003-report.pdf"}));
+  EXPECT_EQ(result.outcomes[4].removed,
+            (std::vector<std::string>{"005-No.5-chart.pdf", "005-No.5-report.pdf"}));
+  EXPECT_FALSE(result.outcomes[8].inRun);
+  EXPECT_EQ(result.outcomes[8].row.number, 9);
+  const std::string csv = FilesIn(out).at("summary.csv");
+  EXPECT_NE(csv.find(",作成しました。前回の書類を削除しました: 003-chart.pdf、003-report.pdf\r\n"),
+            std::string::npos);
+  EXPECT_NE(csv.find("\r\n9,,今回の表にない行,"), std::string::npos);
+  EXPECT_NE(csv.find(",前回の書類を削除しました: 009-No.9-chart.pdf、009-No.9-report.pdf\r\n"),
+            std::string::npos);
+  const std::string pages = FilesIn(out).at("summary.pdf");
+  EXPECT_NE(pages.find("立坑 8 件　計算済み 6 件　未計算 2 件"), std::string::npos);
+  EXPECT_NE(pages.find("今回の表にない行。前回の書類を削除"), std::string::npos);
+}
+
+TEST_F(BatchRunTest, NothingIsRemovedWhenTheSummaryCannotBeWritten) {
+  const TextDevices devices;
+  const fs::path out = dir_ / "a";
+  RunBatch(Rows(), out, 1, devices, {});
+  fs::remove(out / "summary.csv");
+  fs::create_directories(out / "summary.csv");  // no file can take its place
+  std::vector<BatchRow> rows = Rows();
+  rows.resize(2);
+  const BatchResult result = RunBatch(rows, out, 1, devices, {});
+  EXPECT_NE(result.error, "");
+  EXPECT_EQ(result.outcomes.size(), 8u);  // 3, 5 to 9 listed, but still there
+  EXPECT_TRUE(fs::exists(out / "009-No.9-report.pdf"));
+  EXPECT_TRUE(fs::exists(out / "003-chart.pdf"));
 }
 
 TEST_F(BatchRunTest, ListsShaftsNotStartedAfterCancel) {

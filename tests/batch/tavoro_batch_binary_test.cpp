@@ -174,7 +174,7 @@ TEST_F(BatchBinaryTest, SummaryEqualsExportWhateverTheEncodingHeadersAndJobs) {
     ASSERT_EQ(exported.status, 0) << args;
     const nlohmann::json json = nlohmann::json::parse(exported.out);
     const std::vector<std::string>& cellsOut = lines[row];
-    ASSERT_EQ(cellsOut.size(), 24u);
+    ASSERT_EQ(cellsOut.size(), 25u);
     EXPECT_EQ(cellsOut[2], "OK");
     EXPECT_TRUE(Same(Number(cellsOut[12]), JsonNumber(json["r"])));
     EXPECT_TRUE(Same(Number(cellsOut[13]), JsonNumber(json["H"])));
