@@ -101,11 +101,3 @@ TEST(QtBatchDevicesTest, MeasuresAndWritesTheSamePdfOnEveryThread) {
 
 }  // namespace
 }  // namespace tavoro
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  tavoro::InstallFaceSubstitutions();
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -1,3 +1,6 @@
+// The main of every test program that needs Qt: an application on the offscreen platform
+// unless the caller chose one (the real-window tests run on xcb), the faces the pages use,
+// and the form's remembered settings in a folder of the run's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,10 +11,8 @@
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  // No display in CI: the widgets run on the offscreen platform.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  // Settings the form keeps go to a folder of the test's own.
   const QTemporaryDir settings;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
   tavoro::InstallFaceSubstitutions();

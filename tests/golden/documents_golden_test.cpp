@@ -1,0 +1,136 @@
+// The report, the chart, the study pages, the batch summary pages and the clipboard text of
+// fixed cases, compared command by command with tests/golden/*.txt.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "batch/shaft_outcome.h"
+#include "batch/summary_pages.h"
+#include "calc/run_case.h"
+#include "chart/chart.h"
+#include "golden.h"
+#include "page/fixed_pitch_measurer.h"
+#include "page/page_setup.h"
+#include "page/page_surface.h"
+#include "report/report.h"
+#include "study/study.h"
+#include "study/study_pages.h"
+#include "summary/result_summary.h"
+#include "worked_example.h"
+
+namespace tavoro {
+namespace {
+
+using testing::DocumentText;
+using testing::ExpectGolden;
+using testing::kWorkedExampleTexts;
+
+const ProjectInfo kProject = {"○○幹線下水道工事", "No.3 立坑", "山田 太郎", "2026-12-01",
+                              "メモ: 試掘の結果による"};
+
+InputTexts WithoutRing() {
+  InputTexts texts = kWorkedExampleTexts;
+  texts[kWidthField] = "0";
+  texts[kKgField] = "";
+  return texts;
+}
+
+CalculationCase Computed(const InputTexts& texts, std::int16_t mode) {
+  const CaseRun run = RunCase(texts, mode);
+  EXPECT_FALSE(run.rejection);
+  return run.calc;
+}
+
+std::string Recorded(const std::function<void(PageSurface&, PageSettings&)>& draw) {
+  const FixedPitchMeasurer measurer;
+  PageSurface page(measurer);
+  PageSettings settings;
+  draw(page, settings);
+  return DocumentText(page.document());
+}
+
+std::string Report(const CalculationCase& calc, const ProjectInfo& project = {}) {
+  return Recorded([&](PageSurface& page, PageSettings& settings) {
+    ReportLineCounter counter;
+    EXPECT_TRUE(DrawReport(page, calc, settings, counter, project).completed);
+  });
+}
+
+std::string Chart(const CalculationCase& calc, const ProjectInfo& project = {}) {
+  return Recorded([&](PageSurface& page, PageSettings& settings) {
+    BuildChartPage(page, calc, settings, project);
+  });
+}
+
+TEST(GoldenTest, Report) {
+  ExpectGolden("report-ring", Report(Computed(kWorkedExampleTexts, 0)));
+  ExpectGolden("report-no-ring", Report(Computed(WithoutRing(), 0)));
+  ExpectGolden("report-ring-headed", Report(Computed(kWorkedExampleTexts, 0), kProject));
+}
+
+TEST(GoldenTest, Chart) {
+  ExpectGolden("chart-ring", Chart(Computed(kWorkedExampleTexts, 1)));
+  ExpectGolden("chart-no-ring", Chart(Computed(WithoutRing(), 1)));
+  ExpectGolden("chart-no-ring-headed", Chart(Computed(WithoutRing(), 1), kProject));
+  // What the run could not compute reads as the mark, and nothing is measured from it.
+  CalculationCase calc = Computed(kWorkedExampleTexts, 1);
+  calc.R[2] = calc.CurveS[2][kRingEdgePoint] = calc.PointS[1] = std::nan("");
+  ExpectGolden("chart-not-computed", Chart(calc));
+}
+
+TEST(GoldenTest, StudyPages) {
+  StudyRequest request;
+  request.inputs = testing::WorkedExample();
+  request.kgList = {1e-4, 1e-5, 1e-3};
+  request.widthMax = 10;
+  request.target = StudyTarget{StudyTargetKind::kInflow, 0.3};
+  const StudyResult result = RunStudy(request);
+  ExpectGolden("study-inflow-headed", Recorded([&](PageSurface& page, PageSettings& settings) {
+                 BuildStudyPages(page, result, kProject, settings);
+               }));
+  request.kgList = {1e-4, 1e-6};
+  request.target = StudyTarget{StudyTargetKind::kDrawdown, 0.01};
+  const StudyResult drawdown = RunStudy(request);
+  ExpectGolden("study-drawdown", Recorded([&](PageSurface& page, PageSettings& settings) {
+                 BuildStudyPages(page, drawdown, {}, settings);
+               }));
+}
+
+ShaftOutcome Outcome(int number, std::string shaft, const InputTexts& inputs) {
+  ShaftOutcome outcome;
+  outcome.row.number = number;
+  outcome.row.inputs = inputs;
+  outcome.row.project = kProject;
+  outcome.row.project.shaft = std::move(shaft);
+  const CaseRun run = RunCase(inputs, 0);
+  outcome.computed = !run.rejection;
+  outcome.calc = run.calc;
+  if (run.rejection) outcome.failure = run.rejection->message;
+  return outcome;
+}
+
+TEST(GoldenTest, BatchSummaryPages) {
+  std::vector<ShaftOutcome> outcomes;
+  for (int i = 1; i <= 40; ++i) {
+    outcomes.push_back(Outcome(i, "No." + std::to_string(i),
+                               i % 3 == 0 ? WithoutRing() : kWorkedExampleTexts));
+  }
+  outcomes[4] = Outcome(5, "No.5", {"5", "20", "4", "20", "0.01", "2", "0.0001", "10", "100"});
+  outcomes[6].failure = "「007-No.7-chart.pdf」を保存できません。";
+  std::vector<BatchRow> rows;
+  for (const ShaftOutcome& outcome : outcomes) rows.push_back(outcome.row);
+  ExpectGolden("batch-summary", Recorded([&](PageSurface& page, PageSettings&) {
+                 DrawSummaryPages(page, outcomes, SummaryProject(rows));
+               }));
+}
+
+TEST(GoldenTest, ClipboardText) {
+  ExpectGolden("clipboard-ring", ResultSummary(Computed(kWorkedExampleTexts, 0)));
+  ExpectGolden("clipboard-no-ring", ResultSummary(Computed(WithoutRing(), 0)));
+}
+
+}  // namespace
+}  // namespace tavoro
