@@ -5,6 +5,7 @@
 #include "batch_command.h"
 #include "casefile/case_file.h"
 #include "export_command.h"
+#include "quiet_messages.h"
 #include "study_command.h"
 #include "tavoro_version.h"
 #include "terminal.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
   if (argc < 2) return tavoro::RunDesktop(argc, argv);
 
   const std::string command = argv[1];
+  if (command == "export" || command == "study" || command == "batch" || command == "verify") {
+    tavoro::DropRuntimeDirNotice();
+  }
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << tavoro::UsageText();
     return tavoro::kExitOk;
