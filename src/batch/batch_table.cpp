@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "batch/csv_table.h"
+#include "batch/table_header.h"
 
 namespace tavoro {
 namespace {
@@ -89,10 +90,6 @@ bool IsBlankRow(const CsvRow& row) {
   return true;
 }
 
-std::string Quoted(std::string_view text) {
-  return "「" + std::string(text) + "」";
-}
-
 void SetProjectText(ProjectInfo& project, ColumnRole role, std::string text) {
   switch (role) {
     case ColumnRole::kShaft:
@@ -116,13 +113,31 @@ void SetProjectText(ProjectInfo& project, ColumnRole role, std::string text) {
   }
 }
 
-// A key per role (input fields 0..8, then the project texts) to find twins.
-int RoleKey(const ColumnName& name) {
-  if (name.role == ColumnRole::kField) return name.field;
-  return kInputFieldCount + static_cast<int>(name.role);
+}  // namespace
+
+const std::vector<HeaderColumn>& HeaderColumns() {
+  static const std::vector<HeaderColumn> columns = [] {
+    std::vector<HeaderColumn> all;
+    for (int field = 0; field < kInputFieldCount; ++field) {
+      const auto i = static_cast<std::size_t>(field);
+      all.push_back({ColumnRole::kField, field, kCaptions[i], kOptionNames[i], kSymbols[i]});
+    }
+    for (const ProjectColumn& column : kProjectColumns) {
+      all.push_back({column.role, -1, column.caption, column.option, ""});
+    }
+    return all;
+  }();
+  return columns;
 }
 
-}  // namespace
+std::size_t HeaderColumnIndex(const ColumnName& name) {
+  if (name.role == ColumnRole::kField) return static_cast<std::size_t>(name.field);
+  const std::vector<HeaderColumn>& columns = HeaderColumns();
+  for (std::size_t i = kInputFieldCount; i < columns.size(); ++i) {
+    if (columns[i].role == name.role) return i;
+  }
+  return 0;
+}
 
 ColumnName NameColumn(std::string_view header) {
   const std::string_view name = WithoutUnit(Trim(header));
@@ -165,30 +180,19 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
   }
   const CsvRow& header = csv.rows[headerIndex];
 
-  std::vector<ColumnName> columns;
-  std::array<std::optional<std::size_t>, kInputFieldCount + 7> seen{};
-  bool anyField = false;
-  for (std::size_t c = 0; c < header.size(); ++c) {
-    const ColumnName name = NameColumn(header[c]);
-    columns.push_back(name);
-    if (name.role == ColumnRole::kNone) continue;
-    auto& first = seen[static_cast<std::size_t>(RoleKey(name))];
-    if (first) {
-      table.error = "見出しの " + Quoted(header[*first]) + " と " + Quoted(header[c]) +
-                    " は同じ項目を指しています";
-      return table;
+  std::vector<bool> columnHasCells(header.size(), false);
+  for (std::size_t r = headerIndex + 1; r < csv.rows.size(); ++r) {
+    const CsvRow& cells = csv.rows[r];
+    for (std::size_t c = 0; c < cells.size() && c < header.size(); ++c) {
+      if (!Trim(cells[c]).empty()) columnHasCells[c] = true;
     }
-    first = c;
-    anyField = anyField || name.role == ColumnRole::kField;
   }
-  if (!anyField) {
-    table.error =
-        "見出し行に入力欄の列が見つかりません。列の見出しには入力欄の名前 "
-        "(地下水位、不透水層深度、掘削深度、"
-        "立坑周長、透水係数、改良幅、改良後の透水係数、着目点、計算範囲) か、オプション名 "
-        "(groundwater など) を付けてください";
+  const HeaderMap map = MapHeader(header, columnHasCells);
+  if (!map.error.empty()) {
+    table.error = map.error;
     return table;
   }
+  const std::vector<ColumnName>& columns = map.columns;
 
   for (std::size_t r = headerIndex + 1; r < csv.rows.size(); ++r) {
     CsvRow& cells = csv.rows[r];

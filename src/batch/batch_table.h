@@ -51,10 +51,25 @@ struct ColumnName {
 // in brackets ("(m)", "（m）", "[cm/sec]") are ignored.
 ColumnName NameColumn(std::string_view header);
 
-// Reads a CSV table (UTF-8): the first non-blank row is the header, each
-// later non-blank row one shaft. Columns that name nothing are ignored. The
-// table is unusable when the CSV cannot be read, when no header cell names an
-// input field, when two columns name the same thing, or when it has no rows.
+// A column a table header may name: an input field or a project text, its
+// caption, command-line key and symbol ("" for none), in form order and then
+// the project texts.
+struct HeaderColumn {
+  ColumnRole role = ColumnRole::kNone;
+  int field = -1;
+  std::string_view caption;
+  std::string_view key;
+  std::string_view symbol;
+};
+const std::vector<HeaderColumn>& HeaderColumns();
+
+// The place in HeaderColumns() of what a header cell names (not kNone).
+std::size_t HeaderColumnIndex(const ColumnName& name);
+
+// Reads a CSV table (UTF-8): the first non-blank row is the header, mapped
+// as a whole (MapHeader) before any row is read, each later non-blank row
+// one shaft. The table is unusable when the CSV cannot be read, when the
+// header is refused, or when it has no rows.
 BatchTable ReadBatchTable(std::string_view utf8Text);
 
 }  // namespace tavoro

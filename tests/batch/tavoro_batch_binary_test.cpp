@@ -200,6 +200,11 @@ TEST_F(BatchBinaryTest, ExitsByWhatWasComputed) {
   EXPECT_TRUE(fs::exists(dir_ / "out" / "001-report.pdf"));
   WriteFile(dir_ / "noheader.csv", "2,20,10,20,0.01,10,100\n");
   EXPECT_EQ(Tavoro("batch " + At("noheader.csv") + " --out " + At("x")).status, 2);
+  // Headers close to the captions, cells all filled: the table is refused as a whole.
+  WriteFile(dir_ / "near.csv",
+            "地下水位,不透水層,掘削深度,立坑周長,透水係数,改良幅,改良後透水係数,着目点\n"
+            "2,20,10,20,0.01,2,0.0001,10\n");
+  EXPECT_EQ(Tavoro("batch " + At("near.csv") + " --out " + At("x")).status, 2);
   WriteFile(dir_ / "norows.csv", "地下水位,掘削深度\n");
   EXPECT_EQ(Tavoro("batch " + At("norows.csv") + " --out " + At("x")).status, 2);
   EXPECT_EQ(Tavoro("batch " + At("missing.csv") + " --out " + At("x")).status, 2);
