@@ -49,6 +49,23 @@ no ground improvement, and then --kg may stay empty. Accepted values:
   1e-9 <= kg <= kn (with a ring)
   0 <= point <= range;  r + width < range <= 10000 m
 
+地盤の条件 (すべて省略可。省略すると影響半径は Sichardt の式、盤ぶくれの検討なし):
+  --radius-method M      影響半径の式: sichardt (既定)、kusakin
+                         (R = 575 S √(H k))、given (--radius の指定値)
+  --radius R             影響半径 (m)。given のときだけ: r + B < R <= 10000
+  --radius-note TEXT     根拠。given のときだけ、改行なし 30 文字以内
+  --confined-top Dc      被圧帯水層上面 GL- (m): 不透水層深度 <= Dc <= 500
+  --confined-head hp     被圧水頭 GL- (m)、地表より上は負: -100 <= hp < Dc
+                         (この二つを両方指定すると計算書に「盤ぶくれの検討」
+                         のページが加わる)
+  --unit-weight G        土の湿潤単位体積重量 (kN/m3)、10〜25、既定 18
+  --soil-layers LIST     --unit-weight の代わりに層ごとに "t1:g1,t2:g2,…"
+                         層厚 (m) : 単位体積重量 (kN/m3)、掘削底から下へ
+                         12 層まで、層厚の和は Dc − 掘削深度
+  --water-unit-weight G  水の単位体積重量 (kN/m3)、9〜11、既定 9.8
+  --uplift-safety FS     必要安全率、1.0〜3.0、既定 1.1
+                         (建築で 1.0、土木で 1.1 がよく使われる)
+
 Case files and project texts:
   --case FILE            the nine fields and the project texts from a case
                          file (*.tavoro); options given as well override
@@ -112,13 +129,16 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const auto i = static_cast<std::size_t>(field);
     if (options.textGiven[i] || !options.casePath) input.inputs[i] = options.texts[i];
   }
+  for (std::size_t i = 0; i < options.ground.size(); ++i) {
+    if (options.groundGiven[i] || !options.casePath) input.ground[i] = options.ground[i];
+  }
   for (int text = 0; text < kProjectTextCount; ++text) {
     if (options.projectGiven[static_cast<std::size_t>(text)]) {
       ProjectText(input.project, text) = ProjectText(options.project, text);
     }
   }
 
-  const CaseRun run = RunCase(input.inputs, 0);
+  const CaseRun run = RunCase(input.inputs, 0, input.ground);
   if (run.rejection) {
     err << "tavoro: " << InputFieldOption(run.rejection->field) << ": " << run.rejection->message
         << '\n';

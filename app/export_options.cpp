@@ -8,6 +8,7 @@
 #include <map>
 #include <utility>
 
+#include "calc/ground_rules.h"
 #include "casefile/case_file.h"
 
 #include "export/output_formats.h"
@@ -59,12 +60,17 @@ std::string Dashed(const QString& name) {
 }  // namespace
 
 const char* InputFieldOption(int field) {
-  static const std::array<std::string, kInputFieldCount> dashed = [] {
-    std::array<std::string, kInputFieldCount> names;
-    for (std::size_t i = 0; i < names.size(); ++i) names[i] = std::string("--") + kFieldOptions[i];
+  constexpr int kCount = kInputFieldCount + kGroundFieldCount;
+  static const std::array<std::string, kCount> dashed = [] {
+    std::array<std::string, kCount> names;
+    for (int i = 0; i < kCount; ++i) {
+      names[static_cast<std::size_t>(i)] =
+          std::string("--") + (i < kInputFieldCount ? kFieldOptions[static_cast<std::size_t>(i)]
+                                                    : GroundFieldOf(i).key);
+    }
     return names;
   }();
-  if (field < 0 || field >= kInputFieldCount) return "";
+  if (field < 0 || field >= kCount) return "";
   return dashed[static_cast<std::size_t>(field)].c_str();
 }
 
@@ -106,6 +112,12 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   for (const char* name : kFieldOptions) {
     fields.emplace_back(QString::fromLatin1(name), QString(), QStringLiteral("TEXT"));
     parser.addOption(fields.back());
+  }
+  std::vector<QCommandLineOption> groundFields;
+  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+    groundFields.emplace_back(QString::fromLatin1(GroundFieldOf(field).key), QString(),
+                              QStringLiteral("TEXT"));
+    parser.addOption(groundFields.back());
   }
   const QCommandLineOption json(QStringLiteral("json"), QString(), QStringLiteral("FILE"));
   const QCommandLineOption report(QStringLiteral("report"), QString(), QStringLiteral("FILE"));
@@ -149,6 +161,11 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
       options.texts[i] = ToBytes(parser.value(fields[i]));
       options.textGiven[i] = true;
     }
+  }
+  for (std::size_t i = 0; i < groundFields.size(); ++i) {
+    if (!parser.isSet(groundFields[i])) continue;
+    options.ground[i] = ToBytes(parser.value(groundFields[i]));
+    options.groundGiven[i] = true;
   }
   for (std::size_t i = 0; i < projectTexts.size(); ++i) {
     if (!parser.isSet(projectTexts[i])) continue;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/ground_texts.h"
 #include "calc/input_texts.h"
 #include "calc/project_info.h"
 
@@ -24,6 +25,9 @@ struct ExportOptions {
   // or with --case the field of the case file.
   InputTexts texts;
   std::array<bool, kInputFieldCount> textGiven{};
+  // The ground fields (--radius-method …), each given or taken from --case.
+  GroundTexts ground;
+  std::array<bool, kGroundFieldCount> groundGiven{};
   // The texts of every page's header line, each given or taken from --case.
   ProjectInfo project;
   std::array<bool, kProjectTextCount> projectGiven{};
@@ -37,7 +41,8 @@ struct ExportOptions {
   bool help = false;
 };
 
-// The option of form field 0..8, e.g. "--groundwater"; "" outside 0..8.
+// The option of form field 0..8, e.g. "--groundwater", or of a ground
+// field, e.g. "--radius-method"; "" for any other number.
 const char* InputFieldOption(int field);
 
 // The option of project text 0..4: "--project-name", "--shaft-name",

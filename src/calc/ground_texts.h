@@ -20,8 +20,8 @@ inline constexpr int kSoilLayersField = 15;
 inline constexpr int kWaterUnitWeightField = 16;
 inline constexpr int kUpliftSafetyField = 17;
 inline constexpr int kGroundFieldCount = 9;
-inline constexpr int kMaxSoilLayers = 50;
-inline constexpr std::size_t kMaxRadiusNoteCharacters = 100;
+inline constexpr int kMaxSoilLayers = 12;
+inline constexpr std::size_t kMaxRadiusNoteCharacters = 30;
 
 // The ground fields as typed, in field order; all empty is Sichardt
 // without the uplift check.

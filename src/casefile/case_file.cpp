@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "calc/ground_rules.h"
 #include "fileio/staged_files.h"
 
 namespace tavoro {
@@ -104,7 +105,8 @@ class Reader {
     }
     if (*version > kCaseFileVersion) {
       return Fail("は新しい版（version " + version->dump() +
-                  "）の Tavoro で作られています。この Tavoro が読めるのは version 1 です。");
+                  "）の Tavoro で作られています。この Tavoro が読めるのは version " +
+                  std::to_string(kCaseFileVersion) + " までです。");
     }
 
     CaseFile file;
@@ -113,14 +115,16 @@ class Reader {
       return Fail("に入力値の \"inputs\" オブジェクトがありません。");
     }
     for (const auto& [key, value] : inputs->items()) {
-      const auto known = std::find(kInputKeys.begin(), kInputKeys.end(), key);
-      if (known == kInputKeys.end()) {
+      std::string* text = InputOf(file, key);
+      if (text == nullptr) {
         return Fail("の \"inputs\" に知らない項目 " + Quoted(key) +
                     " があります（使える項目: groundwater, impervious, excavation, perimeter, "
-                    "kn, width, kg, point, range）。");
+                    "kn, width, kg, point, range, radius-method, radius, radius-note, "
+                    "confined-top, confined-head, unit-weight, soil-layers, water-unit-weight, "
+                    "uplift-safety）。");
       }
       if (!value.is_string()) return NotText("\"inputs\" の \"" + key + "\"");
-      file.inputs[static_cast<std::size_t>(known - kInputKeys.begin())] = value.get<std::string>();
+      *text = value.get<std::string>();
     }
 
     if (const auto project = document.find("project"); project != document.end()) {
@@ -143,6 +147,18 @@ class Reader {
       }
     }
     return {std::move(file), {}};
+  }
+
+  // The text of an "inputs" key, among the nine fields and the ground ones.
+  static std::string* InputOf(CaseFile& file, const std::string& key) {
+    const auto known = std::find(kInputKeys.begin(), kInputKeys.end(), key);
+    if (known != kInputKeys.end()) {
+      return &file.inputs[static_cast<std::size_t>(known - kInputKeys.begin())];
+    }
+    for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+      if (key == GroundFieldOf(field).key) return &GroundText(file.ground, field);
+    }
+    return nullptr;
   }
 
   CaseFileRead Fail(const std::string& what) const {
@@ -226,10 +242,16 @@ CaseFileRead ReadCaseFile(const std::filesystem::path& path) {
 std::string CaseFileText(const CaseFile& file) {
   Json document = Json::object();
   document["format"] = kCaseFileFormat;
-  document["version"] = kCaseFileVersion;
+  const bool ground = file.ground != GroundTexts{};
+  document["version"] = ground ? kCaseFileVersion : 1;
   Json& inputs = document["inputs"] = Json::object();
   for (int field = 0; field < kInputFieldCount; ++field) {
     inputs[CaseInputKey(field)] = file.inputs[static_cast<std::size_t>(field)];
+  }
+  for (int field = kFirstGroundField; ground && field < kFirstGroundField + kGroundFieldCount;
+       ++field) {
+    const std::string& text = GroundText(file.ground, field);
+    if (!text.empty()) inputs[GroundFieldOf(field).key] = text;
   }
   Json project = Json::object();
   for (const ProjectKey& key : kProjectKeys) {

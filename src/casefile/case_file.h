@@ -7,22 +7,26 @@
 #include <string>
 #include <string_view>
 
+#include "calc/ground_texts.h"
 #include "calc/input_texts.h"
 #include "calc/project_info.h"
 
 namespace tavoro {
 
 // A case file (*.tavoro): UTF-8 JSON holding "format": "tavoro-case",
-// "version": 1, "inputs" with the nine fields as typed, keyed by
-// CaseInputKey, and an optional "project" with the texts name, shaft,
-// author, date and notes.
+// "version", "inputs" with the nine fields as typed, keyed by CaseInputKey,
+// and the ground fields (radius method, uplift check) keyed by their
+// GroundField key, and an optional "project" with the texts name, shaft,
+// author, date and notes. A case with every ground field empty is saved as
+// version 1, which earlier Tavoros read; any other as version 2.
 inline constexpr std::string_view kCaseFileFormat = "tavoro-case";
-inline constexpr int kCaseFileVersion = 1;
+inline constexpr int kCaseFileVersion = 2;  // the newest this Tavoro reads and writes
 inline constexpr std::uintmax_t kMaxCaseFileBytes = 1024 * 1024;
 inline constexpr std::string_view kCaseFileSuffix = ".tavoro";
 
 struct CaseFile {
   InputTexts inputs;
+  GroundTexts ground;
   ProjectInfo project;
   // What the file held beyond the known keys, at the top and inside
   // "project": written back unchanged, in its order, when the case is saved

@@ -93,7 +93,10 @@ void DrawInfluenceRows(ChartContext& chart) {
     ++row;
     const double lineY = (g.Bottom() + 800) + 300 * row;
     const double extensionEnd = (g.Bottom() + 850) + 300 * row;
-    const std::string name = c == kNatural ? "改良前影響半径" : "改良後影響半径";
+    std::string name = c == kNatural ? "改良前影響半径" : "改良後影響半径";
+    if (calc.ground.radiusMethod != RadiusMethod::kSichardt) {
+      name += std::string("（") + RadiusMethodName(calc.ground.radiusMethod) + "）";
+    }
     if (!IsComputed(calc.R[c])) {
       // Nothing to measure: the name and the mark stand mid-frame, no dimension.
       const std::string label = name + kNotComputedMark;

@@ -10,6 +10,7 @@
 #include "report/report_text.h"
 #include "report/report_values.h"
 #include "report/symbol_list.h"
+#include "report/uplift_page.h"
 
 namespace tavoro {
 namespace {
@@ -47,11 +48,17 @@ class ReportPages {
   // The note on how R2 is found and the h2, S2 and R2 blocks.
   void DrawSecondPage() {
     BeginReportText(page_, settings_, counter_);
-    Print(3,
-          "地盤改良を施した場合の影響範囲R2は、改良外円の水位高さを求め、この水位を未改良地盤の最低"
-          "水位");
-    Advance(1);
-    Print(2, "として求める。");
+    if (calc_.ground.radiusMethod == RadiusMethod::kGiven) {
+      Print(3, "地盤改良を施した場合の影響範囲R2は、指定値のR1と同じとする。");
+    } else {
+      Print(3,
+            "地盤改良を施した場合の影響範囲R2は、改良外円の水位高さを求め、この水位を未改良地盤の"
+            "最低水位");
+      Advance(1);
+      Print(2, calc_.ground.radiusMethod == RadiusMethod::kKusakin
+                   ? "として Kusakin の式より求める。"
+                   : "として求める。");
+    }
     Advance(2);
     const double charHeight = settings_.CharHeight;
     DrawH2Block(page_, calc_, charHeight, Column(4), Column(13), Column(15), Row());
@@ -89,6 +96,11 @@ ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSet
       page.NewPage();
       DrawProjectHeader(page, project);
       pages.DrawSecondPage();
+    }
+    if (calc.uplift) {
+      page.NewPage();
+      DrawProjectHeader(page, project);
+      DrawUpliftPage(page, calc, settings, counter);
     }
     if (project.HasHeader()) DrawPageNumbers(page);
     page.EndDoc();

@@ -98,9 +98,8 @@ void DrawR2Block(PageSurface& page, const CalculationCase& calc, double charHeig
   const FormulaLine line = PlaceFormulaLine(page, charHeight);
   PrintAt(page, page.CurrentX(), line.midTop, "影響範囲");
   PrintAt(page, x2, line.midTop, "R2");
-  DrawSichardtLines(page, charHeight, line, x1, x3,
-                    std::string("=  3000 ") + kMiddleDot + " S2 " + kMiddleDot + "  ",
-                    calc.CurveS[kImproved][kRingEdgePoint], calc.kn, calc.R[kImproved]);
+  DrawRadiusLines(page, calc, charHeight, line, x1, x3, "S2",
+                  calc.CurveS[kImproved][kRingEdgePoint], calc.R[kImproved]);
 }
 
 }  // namespace tavoro

@@ -39,14 +39,75 @@ void DrawSichardtLines(PageSurface& page, double charHeight, const FormulaLine& 
   PrintAt(page, page.CurrentX(), line.numTop, MetresResult(radius));
 }
 
+namespace {
+
+void DrawKusakinLines(PageSurface& page, const CalculationCase& calc, double charHeight,
+                      const FormulaLine& first, double x1, double equalsX,
+                      std::string_view drawdownSymbol, double drawdown, double radius) {
+  FormulaLine line = first;
+  PrintAt(page, equalsX, line.midTop,
+          std::string("=  575 ") + kMiddleDot + " " + std::string(drawdownSymbol) + " " +
+              kMiddleDot + "  ");
+  double xs = page.CurrentX();
+  PrintAt(page, xs, line.midTop, std::string(" H ") + kMiddleDot + " kn / 60 ");
+  double xe = page.CurrentX();
+  DrawRadicalSign(page, xs, xe, RadicalHeightsAt(line.midTop, charHeight));
+  AdvanceFormulaLine(page, x1);
+
+  line = PlaceFormulaLine(page, charHeight);
+  PrintAt(page, equalsX, line.numTop,
+          std::string("=  575 ") + kTimes + " " + LengthText(drawdown) + " " + kTimes + "  ");
+  xs = page.CurrentX();
+  PrintAt(page, xs, line.numTop,
+          " " + LengthText(calc.H) + " " + kTimes + " " + PermeabilityText(calc.kn) + " ");
+  xe = page.CurrentX();
+  DrawRadicalSign(page, xs, xe, RadicalHeightsAt(line.numTop, charHeight));
+  PrintAt(page, page.CurrentX(), line.numTop, MetresResult(radius));
+}
+
+void DrawGivenLines(PageSurface& page, const CalculationCase& calc, double charHeight,
+                    const FormulaLine& first, double x1, double equalsX,
+                    std::string_view drawdownSymbol, double radius) {
+  const bool second = drawdownSymbol == "S2";
+  std::string equals = "=  ";
+  if (HasImprovement(calc)) equals += second ? "R1  =  " : "R2  =  ";
+  PrintAt(page, equalsX, first.midTop,
+          equals + LengthText(radius) + " (m)" + kIdeographicSpace + "指定値");
+  AdvanceFormulaLine(page, x1);
+  const FormulaLine line = PlaceFormulaLine(page, charHeight);
+  const std::string& note = calc.ground.radiusNote;
+  PrintAt(page, equalsX, line.numTop,
+          std::string("   根拠 : ") + (note.empty() ? "記載なし" : note));
+}
+
+}  // namespace
+
+void DrawRadiusLines(PageSurface& page, const CalculationCase& calc, double charHeight,
+                     const FormulaLine& first, double x1, double equalsX,
+                     std::string_view drawdownSymbol, double drawdown, double radius) {
+  switch (calc.ground.radiusMethod) {
+    case RadiusMethod::kKusakin:
+      DrawKusakinLines(page, calc, charHeight, first, x1, equalsX, drawdownSymbol, drawdown,
+                       radius);
+      return;
+    case RadiusMethod::kGiven:
+      DrawGivenLines(page, calc, charHeight, first, x1, equalsX, drawdownSymbol, radius);
+      return;
+    case RadiusMethod::kSichardt:
+      break;
+  }
+  DrawSichardtLines(page, charHeight, first, x1, equalsX,
+                    std::string("=  3000 ") + kMiddleDot + " " + std::string(drawdownSymbol) +
+                        " " + kMiddleDot + "  ",
+                    drawdown, calc.kn, radius);
+}
+
 void DrawR1Block(PageSurface& page, const CalculationCase& calc, double charHeight, double x1,
                  double x2, double y) {
   StartFormulaBlock(page, x1, y);
   const FormulaLine line = PlaceFormulaLine(page, charHeight);
   PrintAt(page, x1, line.midTop, "R1");
-  DrawSichardtLines(page, charHeight, line, x1, x2,
-                    std::string("=  3000 ") + kMiddleDot + " S " + kMiddleDot + "  ",
-                    calc.S[kNatural], calc.kn, calc.R[kNatural]);
+  DrawRadiusLines(page, calc, charHeight, line, x1, x2, "S", calc.S[kNatural], calc.R[kNatural]);
 }
 
 void DrawRadiusBlock(PageSurface& page, const CalculationCase& calc, double charHeight, double x1,

@@ -30,4 +30,13 @@ void DrawSichardtLines(PageSurface& page, double charHeight, const FormulaLine& 
                        double equalsX, std::string_view symbolicPiece, double drawdown, double kn,
                        double radius);
 
+// The lines of the case's radius method from the equals sign on, for the
+// drawdown symbol ("S" or "S2"): Sichardt's two lines as above; Kusakin's
+// R = 575·S·√(H·kn/60) in symbols and with the numbers (kn in m/s under the
+// radical); a given R as "= R2 = 500.000 (m)　指定値" (R1) or
+// "= R1 = 500.000 (m)　指定値" (R2) and the reason on the next line.
+void DrawRadiusLines(PageSurface& page, const CalculationCase& calc, double charHeight,
+                     const FormulaLine& first, double x1, double equalsX,
+                     std::string_view drawdownSymbol, double drawdown, double radius);
+
 }  // namespace tavoro

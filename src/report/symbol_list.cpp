@@ -25,6 +25,20 @@ void PrintEntry(GridWriter& list, std::string_view symbol, std::string_view desc
   if (!value.empty()) list.Print(kValueColumn, value);
 }
 
+// The R1 line names the case's method.
+std::string RadiusDescription(const CalculationCase& calc) {
+  switch (calc.ground.radiusMethod) {
+    case RadiusMethod::kKusakin:
+      return ": 影響範囲(m) Kusakin の式より算定する";
+    case RadiusMethod::kGiven:
+      return calc.ground.radiusNote.empty() ? ": 影響範囲(m) 指定値とする"
+                                            : ": 影響範囲(m) 指定値とする（根拠は下記）";
+    case RadiusMethod::kSichardt:
+      break;
+  }
+  return ": 影響範囲(m) Sichardt の式より算定する";
+}
+
 std::string Metres(double value) {
   return LengthText(value) + " (m)";
 }
@@ -50,7 +64,7 @@ void DrawSymbolList(PageSurface& page, const CalculationCase& calc, const PageSe
   PrintEntry(list, "kg", ": 改良後の透水係数",
              HasImprovement(calc) ? MetresPerMinute(calc.kg, "kg") : "(m/min)");
   list.Advance(1);
-  PrintEntry(list, "R1", ": 影響範囲(m) Sichardt の式より算定する", "");
+  PrintEntry(list, "R1", RadiusDescription(calc), "");
   list.Advance(1);
   DrawR1Block(page, calc, charHeight, list.Column(kBlockSymbolColumn),
               list.Column(kBlockEqualsColumn), list.Row());

@@ -30,16 +30,22 @@ TEST(CaseJsonTest, WholeText) {
             "\"ExcavationDepth\":\"m\",\"L\":\"m\",\"B\":\"m\",\"PointDistance\":\"m\","
             "\"CalcRange\":\"m\",\"H\":\"m\",\"r\":\"m\",\"h\":\"m\",\"S\":\"m\",\"R\":\"m\","
             "\"PointY\":\"m\",\"PointS\":\"m\",\"CurveX\":\"m\",\"CurveY\":\"m\",\"CurveS\":\"m\","
-            "\"kn\":\"m/s\",\"kg\":\"m/s\",\"Q\":\"m3/min\"},"
+            "\"kn\":\"m/s\",\"kg\":\"m/s\",\"Q\":\"m3/min\",\"radius\":\"m\","
+            "\"confined_top\":\"m\",\"confined_head\":\"m\",\"thickness\":\"m\",\"d\":\"m\","
+            "\"hw\":\"m\",\"head_drop_needed\":\"m\",\"target_head_depth\":\"m\","
+            "\"max_excavation_depth\":\"m\",\"unit_weight\":\"kN/m3\","
+            "\"water_unit_weight\":\"kN/m3\",\"gamma_w\":\"kN/m3\",\"W\":\"kN/m2\"},"
             "\"inputs\":{\"GroundwaterDepth\":0.0,\"ImperviousDepth\":0.0,\"ExcavationDepth\":0.0,"
             "\"L\":0.30000000000000004,\"kn\":0.0,\"B\":0.0,\"kg\":1e-06,\"PointDistance\":0.0,"
-            "\"CalcRange\":0.0},\"project\":{\"name\":\"\",\"shaft\":\"\",\"author\":\"\",\"date\":"
+            "\"CalcRange\":0.0,\"radius\":null,\"radius_note\":null,\"confined_top\":null,"
+            "\"confined_head\":null,\"unit_weight\":null,\"soil_layers\":null,"
+            "\"water_unit_weight\":null,\"uplift_safety\":null},\"project\":{\"name\":\"\",\"shaft\":\"\",\"author\":\"\",\"date\":"
             "\"\",\"notes\":\"\"},"
             "\"H\":null,\"r\":null,\"h\":[null,null],\"S\":[null,null],"
             "\"R\":[null,null],\"Q\":[null,null],\"PointY\":[null,null],\"PointS\":[null,0.5],"
             "\"CurveX\":" +
                 x + ",\"CurveY\":" + table + ",\"CurveS\":" + table +
-                ",\"ImprovedCurveComputed\":true}\n");
+                ",\"ImprovedCurveComputed\":true,\"radius_method\":\"sichardt\",\"uplift\":null}\n");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "export_options.h"
 
+#include <cmath>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -101,6 +103,64 @@ TEST(ExportCommandTest, Failures) {
             std::tuple(kExitFailed, "",
                        "tavoro: 「/nonexistent-dir/case.json」を保存できません: "
                        "保存先のフォルダがありません。\n"));
+}
+
+// The ground options on the worked example: what the JSON carries, or the refusal naming the option.
+TEST(ExportCommandTest, GroundOptions) {
+  struct Row {
+    Args args;
+    std::string error;  // empty: accepted
+    std::string method;
+    double R1;
+    double F;  // 0: no uplift check
+  };
+  const Row rows[] = {
+      {{"--radius-method=Kusakin"}, "", "kusakin", 575 * 8 * std::sqrt(18 * 1e-4), 0},
+      {{"--radius-method=given", "--radius=５００ ｍ", "--radius-note=河川までの距離の2倍"},
+       "",
+       "given",
+       500,
+       0},
+      {{"--confined-top=20", "--confined-head=8", "--unit-weight=14", "--water-unit-weight=10"},
+       "",
+       "sichardt",
+       240,
+       140.0 / 120},
+      {{"--confined-top=２０", "--confined-head=-3 m", "--soil-layers=4:18,6:19",
+        "--uplift-safety=1.0"},
+       "",
+       "sichardt",
+       240,
+       186 / (9.8 * 23)},
+      {{"--radius=500"}, "--radius: 「影響半径」は影響半径の式が「指定」のときだけ", "", 0, 0},
+      {{"--radius-method=thiem"}, "--radius-method: 「影響半径の式」の「thiem」は", "", 0, 0},
+      {{"--confined-top=20"}, "--confined-head: 「被圧水頭」が空欄です。", "", 0, 0},
+      {{"--confined-top=20", "--confined-head=8", "--soil-layers=4:18"},
+       "--soil-layers: 「土層」の「4:18」では層厚の和 (4.000 m) が",
+       "",
+       0,
+       0},
+  };
+  for (const Row& row : rows) {
+    Args args = WorkedExampleWith(row.args);
+    args.push_back("--json=-");
+    const auto [status, out, err] = Export(args);
+    if (!row.error.empty()) {
+      EXPECT_EQ(status, kExitUsage);
+      EXPECT_EQ(err.find("tavoro: " + row.error), 0u) << err;
+      continue;
+    }
+    ASSERT_EQ(status, kExitOk) << err;
+    const auto json = nlohmann::json::parse(out);
+    EXPECT_EQ(json["radius_method"], row.method);
+    EXPECT_NEAR(json["R"][0].get<double>(), row.R1, 1e-9);
+    if (row.F == 0) {
+      EXPECT_TRUE(json["uplift"].is_null());
+    } else {
+      EXPECT_DOUBLE_EQ(json["uplift"]["F"].get<double>(), row.F);
+      EXPECT_EQ(json["uplift"]["ok"], row.F >= 1.1);  // Fs 1.1, or 1.0 with F = 0.825
+    }
+  }
 }
 
 TEST(ExportCommandTest, HelpNamesEveryOption) {

@@ -142,8 +142,8 @@ TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
       {"another format", R"({"format": "other", "version": 1, "inputs": {}})",
        "Tavoro の案件ファイルではありません"},
       {"no format", R"({"version": 1, "inputs": {}})", "Tavoro の案件ファイルではありません"},
-      {"newer version", R"({"format": "tavoro-case", "version": 2, "inputs": {}})",
-       "新しい版（version 2）"},
+      {"newer version", R"({"format": "tavoro-case", "version": 3, "inputs": {}})",
+       "新しい版（version 3）"},
       {"version as text", R"({"format": "tavoro-case", "version": "1", "inputs": {}})",
        "1 以上の整数"},
       {"version zero", R"({"format": "tavoro-case", "version": 0, "inputs": {}})", "1 以上の整数"},
@@ -170,6 +170,22 @@ TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
     EXPECT_TRUE(read.error.starts_with("案件ファイル「/案件/d.tavoro」")) << read.error;
     EXPECT_NE(read.error.find(row.says), std::string::npos) << read.error;
   }
+}
+
+// Ground fields make a version 2 file that reads back; without them the file stays version 1.
+TEST(CaseFileRead, GroundFieldsAreSavedAsVersionTwo) {
+  CaseFile file = WorkedExample();
+  EXPECT_NE(CaseFileText(file).find("\"version\": 1,"), std::string::npos);
+  GroundText(file.ground, kRadiusMethodField) = "given";
+  GroundText(file.ground, kRadiusField) = "500";
+  GroundText(file.ground, kSoilLayersField) = "3:18,5:19";
+  const std::string text = CaseFileText(file);
+  EXPECT_NE(text.find("\"version\": 2,"), std::string::npos);
+  EXPECT_NE(text.find("\"radius-method\": \"given\""), std::string::npos);
+  EXPECT_EQ(text.find("confined-top"), std::string::npos);
+  const CaseFileRead read = ParseCaseFile(text, "g.tavoro");
+  ASSERT_TRUE(read.file) << read.error;
+  EXPECT_EQ(*read.file, file);
 }
 
 TEST(CaseFileRead, LongUnknownKeyIsQuotedToFortyCharacters) {
