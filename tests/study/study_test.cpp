@@ -123,20 +123,6 @@ TEST(StudyTest, UnreachableTargetGivesNoWidthAndTheBestReached) {
   EXPECT_GT(solution.best, 0.01);
 }
 
-TEST(StudyTest, RingNoTighterThanTheGroundNeverCutsTheInflow) {
-  // kn is 0.01 cm/sec: a ring as loose or looser only adds resistance nowhere.
-  const CalculationCase withoutRing = Typed("0", "0.0001");
-  const double Q1 = withoutRing.Q[kNatural];
-  const StudyResult result = RunStudy(Request(StudyTargetKind::kInflow, Q1 * 0.99, {0.01, 0.1}));
-  for (const StudySolution& solution : result.solutions) {
-    EXPECT_FALSE(solution.width);
-    EXPECT_EQ(solution.bestWidth, 0.0);
-    EXPECT_EQ(solution.best, Q1);
-  }
-  // The looser ring raises Q2 with the width.
-  EXPECT_GT(result.curves[1].values.back().Q2, Q1);
-}
-
 TEST(StudyTest, WidthRangeStopsShortOfTheRadiusOfInfluence) {
   // kn 0.0001 cm/sec: R1 = 3000 · 8 m · √(1e-6) = 24 m and r = 3.18310 m, so
   // the ring's edge must stay inside 24 m, short of the 50 m asked.
