@@ -91,16 +91,13 @@ std::string InputText(int field, const std::string& text) {
   return value ? ShortestNumberText(*value) : text;
 }
 
-// What the results' place says beside the figures: why the row was not
-// computed or written, and the documents of an earlier run removed.
-std::string RowNote(const ShaftOutcome& outcome) {
-  std::string note = outcome.inRun ? outcome.failure : ShaftState(outcome);
-  if (!outcome.removed.empty()) {
-    if (!note.empty()) note += "。";
-    note += "前回の書類を削除: ";
-    for (std::size_t i = 0; i < outcome.removed.size(); ++i) {
-      note += (i > 0 ? "、" : "") + outcome.removed[i];
-    }
+// The documents of an earlier run removed under a row's number, as the
+// results' place lists them.
+std::string RemovedNote(const ShaftOutcome& outcome) {
+  if (outcome.removed.empty()) return "";
+  std::string note = "前回の書類を削除: ";
+  for (std::size_t i = 0; i < outcome.removed.size(); ++i) {
+    note += (i > 0 ? "、" : "") + outcome.removed[i];
   }
   return note;
 }
@@ -186,10 +183,15 @@ class SummaryLayout {
           row.cells[c] = noRing ? kNoRingMark : ResultText(ResultValue(outcome.calc, c));
         }
       }
-      const std::string reason = RowNote(outcome);
-      if (!reason.empty()) {
-        row.reason = WrapText(WidthOf(), reason, ReasonWidth() - 2 * kCellPadding,
-                              static_cast<std::size_t>(kReasonLines));
+      // Why the row was not computed, then the earlier documents removed,
+      // each on lines of its own.
+      for (const std::string& note :
+           {outcome.inRun ? outcome.failure : ShaftState(outcome), RemovedNote(outcome)}) {
+        if (note.empty()) continue;
+        for (std::string& line : WrapText(WidthOf(), note, ReasonWidth() - 2 * kCellPadding,
+                                          static_cast<std::size_t>(kReasonLines))) {
+          row.reason.push_back(std::move(line));
+        }
       }
       for (std::size_t c = 0; c < kFirstResultColumn; ++c) {
         row.cells[c] = FitText(WidthOf(), row.cells[c], kColumns[c].width - 2 * kCellPadding);

@@ -210,7 +210,8 @@ TEST_F(BatchRunTest, FolderHoldsExactlyTheDocumentsOfTheLastRun) {
             std::string::npos);
   const std::string pages = FilesIn(out).at("summary.pdf");
   EXPECT_NE(pages.find("立坑 8 件　計算済み 6 件　未計算 2 件"), std::string::npos);
-  EXPECT_NE(pages.find("今回の表にない行。前回の書類を削除"), std::string::npos);
+  EXPECT_NE(pages.find(" 今回の表にない行\n"), std::string::npos);
+  EXPECT_NE(pages.find(" 前回の書類を削除: 009-No.9-chart.pdf"), std::string::npos);
 }
 
 TEST_F(BatchRunTest, NothingIsRemovedWhenTheSummaryCannotBeWritten) {
