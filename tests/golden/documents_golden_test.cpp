@@ -69,6 +69,26 @@ TEST(GoldenTest, Report) {
   ExpectGolden("report-ring", Report(Computed(kWorkedExampleTexts, 0)));
   ExpectGolden("report-no-ring", Report(Computed(WithoutRing(), 0)));
   ExpectGolden("report-ring-headed", Report(Computed(kWorkedExampleTexts, 0), kProject));
+  CalculationCase calc = Computed(kWorkedExampleTexts, 0);
+  calc.Q[2] = calc.R[2] = calc.CurveY[2][kRingEdgePoint] = std::nan("");
+  ExpectGolden("report-not-computed", Report(calc));
+}
+
+// A permeability whose m/min overflows stops the report where it is needed, says which one,
+// and leaves the document unfinished with what was drawn.
+TEST(GoldenTest, ReportStopped) {
+  for (const bool natural : {true, false}) {
+    CalculationCase calc = Computed(kWorkedExampleTexts, 0);
+    (natural ? calc.kn : calc.kg) = 1e307;
+    std::string error;
+    const std::string text = Recorded([&](PageSurface& page, PageSettings& settings) {
+      ReportLineCounter counter;
+      const ReportOutcome outcome = DrawReport(page, calc, settings, counter);
+      EXPECT_FALSE(outcome.completed);
+      error = outcome.error;
+    });
+    ExpectGolden(natural ? "report-stopped-kn" : "report-stopped-kg", text + "error " + error + "\n");
+  }
 }
 
 TEST(GoldenTest, Chart) {
@@ -84,6 +104,7 @@ TEST(GoldenTest, Chart) {
 TEST(GoldenTest, StudyPages) {
   StudyRequest request;
   request.inputs = testing::WorkedExample();
+  request.knCmPerSec = 0.01;
   request.kgList = {1e-4, 1e-5, 1e-3};
   request.widthMax = 10;
   request.target = StudyTarget{StudyTargetKind::kInflow, 0.3};
@@ -91,7 +112,9 @@ TEST(GoldenTest, StudyPages) {
   ExpectGolden("study-inflow-headed", Recorded([&](PageSurface& page, PageSettings& settings) {
                  BuildStudyPages(page, result, kProject, settings);
                }));
-  request.kgList = {1e-4, 1e-6};
+  // Four permeabilities: two column groups in the table.
+  request.kgList = {1e-4, 1e-5, 1e-3, 1e-6};
+  request.widthMax = 1;
   request.target = StudyTarget{StudyTargetKind::kDrawdown, 0.01};
   const StudyResult drawdown = RunStudy(request);
   ExpectGolden("study-drawdown", Recorded([&](PageSurface& page, PageSettings& settings) {

@@ -1,3 +1,5 @@
+// Rounding of the formula layout at the real faces' heights (the golden display lists
+// measure at a fixed pitch), and the line counter that a long session keeps.
 #include "report/formula_layout.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +7,6 @@
 #include <limits>
 #include <tuple>
 
-#include "recorded_page.h"
 #include "report/report_error.h"
 #include "report/report_text.h"
 
@@ -33,20 +34,6 @@ TEST(FormulaLayoutTest, MarginsAndCentringRoundHalvesToEvenThenHalveTowardZero) 
   for (const auto& [xe, width, left] : spans) EXPECT_EQ(CentredLeft(1000, xe, width), left) << xe;
 }
 
-using TypesettingTest = RecordedPageTest;
-
-TEST_F(TypesettingTest, RadicalSignTouchesItsFivePointsInOrder) {
-  page_.SetCurrentX(4321);
-  page_.SetCurrentY(1234);
-  DrawRadicalSign(page_, 3000, 4500, RadicalHeightsAt(1000, 240));
-
-  EXPECT_EQ(OnPage().lines, (Strings{"2850,1140>2900,1140", "2900,1140>2920,1240",
-                                     "2920,1240>3000,920", "3000,920>4500,920"}));
-  // Drawing leaves the text position alone.
-  EXPECT_EQ(page_.CurrentX(), 4321);
-  EXPECT_EQ(page_.CurrentY(), 1234);
-}
-
 TEST(ReportTextTest, AdvanceLinesAddsAndRefusesToLeaveSixteenBits) {
   ReportLineCounter counter{1};
   EXPECT_EQ(AdvanceLines(counter, 2), 3);
@@ -58,23 +45,6 @@ TEST(ReportTextTest, AdvanceLinesAddsAndRefusesToLeaveSixteenBits) {
   EXPECT_EQ(counter.value, -32768);
   counter.value = 32767;
   EXPECT_THROW(AdvanceLines(counter, 1), ReportError);
-}
-
-TEST_F(TypesettingTest, SuperscriptIsTwoThirdsSizeOnTheLineTopAndRestoresTheLine) {
-  PrintAt(page_, 1000, 2000, "H");
-  PrintSuperscript(page_, "2");
-  page_.Text("x");
-  // Whole points (halves to even), then thirds dropping the remainder.
-  for (const double size : {11.0, 12.0, 8.5, 9.5}) {
-    page_.SetFontSize(size);
-    PrintSuperscript(page_, "3");
-    EXPECT_EQ(page_.FontSize(), size);
-  }
-
-  EXPECT_EQ(OnPage().texts, (Strings{"H@1000,2000", "2@1100,2000/6", "x@1160,2000", "3@1260,2000/6",
-                                     "3@1320,2000/8", "3@1400,2000/4", "3@1440,2000/6"}));
-  EXPECT_EQ(page_.CurrentX(), 1500);
-  EXPECT_EQ(page_.CurrentY(), 2000);
 }
 
 }  // namespace

@@ -168,6 +168,17 @@ TEST(StudyTest, LargestPermeabilityForTheCasesWidthToThreeDigits) {
   EXPECT_FALSE(RunStudy(noRing).kgForWidth);
 }
 
+// The loosest kg is searched no tighter than the form accepts, 1e-9 cm/sec: a target that
+// 1e-9 just meets gets exactly 1e-9, one that only a tighter ring meets gets none.
+TEST(StudyTest, LoosestPermeabilityNeverGoesBelowTheBottomRung) {
+  const double atBottom = Typed("2", "1e-9").Q[kImproved];
+  ASSERT_GT(atBottom, 0);
+  const StudyResult met = RunStudy(Request(StudyTargetKind::kInflow, atBottom * 1.000001, {1e-4}));
+  ASSERT_TRUE(met.kgForWidth);
+  EXPECT_DOUBLE_EQ(*met.kgForWidth, 1e-9);
+  EXPECT_FALSE(RunStudy(Request(StudyTargetKind::kInflow, atBottom * 0.99, {1e-4})).kgForWidth);
+}
+
 TEST(StudyTest, ShortCalculationRangeEndsTheWidthsAndNamesTheRangeATargetNeeds) {
   // 計算範囲 8 m: the rules need r + B < 8 with r = 3.18310 m.
   const auto texts = [](const std::string& width, const std::string& range) {
