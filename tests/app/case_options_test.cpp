@@ -86,32 +86,6 @@ TEST_F(CaseOptionsTest, OptionsGivenWithACaseOverrideSingleFields) {
   EXPECT_EQ(changed.file->project, (ProjectInfo{"A工事", "2号", "", "", ""}));
 }
 
-TEST_F(CaseOptionsTest, BadCaseFileExitsTwoWithTheFormsMessageAndWritesNothing) {
-  const std::string bad = Path("bad.tavoro");
-  std::ofstream(bad) << R"({"format": "tavoro-case", "version": 1, "inputs": {"depth": "2"}})";
-  for (const std::string& path : {bad, Path("missing.tavoro")}) {
-    SCOPED_TRACE(path);
-    EXPECT_EQ(Export({"--case", path, "--json", Path("out.json")}),
-              std::tuple(kExitUsage, "", "tavoro: " + ReadCaseFile(path).error + "\n"));
-    EXPECT_FALSE(fs::exists(Path("out.json")));
-  }
-}
-
-TEST_F(CaseOptionsTest, DateMustBeACalendarDayAndEachOptionComesOnce) {
-  for (const Args& args :
-       {Args{"--date=2024-02-30", "--json=-"}, Args{"--date=5/1", "--json=-"},
-        Args{"--case=a", "--case=b", "--json=-"}, Args{"--notes=a", "--notes=b", "--json=-"},
-        Args{"--save-case=a.json", "--json=-"}}) {
-    const auto [status, out, err] = Export(args);
-    EXPECT_EQ(status, kExitUsage) << args[0];
-    EXPECT_NE(err.find(args[0].substr(0, args[0].find('='))), std::string::npos) << err;
-  }
-  // --save-case alone is an output.
-  Args args = kWorkedExample;
-  args.insert(args.end(), {"--date=2024-02-29", "--save-case", Path("leap.tavoro")});
-  EXPECT_EQ(std::get<0>(Export(args)), kExitOk);
-}
-
 TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {
   for (const char* name : {"worked-example.tavoro", "no-ring.tavoro"}) {
     SCOPED_TRACE(name);

@@ -103,6 +103,10 @@ const Row kRows[] = {
     {{"batch", "missing.csv", "--out", "x"}, 2, "missing.csv", {}},
     {{"batch", "t.csv", "--out", "x"}, 2, "", {"t.csv"}, {{"t.csv", "2,20,10,20,0.01,10,100\n"}}},
     {{"batch", "t.csv", "--out", "x"}, 2, "", {"t.csv"}, {{"t.csv", "地下水位,掘削深度\n"}}},
+    // Headers close to the captions: the table is refused as a whole.
+    {{"batch", "t.csv", "--out", "x"}, 2, "", {"t.csv"},
+     {{"t.csv", "地下水位,不透水層,掘削深度,立坑周長,透水係数,改良幅,改良後透水係数,着目点\n"
+                "2,20,10,20,0.01,2,0.0001,10\n"}}},
     {{"batch", "t.csv", "a.tavoro", "--out", "x"}, 2, "", {"a.tavoro", "t.csv"},
      {{"t.csv", kTable}, {"a.tavoro", kCase}}},
 };

@@ -155,17 +155,5 @@ TEST_F(ExportFormatsTest, SvgPagesFollowThePngNamingAndTheChartGoesToDxf) {
   EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 3);
 }
 
-TEST_F(ExportFormatsTest, AnyOtherExtensionIsAUsageErrorAndNothingIsWritten) {
-  for (const std::string& outputs :
-       {"--chart " + In("c.txt"), "--chart " + In("chart"), "--report " + In("r.dxf"),
-        "--csv " + In("case.txt"), "--json " + In("case.csv"),
-        "--csv " + In("ok.csv") + " --chart " + In("c.PNG.bak")}) {
-    EXPECT_EQ(RunTavoro(std::string(kWorkedExample) + " " + outputs).first, 2) << outputs;
-  }
-  EXPECT_TRUE(fs::is_empty(directory));
-  EXPECT_EQ(RunTavoro(std::string(kWorkedExample) + " --chart " + In("C.SVG")).first, 0);
-  EXPECT_TRUE(fs::exists(directory / "C.SVG"));
-}
-
 }  // namespace
 }  // namespace tavoro

@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "casefile/case_file.h"
 #include "export_command.h"
 
 namespace tavoro {
@@ -92,74 +89,6 @@ TEST(StudyCommandTest, TargetsAndListsReadAsTheFormReadsItsFields) {
   ASSERT_EQ(json["solutions"].size(), 2u);
   EXPECT_EQ(json["solutions"][0]["kg"], ExportedKg("5e-9"));
   EXPECT_EQ(json["solutions"][1]["kg"], ExportedKg("5e-8"));
-}
-
-TEST(StudyCommandTest, SomePermeabilityWithoutAWidthExitsWithOne) {
-  const auto [status, out, err] = Study(WorkedExample(
-      {"--kg-list", "1e-4, 1e-6", "--width-max=1", "--target-s2", "0.01", "--json", "-"}));
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(err, "");
-  const nlohmann::json json = nlohmann::json::parse(out);
-  EXPECT_TRUE(json["solutions"][0]["width"].is_null());
-  EXPECT_GT(json["solutions"][0]["best"].get<double>(), 0.01);
-  EXPECT_LE(json["solutions"][1]["width"].get<double>(), 1.0);
-  // Without --json - the answers are printed instead.
-  const auto [again, text, none] =
-      Study(WorkedExample({"--kg-list", "1e-4", "--width-max=1", "--target-s2", "0.01"}));
-  EXPECT_EQ(again, 1);
-  EXPECT_NE(text.find("kg = 1.00e-4 cm/sec：範囲内では目標に届きません"), std::string::npos);
-}
-
-TEST(StudyCommandTest, CaseFromACaseFileStudiesTheSameCase) {
-  CaseFile file;
-  file.inputs = InputTexts{"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
-  file.project.name = "北工区";
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "tavoro_study_case_test.tavoro";
-  {
-    std::ofstream out(path, std::ios::binary);
-    out << CaseFileText(file);
-  }
-  const Args study{"--target-s2", "1.5", "--json", "-"};
-  Args fromFile{"--case", path.string()};
-  fromFile.insert(fromFile.end(), study.begin(), study.end());
-  const auto [status, out, err] = Study(fromFile);
-  EXPECT_EQ(std::tie(status, out, err), Study(WorkedExample(study)));
-
-  fromFile.insert(fromFile.end(), {"--kn", "0.01"});
-  const auto [both, none, message] = Study(fromFile);
-  EXPECT_EQ(both, 2);
-  EXPECT_NE(message.find("同時に指定できません"), std::string::npos);
-  std::filesystem::remove(path);
-}
-
-TEST(StudyCommandTest, UsageAndInputErrorsExitWithTwoSayingWhyInJapanese) {
-  const std::pair<Args, std::string> cases[] = {
-      {WorkedExample({}), "どちらか一方"},
-      {WorkedExample({"--target-q2", "1", "--target-s2", "1"}), "どちらか一方"},
-      {WorkedExample({"--target-q2", "1", "--target-q2", "2"}),
-       "--target-q2 が 2 回指定されています"},
-      {WorkedExample({"--target-q2", "abc"}), "Q2の「abc」は数値として読めません"},
-      {WorkedExample({"--target-q2", "0.3 m"}), "Q2の「0.3 m」は数値として読めません"},
-      {WorkedExample({"--target-s2", ""}), "S2が空欄です"},
-      {WorkedExample({"--target-q2", "０"}), "Q2の「０」は使えません"},
-      {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,x"}), "2 番目の「x」は数値として読めません"},
-      {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,,1e-5"}), "2 番目が空欄です"},
-      {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,0"}), "2 番目の「0」は使えません"},
-      {WorkedExample({"--target-q2", "1", "--kg-list", "1e-4,1e-10"}), "2 番目の「1e-10」は使えません"},
-      // Looser than kn 0.01 cm/sec is no improvement, as the form says.
-      {WorkedExample({"--target-q2", "1", "--kg-list", "0.02"}),
-       "1 番目の「0.02」は使えません。1e-9 以上で透水係数 kn（0.01 cm/sec）以下の値"},
-      {WorkedExample({"--target-q2", "1", "--width-max", "60"}), "改良幅の上限の「60」は使えません"},
-      {WorkedExample({"--target-q2", "1", "stray"}), "余分な引数"},
-      {{"--excavation", "1", "--groundwater", "2", "--target-q2", "1"}, "掘削深度"},
-  };
-  for (const auto& [args, message] : cases) {
-    const auto [status, out, err] = Study(args);
-    EXPECT_EQ(status, 2) << message;
-    EXPECT_EQ(out, "") << message;
-    EXPECT_NE(err.find(message), std::string::npos) << err;
-  }
 }
 
 }  // namespace

@@ -12,10 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "calc/compute_case.h"
-#include "case_json.h"
 #include "tavoro_version.h"
-#include "worked_example.h"
 
 namespace tavoro {
 namespace {
@@ -30,23 +27,6 @@ std::pair<int, std::string> RunTavoro(const std::string& args) {
   for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
   const int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-// The worked example end to end: the computed case, its first results in full digits.
-TEST(TavoroBinaryTest, ExportsTheWorkedExampleAsJson) {
-  const auto [status, json] = RunTavoro(
-      "export --groundwater 2 --impervious 20 --excavation 10 --perimeter 20 --kn 0.01 --width 2 "
-      "--kg 0.0001 --point 10 --range 100 --json -");
-  CalculationCase expected = testing::WorkedExample();
-  ComputeCase(expected);
-  EXPECT_EQ(status, 0);
-  EXPECT_EQ(json, CaseToJson(expected));
-  EXPECT_NE(json.find("\"H\":18.0,\"r\":3.18309886183791,\"h\":[10.0,null],\"S\":[8.0,null],"
-                      "\"R\":[240.0,13.789"),
-            std::string::npos);
-  EXPECT_EQ(RunTavoro("export --groundwater 5 --excavation 5 --json -"),
-            std::pair(2, std::string()));
-  EXPECT_EQ(RunTavoro("frobnicate").first, 2);
 }
 
 // The value of "Name:   value" in pdfinfo's listing, or "(none)".

@@ -192,49 +192,5 @@ TEST_F(BatchBinaryTest, SummaryEqualsExportWhateverTheEncodingHeadersAndJobs) {
   }
 }
 
-TEST_F(BatchBinaryTest, ExitsByWhatWasComputed) {
-  WriteFile(dir_ / "good.csv",
-            "地下水位,不透水層深度,掘削深度,立坑周長,透水係数,着目点,計算範囲\n"
-            "2,20,10,20,0.01,10,100\n");
-  EXPECT_EQ(Tavoro("batch " + At("good.csv") + " --out " + At("out")).status, 0);
-  EXPECT_TRUE(fs::exists(dir_ / "out" / "001-report.pdf"));
-  WriteFile(dir_ / "noheader.csv", "2,20,10,20,0.01,10,100\n");
-  EXPECT_EQ(Tavoro("batch " + At("noheader.csv") + " --out " + At("x")).status, 2);
-  // Headers close to the captions, cells all filled: the table is refused as a whole.
-  WriteFile(dir_ / "near.csv",
-            "地下水位,不透水層,掘削深度,立坑周長,透水係数,改良幅,改良後透水係数,着目点\n"
-            "2,20,10,20,0.01,2,0.0001,10\n");
-  EXPECT_EQ(Tavoro("batch " + At("near.csv") + " --out " + At("x")).status, 2);
-  WriteFile(dir_ / "norows.csv", "地下水位,掘削深度\n");
-  EXPECT_EQ(Tavoro("batch " + At("norows.csv") + " --out " + At("x")).status, 2);
-  EXPECT_EQ(Tavoro("batch " + At("missing.csv") + " --out " + At("x")).status, 2);
-  EXPECT_EQ(Tavoro("batch " + At("good.csv")).status, 2);
-  EXPECT_EQ(Tavoro("batch " + At("good.csv") + " --out a --out b").status, 2);
-  EXPECT_EQ(Tavoro("batch " + At("good.csv") + " --out " + At("x") + " --jobs 0").status, 2);
-  EXPECT_EQ(Tavoro("batch " + At("good.csv") + " --out " + At("x") + " --encoding latin1").status,
-            2);
-  EXPECT_FALSE(fs::exists(dir_ / "x"));
-}
-
-TEST_F(BatchBinaryTest, TakesCaseFilesInsteadOfATable) {
-  WriteFile(dir_ / "a.tavoro",
-            R"({"format": "tavoro-case", "version": 1, "inputs": {"groundwater": "2",
-                "impervious": "20", "excavation": "10", "perimeter": "20", "kn": "0.01",
-                "width": "2", "kg": "0.0001", "point": "10", "range": "100"},
-                "project": {"name": "工事A", "shaft": "No.9"}})");
-  WriteFile(dir_ / "b.tavoro", "not json");
-  EXPECT_EQ(Tavoro("batch " + At("a.tavoro") + " " + At("b.tavoro") + " --out " + At("out")).status,
-            1);
-  EXPECT_TRUE(fs::exists(dir_ / "out" / "001-No.9-report.pdf"));
-  const auto lines = CsvLines(ReadFile(dir_ / "out" / "summary.csv"));
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1][2], "OK");
-  EXPECT_EQ(lines[2][0], "2");
-  EXPECT_NE(lines[2][2].find("b.tavoro"), std::string::npos);
-  // A table and case files together are a usage error.
-  WriteFile(dir_ / "t.csv", "地下水位\n2\n");
-  EXPECT_EQ(Tavoro("batch " + At("t.csv") + " " + At("a.tavoro") + " --out " + At("x")).status, 2);
-}
-
 }  // namespace
 }  // namespace tavoro

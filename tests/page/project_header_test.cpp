@@ -33,10 +33,6 @@ struct Placed {
   }
 };
 
-void PrintTo(const Placed& p, std::ostream* os) {
-  *os << p.text << "@" << p.x << "," << p.y << "/" << p.size;
-}
-
 class ProjectHeaderTest : public ::testing::Test {
  protected:
   ProjectHeaderTest() : page_(measurer_) {
@@ -59,30 +55,6 @@ class ProjectHeaderTest : public ::testing::Test {
   PageSurface page_;
   PageSettings settings_;
 };
-
-TEST_F(ProjectHeaderTest, NamesAtTheLeftMarginDateEndingAsFarFromTheRightEdge) {
-  DrawProjectHeader(page_, {"A工事", "1号\n立坑", "山田", "2024-05-01", "メモ"});
-  const std::vector<Placed> expected = {
-      {"工事名：A工事　　立坑名：1号 立坑", kLeft, kTop, 9},
-      {"2024-05-01", kPortraitRight - 900, kTop, 9},
-  };
-  EXPECT_EQ(Texts(), expected);
-  EXPECT_LT(kTop + 180, page_.MarginTop());
-}
-
-TEST_F(ProjectHeaderTest, EitherNameAloneMakesAHeaderAndTheDateIsOptional) {
-  DrawProjectHeader(page_, {"", "2号立坑", "", "", ""});
-  page_.NewPage();
-  DrawProjectHeader(page_, {"B工事", "", "", "", ""});
-  EXPECT_EQ(Texts(), (std::vector<Placed>{{"工事名：B工事", kLeft, kTop, 9}}));
-  const TextCommand& first = std::get<TextCommand>(page_.document().pages[0].commands.at(0));
-  EXPECT_EQ(first.text, "立坑名：2号立坑");
-}
-
-TEST_F(ProjectHeaderTest, WithoutProjectOrShaftNameNothingIsDrawn) {
-  DrawProjectHeader(page_, {"", "", "山田", "2024-05-01", "メモ"});
-  EXPECT_TRUE(page_.document().pages[0].commands.empty());
-}
 
 TEST_F(ProjectHeaderTest, LongNameIsCutWithAnEllipsisBeforeTheDate) {
   std::string name;
