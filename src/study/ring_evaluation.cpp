@@ -9,7 +9,8 @@ namespace {
 
 constexpr double kCentimetresPerMetre = 100.0;
 
-// A fresh record (every result NaN) holding the nine inputs, B and kg set.
+// A fresh record (every result NaN) holding the nine inputs and the ground
+// conditions (the radius of influence's method), B and kg set.
 CalculationCase FreshRecord(const CalculationCase& inputs, double width, double kgCmPerSec) {
   CalculationCase fresh;
   fresh.GroundwaterDepth = inputs.GroundwaterDepth;
@@ -21,6 +22,7 @@ CalculationCase FreshRecord(const CalculationCase& inputs, double width, double 
   fresh.kg = kgCmPerSec / kCentimetresPerMetre;
   fresh.PointDistance = inputs.PointDistance;
   fresh.CalcRange = inputs.CalcRange;
+  fresh.ground = inputs.ground;
   return fresh;
 }
 
