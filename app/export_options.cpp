@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "calc/ground_rules.h"
+#include "calc/project_date.h"
 #include "casefile/case_file.h"
 
 #include "export/output_formats.h"
@@ -172,7 +173,7 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
     ProjectText(options.project, static_cast<int>(i)) = ToBytes(parser.value(projectTexts[i]));
     options.projectGiven[i] = true;
   }
-  if (!options.project.date.empty() && !IsIsoDate(options.project.date)) {
+  if (!options.project.date.empty() && !IsProjectDate(options.project.date)) {
     return Failure("--date には日付を YYYY-MM-DD の形で指定してください (「" +
                    options.project.date.substr(0, 40) + "」)。");
   }

@@ -5,6 +5,7 @@
 
 #include "batch/csv_table.h"
 #include "batch/table_header.h"
+#include "calc/project_date.h"
 
 namespace tavoro {
 namespace {
@@ -206,6 +207,10 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
       } else if (name.role != ColumnRole::kNone) {
         SetProjectText(row.project, name.role, std::string(Trim(cells[c])));
       }
+    }
+    if (!row.project.date.empty() && !IsProjectDate(row.project.date)) {
+      row.unreadable = "日付 「" + row.project.date + "」 は日付ではありません (" +
+                       std::string(kProjectDateForm) + " の形の暦にある日付にしてください)";
     }
     table.rows.push_back(std::move(row));
   }

@@ -14,10 +14,11 @@ struct CsvTable {
   std::string error;  // Japanese; empty when the text was read
 };
 
-// Limits that keep a hostile file from exhausting memory.
-inline constexpr std::size_t kMaxCsvRows = 100000;
-inline constexpr std::size_t kMaxCsvColumns = 1000;
-inline constexpr std::size_t kMaxCsvCellBytes = 65536;
+// Limits that keep a hostile file from exhausting memory: even a table of
+// empty cells holds at most a million of them.
+inline constexpr std::size_t kMaxCsvRows = 10000;
+inline constexpr std::size_t kMaxCsvColumns = 100;
+inline constexpr std::size_t kMaxCsvCellBytes = 4096;
 
 // Reads UTF-8 CSV text as spreadsheets write it: fields separated by commas
 // (by tabs when the first line holds tabs but no comma), quoted fields with

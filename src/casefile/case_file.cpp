@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <chrono>
-#include <fstream>
 #include <iterator>
+#include <unordered_map>
+#include <vector>
 
 #include "calc/ground_rules.h"
+#include "calc/project_date.h"
+#include "fileio/read_file.h"
 #include "fileio/staged_files.h"
 
 namespace tavoro {
@@ -61,6 +63,85 @@ int NestingDepth(std::string_view bytes) {
   return deepest;
 }
 
+// The pairs of an object, to append keys already known to be new.
+Json::object_t::Container& Pairs(Json& object) {
+  return *object.get_ptr<Json::object_t*>();
+}
+
+// Appends key and value to an object, or replaces the value of a key it
+// already holds (the last of twins wins, as in JSON parsers generally).
+// Keys are found through index, so many keys cost linear time.
+void Put(Json& object, std::unordered_map<std::string, std::size_t>& index, std::string key,
+         Json value) {
+  Json::object_t::Container& pairs = Pairs(object);
+  const auto [place, added] = index.try_emplace(key, pairs.size());
+  if (added) {
+    pairs.emplace_back(std::move(key), std::move(value));
+  } else {
+    pairs[place->second].second = std::move(value);
+  }
+}
+
+// Builds an ordered document in one pass; ordered_json's own parser looks
+// each key up from the start of its object, which is quadratic.
+class DocumentBuilder {
+ public:
+  Json TakeDocument() { return std::move(root_); }
+  std::size_t ErrorByte() const { return errorByte_; }
+
+  bool null() { return Value(nullptr); }
+  bool boolean(bool value) { return Value(value); }
+  bool number_integer(Json::number_integer_t value) { return Value(value); }
+  bool number_unsigned(Json::number_unsigned_t value) { return Value(value); }
+  bool number_float(Json::number_float_t value, const std::string&) { return Value(value); }
+  bool string(std::string& value) { return Value(std::move(value)); }
+  bool binary(Json::binary_t& value) { return Value(Json::binary(std::move(value))); }
+  bool start_object(std::size_t) { return Open(Json::object()); }
+  bool start_array(std::size_t) { return Open(Json::array()); }
+  bool key(std::string& name) {
+    open_.back().key = std::move(name);
+    return true;
+  }
+  bool end_object() { return Close(); }
+  bool end_array() { return Close(); }
+  bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception&) {
+    errorByte_ = position;
+    return false;
+  }
+
+ private:
+  // An array or object being filled, with the key of its next value.
+  struct Filling {
+    Json value;
+    std::string key;
+    std::unordered_map<std::string, std::size_t> index;
+  };
+
+  bool Value(Json value) {
+    if (open_.empty()) {
+      root_ = std::move(value);
+    } else if (Filling& parent = open_.back(); parent.value.is_object()) {
+      Put(parent.value, parent.index, std::move(parent.key), std::move(value));
+    } else {
+      parent.value.push_back(std::move(value));
+    }
+    return true;
+  }
+  bool Open(Json container) {
+    open_.push_back({std::move(container), {}, {}});
+    return true;
+  }
+  bool Close() {
+    Json done = std::move(open_.back().value);
+    open_.pop_back();
+    return Value(std::move(done));
+  }
+
+  std::vector<Filling> open_;
+  Json root_;
+  std::size_t errorByte_ = 0;
+};
+
 // text in quotes, cut after kQuotedCodePoints characters.
 std::string Quoted(std::string_view text) {
   std::size_t count = 0;
@@ -81,15 +162,19 @@ class Reader {
 
   CaseFileRead Read(std::string_view bytes) const {
     if (bytes.size() > kMaxCaseFileBytes) return Fail("が大きすぎます（1 MiB まで読めます）。");
+    if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
+      return Fail("に NUL 文字があります（" + LineOf(bytes, nul) + " 行目）。");
+    }
     if (NestingDepth(bytes) > kMaxNesting) {
       return Fail("は入れ子が深すぎて読めません（64 段まで）。");
     }
-    Json document;
-    try {
-      document = Json::parse(bytes.begin(), bytes.end());
-    } catch (const Json::exception& error) {
-      return Fail(NotJsonAt(bytes, error));
+    DocumentBuilder builder;
+    if (!Json::sax_parse(bytes.begin(), bytes.end(), &builder)) {
+      return Fail("は JSON として読めません（" +
+                  LineOf(bytes, builder.ErrorByte()) +
+                  " 行目）。");
     }
+    Json document = builder.TakeDocument();
     if (!document.is_object()) return Fail("は JSON のオブジェクトではありません。");
 
     const auto format = document.find("format");
@@ -129,21 +214,25 @@ class Reader {
 
     if (const auto project = document.find("project"); project != document.end()) {
       if (!project->is_object()) return Fail("の \"project\" はオブジェクトでなければなりません。");
-      for (const auto& [key, value] : project->items()) {
+      for (auto& [key, value] : project->get_ref<Json::object_t&>()) {
         const auto known = std::find_if(kProjectKeys.begin(), kProjectKeys.end(),
                                         [&](const ProjectKey& k) { return key == k.key; });
         if (known == kProjectKeys.end()) {
-          file.keptProject[key] = value;
+          Pairs(file.keptProject).emplace_back(key, std::move(value));
           continue;
         }
         if (!value.is_string()) return NotText("\"project\" の \"" + key + "\"");
         file.project.*(known->text) = value.get<std::string>();
       }
+      if (!file.project.date.empty() && !IsProjectDate(file.project.date)) {
+        return Fail("の \"project\" の \"date\" " + Quoted(file.project.date) + " は日付ではありません（" +
+                    std::string(kProjectDateForm) + " の形の暦にある日付にしてください）。");
+      }
     }
 
-    for (const auto& [key, value] : document.items()) {
+    for (auto& [key, value] : document.get_ref<Json::object_t&>()) {
       if (key != "format" && key != "version" && key != "inputs" && key != "project") {
-        file.kept[key] = value;
+        Pairs(file.kept).emplace_back(key, std::move(value));
       }
     }
     return {std::move(file), {}};
@@ -170,14 +259,10 @@ class Reader {
     return Fail("の " + where + " は文字列でなければなりません。");
   }
 
-  // Says on which line the parser stopped.
-  static std::string NotJsonAt(std::string_view bytes, const Json::exception& error) {
-    std::size_t stop = bytes.size();
-    if (const auto* parse = dynamic_cast<const Json::parse_error*>(&error)) {
-      stop = std::min(parse->byte, bytes.size());
-    }
-    const auto line = 1 + std::count(bytes.begin(), bytes.begin() + static_cast<long>(stop), '\n');
-    return "は JSON として読めません（" + std::to_string(line) + " 行目）。";
+  // The line number of the byte at offset.
+  static std::string LineOf(std::string_view bytes, std::size_t offset) {
+    const std::size_t stop = std::min(offset, bytes.size());
+    return std::to_string(1 + std::count(bytes.begin(), bytes.begin() + static_cast<long>(stop), '\n'));
   }
 
   std::string fileName_;
@@ -188,23 +273,6 @@ class Reader {
 const char* CaseInputKey(int field) {
   if (field < 0 || field >= kInputFieldCount) return "";
   return kInputKeys[static_cast<std::size_t>(field)];
-}
-
-bool IsIsoDate(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  const auto number = [&](std::size_t from, std::size_t count) {
-    int value = 0;
-    for (std::size_t i = from; i < from + count; ++i) {
-      if (text[i] < '0' || text[i] > '9') return -1;
-      value = value * 10 + (text[i] - '0');
-    }
-    return value;
-  };
-  const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
-  if (year < 0 || month < 0 || day < 0) return false;
-  return std::chrono::year_month_day(std::chrono::year(year), std::chrono::month(month),
-                                     std::chrono::day(day))
-      .ok();
 }
 
 bool IsCaseFileName(std::string_view name) {
@@ -230,13 +298,20 @@ CaseFileRead ReadCaseFile(const std::filesystem::path& path) {
   const Reader reader(PathForMessage(path));
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return reader.Fail("はフォルダです。");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return reader.Fail("を開けません（見つからないか、読む権限がありません）。");
-  std::string bytes(kMaxCaseFileBytes + 1, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) return reader.Fail("を読み取れません。");
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return reader.Read(bytes);
+  const FileBytes read = ReadWholeFile(path, kMaxCaseFileBytes);
+  switch (read.failure) {
+    case ReadFailure::kNone:
+      return reader.Read(read.bytes);
+    case ReadFailure::kCannotOpen:
+      return reader.Fail("を開けません（見つからないか、読む権限がありません）。");
+    case ReadFailure::kNotRegular:
+      return reader.Fail("は通常のファイルではありません。");
+    case ReadFailure::kTooLarge:
+      return reader.Fail("が大きすぎます（1 MiB まで読めます）。");
+    case ReadFailure::kReadError:
+      break;
+  }
+  return reader.Fail("を読み取れません。");
 }
 
 std::string CaseFileText(const CaseFile& file) {
@@ -257,19 +332,34 @@ std::string CaseFileText(const CaseFile& file) {
   for (const ProjectKey& key : kProjectKeys) {
     if (!(file.project.*key.text).empty()) project[key.key] = file.project.*key.text;
   }
+  const auto isProjectKey = [](const std::string& key) {
+    return std::any_of(kProjectKeys.begin(), kProjectKeys.end(),
+                       [&](const ProjectKey& k) { return key == k.key; });
+  };
   for (const auto& [key, value] : file.keptProject.items()) {
-    if (!project.contains(key)) project[key] = value;
+    if (!isProjectKey(key) || !project.contains(key)) Pairs(project).emplace_back(key, value);
   }
   if (!project.empty()) document["project"] = project;
   for (const auto& [key, value] : file.kept.items()) {
-    if (!document.contains(key)) document[key] = value;
+    if (key != "format" && key != "version" && key != "inputs" && key != "project") {
+      Pairs(document).emplace_back(key, value);
+    }
   }
-  return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+  std::string text = document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+  if (text.size() > kMaxCaseFileBytes) {
+    text = document.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+  }
+  return text;
 }
 
 std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file) {
+  std::string text = CaseFileText(file);
+  if (text.size() > kMaxCaseFileBytes) {
+    return "案件ファイル「" + PathForMessage(path) +
+           "」を保存できません: 1 MiB を超えるため、読み込めなくなります。メモなどを短くしてください。";
+  }
   StagedFiles files;
-  files.Add(path, CaseFileText(file));
+  files.Add(path, std::move(text));
   if (!files.Commit()) return std::nullopt;
   return "案件ファイル「" + PathForMessage(path) +
          "」を保存できませんでした。元のファイルはそのままです。";

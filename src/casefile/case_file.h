@@ -49,27 +49,27 @@ struct CaseFileRead {
   std::string error;
 };
 
-// Reads bytes strictly: not JSON, another format, a newer or bad version, a
-// value of the wrong type, no "inputs" object, an unknown key inside
-// "inputs" or more than kMaxCaseFileBytes are each an error naming
-// fileName. An input missing from "inputs" is an empty field.
+// Reads bytes strictly: not JSON, a NUL byte, another format, a newer or bad
+// version, a value of the wrong type, no "inputs" object, an unknown key
+// inside "inputs", a "date" that IsProjectDate refuses or more than
+// kMaxCaseFileBytes are each an error naming fileName. An input missing from
+// "inputs" is an empty field. Work is linear in the number of bytes.
 CaseFileRead ParseCaseFile(std::string_view bytes, std::string_view fileName);
 
-// Reads the file at path (at most kMaxCaseFileBytes + 1 bytes are read).
+// Reads the file at path (at most kMaxCaseFileBytes + 1 bytes are read); a
+// folder, pipe or device is refused without waiting on it.
 CaseFileRead ReadCaseFile(const std::filesystem::path& path);
 
 // The file's text: two-space indented JSON ending in a newline, the format
 // and version first, every input, the project texts that are not empty and
-// then the kept keys.
+// then the kept keys. Without indenting when the indented text would pass
+// kMaxCaseFileBytes.
 std::string CaseFileText(const CaseFile& file);
 
 // Saves file at path through StagedFiles: a failed save leaves the old file
-// as it was. Returns the Japanese message naming the file on failure.
+// as it was. Returns the Japanese message naming the file on failure; a text
+// past kMaxCaseFileBytes, which could not be read back, is refused.
 std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file);
-
-// Whether text is a calendar date written YYYY-MM-DD, as the project's
-// date is kept.
-bool IsIsoDate(std::string_view text);
 
 // Whether name ends in ".tavoro", in any case.
 bool IsCaseFileName(std::string_view name);

@@ -9,14 +9,30 @@ namespace tavoro {
 
 // The files of one command, written all or none. Add the targets with their
 // bytes, then Commit: each is written to a temporary file beside its target,
-// every write checked, flushed to disk, and only when all are written are
-// they renamed over their targets. On a failure no target is replaced, no
-// temporary file remains, and the Japanese message names the file. A target
-// that exists but is not a regular file (a directory, a device) is refused.
+// every write checked and flushed to disk; each existing target is kept
+// aside under a backup name, the temporary files are renamed over their
+// targets, and only after the last rename are the backups removed. When any
+// step fails every target is put back as it was, no temporary file remains,
+// and the Japanese message names the file.
+//
+// Refused before anything is written: a target that exists but is not a
+// regular file, a read-only target or one the user may not write, and a link
+// that Linux's protected-symlinks rule would not follow (another user's link
+// in a shared folder such as /tmp). Temporary and backup names are short
+// (".tavoro-<process>-<random>.tmp" / ".bak"), whatever the target's name.
 // Paths pass as the system gives them, without re-encoding.
 class StagedFiles {
  public:
+  StagedFiles() = default;
+  StagedFiles(const StagedFiles&) = delete;
+  StagedFiles& operator=(const StagedFiles&) = delete;
+  ~StagedFiles();  // removes the temporary files of a commit cut short
+
   void Add(std::filesystem::path target, std::string bytes);
+
+  // The Japanese message when two targets added are one file (the same
+  // name, or a link to the other), else empty. Commit refuses them too.
+  std::optional<std::string> SameFileTwice() const;
 
   // Empty when every file was written; else the message. The staged files
   // are cleared either way.
@@ -24,16 +40,27 @@ class StagedFiles {
 
  private:
   struct Staged {
-    std::filesystem::path target;
+    std::filesystem::path target;  // as given, for messages
+    std::filesystem::path file;    // the file replaced: target, or where its link leads
     std::string bytes;
     std::filesystem::path temporary;
+    std::filesystem::path backup;  // the old file kept aside
+    bool existed = false;
+    bool movedAside = false;  // the backup is the old file renamed, not a second link
+    bool replaced = false;
   };
 
   std::optional<std::string> WriteTemporary(Staged& staged);
+  std::optional<std::string> KeepAside(Staged& staged);
+  std::string PutBack();
   void RemoveTemporaries();
 
   std::vector<Staged> staged_;
 };
+
+// Removes the temporary and backup files in folder that a Tavoro process
+// which has ended (killed mid-save) left behind.
+void RemoveLeftovers(const std::filesystem::path& folder);
 
 // The path as bytes for a message: UTF-8 on Windows, unchanged elsewhere.
 std::string PathForMessage(const std::filesystem::path& path);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "calc/project_date.h"
 #include "casefile/case_file.h"
 
 namespace tavoro {
@@ -41,7 +42,7 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   const auto checkDate = [this, ok] {
-    ok->setEnabled(date_->text().isEmpty() || IsIsoDate(date_->text().toStdString()));
+    ok->setEnabled(date_->text().isEmpty() || IsProjectDate(date_->text().toStdString()));
   };
   connect(date_, &QLineEdit::textChanged, this, checkDate);
   checkDate();

@@ -87,6 +87,15 @@ TEST(BatchTableTest, NumbersRowsByTheirPlaceUnderTheHeaderSkippingBlankOnes) {
   EXPECT_EQ(table.rows[1].inputs[1], "");  // a short row leaves the rest empty
 }
 
+TEST(BatchTableTest, ARowWithoutACalendarDateIsListedNotRun) {
+  const BatchTable table = ReadBatchTable("地下水位,日付\n1,2024-02-29\n1,2026-02-30\n1,令和\n");
+  ASSERT_EQ(table.rows.size(), 3u);
+  EXPECT_EQ(table.rows[0].unreadable, "");
+  EXPECT_EQ(table.rows[1].unreadable,
+            "日付 「2026-02-30」 は日付ではありません (YYYY-MM-DD の形の暦にある日付にしてください)");
+  EXPECT_NE(table.rows[2].unreadable, "");
+}
+
 TEST(BatchTableTest, TellsWhyATableIsUnusable) {
   EXPECT_EQ(ReadBatchTable("").error, "表が空です");
   EXPECT_EQ(ReadBatchTable(std::string(kRequired) + "\n").error,

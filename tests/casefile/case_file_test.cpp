@@ -1,5 +1,7 @@
 #include "casefile/case_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -159,6 +161,12 @@ TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
       {"too deep",
        head + R"("inputs": {}, "x": )" + std::string(100, '[') + std::string(100, ']') + "}",
        "入れ子が深すぎて"},
+      {"NUL after the document", head + R"("inputs": {}})" + std::string("\0{}", 3),
+       "NUL 文字があります（1 行目）"},
+      {"impossible date", head + R"("inputs": {}, "project": {"date": "2026-02-30"}})",
+       "\"date\" \"2026-02-30\" は日付ではありません"},
+      {"date in words", head + R"("inputs": {}, "project": {"date": "not a date"}})",
+       "は日付ではありません（YYYY-MM-DD"},
       {"more than 1 MiB",
        head + R"("inputs": {}, "x": ")" + std::string(kMaxCaseFileBytes, 'a') + "\"}",
        "大きすぎます"},
@@ -186,6 +194,30 @@ TEST(CaseFileRead, GroundFieldsAreSavedAsVersionTwo) {
   const CaseFileRead read = ParseCaseFile(text, "g.tavoro");
   ASSERT_TRUE(read.file) << read.error;
   EXPECT_EQ(*read.file, file);
+}
+
+// Many kept keys read back in their order, a repeated key holding its last
+// value, and a compact file near the limit saves to a file that reads again.
+TEST(CaseFileText, ManyKeysKeepTheirOrderAndASavedFileStaysReadable) {
+  std::string bytes = R"({"format":"tavoro-case","version":1,"inputs":{},"project":{"p":1,"p":2},)";
+  for (int i = 0; i < 50000; ++i) bytes += "\"k" + std::to_string(49999 - i) + "\":0,";
+  bytes += R"("k7":"last"})";
+  const CaseFileRead read = ParseCaseFile(bytes, "m.tavoro");
+  ASSERT_TRUE(read.file) << read.error;
+  ASSERT_EQ(read.file->kept.size(), 50000u);
+  EXPECT_EQ(read.file->kept.begin().key(), "k49999");
+  EXPECT_EQ(read.file->kept["k7"], "last");
+  EXPECT_EQ(read.file->keptProject.dump(), R"({"p":2})");
+
+  CaseFile big;
+  big.project.notes = std::string(kMaxCaseFileBytes - 1500, 'n');
+  for (int i = 0; i < 100; ++i) big.kept["x" + std::to_string(i)] = nlohmann::ordered_json::array({1});
+  const std::string text = CaseFileText(big);  // indented, it would pass the limit
+  EXPECT_EQ(text.find('\n'), text.size() - 1);
+  EXPECT_TRUE(ParseCaseFile(text, "b.tavoro").file);
+  big.project.notes += std::string(1500, 'n');
+  EXPECT_NE(WriteCaseFile("unused.tavoro", big).value_or("").find("1 MiB を超える"),
+            std::string::npos);
 }
 
 TEST(CaseFileRead, LongUnknownKeyIsQuotedToFortyCharacters) {
@@ -235,6 +267,12 @@ TEST_F(CaseFileDiskTest, MissingFolderOrOversizedFileIsNamedInTheMessage) {
   // Exactly 1 MiB is read (and then found to be no JSON).
   Write(big, std::string(kMaxCaseFileBytes, ' '));
   EXPECT_NE(ReadCaseFile(big).error.find("JSON として読めません"), std::string::npos);
+
+  // A pipe is refused at once, not waited on.
+  const fs::path pipe = dir_ / "pipe.tavoro";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(ReadCaseFile(pipe).error,
+            "案件ファイル「" + pipe.string() + "」は通常のファイルではありません。");
 }
 
 }  // namespace

@@ -1,36 +1,34 @@
 #include "batch/qt/batch_inputs.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 #include "casefile/case_file.h"
+#include "fileio/read_file.h"
 
 namespace tavoro {
 namespace {
 
-constexpr std::uintmax_t kMaxTableBytes = 64u << 20;
+constexpr std::uintmax_t kMaxTableBytes = 16u << 20;
 
 // The file's bytes, or empty with a message in error.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::string& error) {
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) {
-    error = path + " を読めません";
-    return std::nullopt;
+  FileBytes read = ReadWholeFile(std::filesystem::path(path), kMaxTableBytes);
+  switch (read.failure) {
+    case ReadFailure::kNone:
+      return std::move(read.bytes);
+    case ReadFailure::kNotRegular:
+      error = path + " は通常のファイルではありません";
+      break;
+    case ReadFailure::kTooLarge:
+      error = path + " は大きすぎます (" + std::to_string(kMaxTableBytes >> 20) + " MiB まで)";
+      break;
+    case ReadFailure::kCannotOpen:
+    case ReadFailure::kReadError:
+      error = path + " を読めません";
+      break;
   }
-  if (size > kMaxTableBytes) {
-    error = path + " は大きすぎます (64 MiB まで)";
-    return std::nullopt;
-  }
-  std::ifstream file(path, std::ios::binary);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(size));
-  if (!file) {
-    error = path + " を読めません";
-    return std::nullopt;
-  }
-  return bytes;
+  return std::nullopt;
 }
 
 BatchTable ReadCaseFiles(const std::vector<std::string>& paths) {

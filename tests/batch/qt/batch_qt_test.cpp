@@ -26,16 +26,28 @@ TEST(TableDecodingTest, FindsUtf8WithOrWithoutBomAndCp932) {
   EXPECT_EQ(DecodeTable("a,b\n", TableEncoding::kCp932).utf8, "a,b\n");
 }
 
+// Every line is read in the table's one encoding; the message names the line.
 TEST(TableDecodingTest, RefusesBytesThatAreNotTheEncodingAskedFor) {
-  EXPECT_EQ(DecodeTable(kCp932Table, TableEncoding::kUtf8).error,
-            "表の文字コードが UTF-8 として正しくありません");
-  EXPECT_EQ(DecodeTable("\xEF\xBB\xBF" + kCp932Table, TableEncoding::kAuto).error,
-            "表の文字コードが UTF-8 として正しくありません");
-  // 0x85 0x40 lies in an unassigned CP932 row.
-  EXPECT_EQ(DecodeTable("a,\x85\x40\n", TableEncoding::kAuto).error,
-            "表の文字コードを判別できません (UTF-8 でも CP932 (Shift_JIS) でもありません)");
-  // A lead byte cut off at the end.
-  EXPECT_NE(DecodeTable(kCp932Table + "\x81", TableEncoding::kCp932).error, "");
+  struct Row {
+    std::string bytes;
+    TableEncoding encoding;
+    std::string error;
+  };
+  const Row rows[] = {
+      {kCp932Table, TableEncoding::kUtf8, "表の 1 行目が UTF-8 として正しくありません"},
+      {"\xEF\xBB\xBF" + kCp932Table, TableEncoding::kAuto,
+       "表の 1 行目が UTF-8 として正しくありません"},
+      // 0x85 0x40 lies in an unassigned CP932 row.
+      {"a\nb,\x85\x40\n", TableEncoding::kAuto,
+       "表の 2 行目が UTF-8 としても CP932 (Shift_JIS) としても正しくありません"},
+      // A lead byte cut off at the end.
+      {kCp932Table + "\x81", TableEncoding::kCp932,
+       "表の 3 行目が CP932 (Shift_JIS) として正しくありません"},
+      {kUtf8Table + "No.2 \x87\x40,3\r\n", TableEncoding::kAuto,
+       "表に UTF-8 の行 (1 行目) と CP932 (Shift_JIS) の行 (3 行目) が混じっています。"
+       "表を 1 つの文字コードで保存し直してください"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(DecodeTable(row.bytes, row.encoding).error, row.error);
   EXPECT_EQ(EncodingNamed("UTF-8"), TableEncoding::kUtf8);
   EXPECT_EQ(EncodingNamed("Shift_JIS"), TableEncoding::kCp932);
   EXPECT_EQ(EncodingNamed("cp932"), TableEncoding::kCp932);
