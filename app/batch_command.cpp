@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -22,7 +23,7 @@
 namespace tavoro {
 namespace {
 
-constexpr int kMaxJobs = 256;
+constexpr int kMaxJobs = kMaxBatchJobs;
 
 struct BatchOptions {
   std::vector<std::string> inputs;
@@ -88,7 +89,7 @@ ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     return Failure("出力先のフォルダーを --out で指定してください");
   }
   options.outDir = parser.value(out).toStdString();
-  options.jobs = DefaultJobCount();
+  options.jobs = std::min(DefaultJobCount(), kMaxJobs);
   if (parser.isSet(jobs)) {
     bool ok = false;
     options.jobs = parser.value(jobs).toInt(&ok);
@@ -116,10 +117,10 @@ std::string MinutesAndSeconds(double seconds) {
 // "12 / 200 本　残り 約 1 分 5 秒" on one terminal line, rewritten in place.
 class ProgressLine {
  public:
-  ProgressLine(std::ostream& err, bool shown) : err_(err), shown_(shown) {}
+  explicit ProgressLine(std::ostream* terminal) : terminal_(terminal) {}
 
   void Update(int done, int total) {
-    if (!shown_) return;
+    if (terminal_ == nullptr) return;
     const std::lock_guard lock(mutex_);
     const double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
@@ -127,15 +128,14 @@ class ProgressLine {
     if (done > 0 && done < total) {
       line += "　残り 約 " + MinutesAndSeconds(elapsed / done * (total - done));
     }
-    err_ << line << "\x1b[K" << std::flush;
+    *terminal_ << line << "\x1b[K" << std::flush;
   }
   void Finish() {
-    if (shown_) err_ << '\n';
+    if (terminal_ != nullptr) *terminal_ << '\n';
   }
 
  private:
-  std::ostream& err_;
-  bool shown_;
+  std::ostream* terminal_;
   std::mutex mutex_;
   std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
@@ -163,7 +163,8 @@ shaft each, numbered in the order given.
 
 Options:
   --out DIR              the output folder (made when missing)
-  --jobs N               shafts computed at once (default: the number of cores)
+  --jobs N               shafts computed at once, at most 16 (default: the
+                         number of cores, at most 16)
   --encoding NAME        utf-8 or cp932 (Shift_JIS); found by itself otherwise
 
 Exit status:
@@ -174,7 +175,7 @@ Exit status:
 }
 
 int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    bool showProgress) {
+                    std::ostream* progressStream) {
   const ParsedBatchOptions parsed = ParseBatchOptions(args);
   if (!parsed.options) {
     err << "tavoro batch: " << parsed.error << "\n(tavoro batch --help を参照)\n";
@@ -199,7 +200,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
 
   EnsureGuiApplication();
   const QtBatchDevices devices;
-  ProgressLine progress(err, showProgress);
+  ProgressLine progress(progressStream);
   BatchProgress callbacks;
   callbacks.shaftDone = [&](int done, int total) { progress.Update(done, total); };
   const BatchResult result = RunBatch(table.rows, outDir, options.jobs, devices, callbacks);

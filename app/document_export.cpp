@@ -34,10 +34,10 @@ void EnsureGuiApplication() {
 // The document in the format path's extension names (the options are
 // checked before anything is drawn).
 std::string StageFor(const Document& document, const std::string& path, int dpi,
-                     StagedFiles& files) {
+                     StagedFiles& files, std::string* note = nullptr) {
   const std::optional<OutputFormat> format = OutputFormatOf(path);
   if (!format) return "「" + path + "」の拡張子では書けません。";
-  return StageDocument(document, *format, path, dpi, files);
+  return StageDocument(document, *format, path, dpi, files, note);
 }
 
 }  // namespace
@@ -55,13 +55,13 @@ std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
 }
 
 std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
-                       const std::string& path, int dpi, StagedFiles& files) {
+                       const std::string& path, int dpi, StagedFiles& files, std::string* note) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
   BuildChartPage(page, calc, settings, project);
-  return StageFor(page.document(), path, dpi, files);
+  return StageFor(page.document(), path, dpi, files, note);
 }
 
 std::string StageStudy(const StudyResult& result, const ProjectInfo& project,

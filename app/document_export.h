@@ -22,8 +22,10 @@ std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
 
 // The same for the drawdown chart: a one-page landscape PDF, PNG or SVG,
 // or a DXF drawing.
+// note, when given, receives the characters a DXF drawing could not carry.
 std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
-                       const std::string& path, int dpi, StagedFiles& files);
+                       const std::string& path, int dpi, StagedFiles& files,
+                       std::string* note = nullptr);
 
 // Renders the study pages of result in memory and stages them for path as a
 // landscape PDF: the graph page, then the table pages, with the project's

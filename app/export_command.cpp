@@ -99,8 +99,8 @@ the command's files is replaced.
 Exit status:
   0  everything asked for was written
   1  a file could not be written (no file of the command was replaced)
-  2  a bad command line, a case file that cannot be read, or a refused
-     input (nothing is written)
+  2  a bad command line (two outputs naming one file included), a case
+     file that cannot be read, or a refused input (nothing is written)
 )";
 }
 
@@ -153,10 +153,15 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   std::string error;
   if (options.reportPath)
     error = StageReport(run.calc, input.project, *options.reportPath, options.dpi, files);
+  std::string note;
   if (error.empty() && options.chartPath) {
-    error = StageChart(run.calc, input.project, *options.chartPath, options.dpi, files);
+    error = StageChart(run.calc, input.project, *options.chartPath, options.dpi, files, &note);
   }
   if (error.empty() && options.csvPath) files.Add(*options.csvPath, CaseToCsv(run.calc));
+  if (const std::optional<std::string> twice = files.SameFileTwice(); error.empty() && twice) {
+    err << "tavoro: " << *twice << "\n(使い方は tavoro export --help)\n";
+    return kExitUsage;
+  }
   if (error.empty()) error = files.Commit().value_or("");
   if (error.empty() && jsonToOutput) {
     out << CaseToJson(run.calc, input.project);
@@ -167,6 +172,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "tavoro: " << error << '\n';
     return kExitFailed;
   }
+  if (!note.empty()) err << "tavoro: " << note << '\n';
   return kExitOk;
 }
 

@@ -1,10 +1,13 @@
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "batch_command.h"
 #include "casefile/case_file.h"
 #include "export_command.h"
+#include "fileio/system_files.h"
 #include "quiet_messages.h"
 #include "study_command.h"
 #include "tavoro_version.h"
@@ -12,7 +15,9 @@
 #include "verify_command.h"
 #include "ui/desktop.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int RunCommand(int argc, char** argv, std::ostream& err) {
   if (argc < 2) return tavoro::RunDesktop(argc, argv);
 
   const std::string command = argv[1];
@@ -29,19 +34,20 @@ int main(int argc, char** argv) {
   }
   if (command == "export") {
     const std::vector<std::string> args(argv + 2, argv + argc);
-    return tavoro::RunExport(args, std::cout, std::cerr);
+    return tavoro::RunExport(args, std::cout, err);
   }
   if (command == "study") {
     const std::vector<std::string> args(argv + 2, argv + argc);
-    return tavoro::RunStudyCommand(args, std::cout, std::cerr);
+    return tavoro::RunStudyCommand(args, std::cout, err);
   }
   if (command == "batch") {
     const std::vector<std::string> args(argv + 2, argv + argc);
-    return tavoro::RunBatchCommand(args, std::cout, std::cerr, tavoro::IsTerminal(stderr));
+    return tavoro::RunBatchCommand(args, std::cout, err,
+                                   tavoro::IsTerminal(stderr) ? &std::cerr : nullptr);
   }
   if (command == "verify") {
     const std::vector<std::string> args(argv + 2, argv + argc);
-    return tavoro::RunVerifyCommand(args, std::cout, std::cerr);
+    return tavoro::RunVerifyCommand(args, std::cout, err);
   }
   // A case file opens in the form.
   if (tavoro::IsCaseFileArgument(command)) return tavoro::RunDesktop(argc, argv);
@@ -49,6 +55,24 @@ int main(int argc, char** argv) {
   if (command.rfind('-', 0) == 0 && command.rfind("--", 0) != 0) {
     return tavoro::RunDesktop(argc, argv);
   }
-  std::cerr << "tavoro: 不明なコマンド「" << command << "」です。\n(使い方は tavoro --help)\n";
+  err << "tavoro: 不明なコマンド「" << command << "」です。\n(使い方は tavoro --help)\n";
   return tavoro::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  tavoro::IgnoreFileSizeSignal();
+  tavoro::ControlEscapingBuffer escaping(std::cerr.rdbuf());
+  std::ostream err(&escaping);
+  // Unwinding removes the temporary files of a save cut short.
+  try {
+    return RunCommand(argc, argv, err);
+  } catch (const std::bad_alloc&) {
+    err << "tavoro: メモリが足りないため中断しました。書きかけのファイルは残していません。\n";
+  } catch (const std::exception&) {
+    err << "tavoro: 予期しないエラーのため中断しました。書きかけのファイルは残していません。\n";
+  }
+  err.flush();
+  return tavoro::kExitFailed;
 }

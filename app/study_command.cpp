@@ -87,6 +87,10 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   if (options.csvPath) files.Add(*options.csvPath, StudyToCsv(result));
   std::string error;
   if (options.pdfPath) error = StageStudy(result, project, *options.pdfPath, files);
+  if (const std::optional<std::string> twice = files.SameFileTwice(); error.empty() && twice) {
+    err << "tavoro: " << *twice << "\n（tavoro study --help を参照してください）\n";
+    return kExitUsage;
+  }
   if (error.empty()) error = files.Commit().value_or("");
   if (error.empty() && jsonToOutput) {
     out << StudyToJson(result);

@@ -1,6 +1,7 @@
 #include "batch/batch_run.h"
 
 #include <algorithm>
+#include <new>
 
 #include "batch/job_runner.h"
 #include "batch/output_names.h"
@@ -140,6 +141,7 @@ std::filesystem::path ShaftDocumentPath(const std::filesystem::path& outDir, con
 BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::path& outDir,
                      int jobs, const BatchDevices& devices, const BatchProgress& progress) {
   BatchResult result;
+  RemoveLeftovers(outDir);
   const int total = static_cast<int>(rows.size());
   std::vector<ShaftOutcome> outcomes(rows.size());
   std::vector<char> ran(rows.size(), 0);
@@ -147,7 +149,13 @@ BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::p
       total, jobs,
       [&](int index) {
         const auto i = static_cast<std::size_t>(index);
-        outcomes[i] = RunShaft(rows[i], outDir, devices);
+        try {
+          outcomes[i] = RunShaft(rows[i], outDir, devices);
+        } catch (const std::bad_alloc&) {
+          outcomes[i] = ShaftOutcome{};
+          outcomes[i].row = rows[i];
+          outcomes[i].failure = "メモリが足りないため計算書を作成できません";
+        }
         ran[i] = 1;
       },
       [&](int done) {

@@ -36,7 +36,7 @@ int RunJobs(int count, int jobs, const std::function<void(int index)>& work,
 }
 
 int DefaultJobCount() {
-  return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+  return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMaxBatchJobs);
 }
 
 }  // namespace tavoro

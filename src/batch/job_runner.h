@@ -14,7 +14,10 @@ namespace tavoro {
 int RunJobs(int count, int jobs, const std::function<void(int index)>& work,
             const std::function<void(int finished)>& done, const std::atomic<bool>* cancel);
 
-// The number of cores, at least 1.
+// Shafts computed at once at most: each holds its pages and PDF in memory.
+inline constexpr int kMaxBatchJobs = 16;
+
+// The number of cores, at least 1 and at most kMaxBatchJobs.
 int DefaultJobCount();
 
 }  // namespace tavoro

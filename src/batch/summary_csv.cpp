@@ -3,22 +3,11 @@
 #include <optional>
 
 #include "batch/summary_columns.h"
+#include "calc/csv_cell.h"
 #include "calc/input_rules.h"
 
 namespace tavoro {
 namespace {
-
-std::string CsvCell(std::string_view text) {
-  const bool needsQuotes = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                           (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-  if (!needsQuotes) return std::string(text);
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
 
 void AppendRow(std::string& out, const std::vector<std::string>& cells) {
   for (std::size_t i = 0; i < cells.size(); ++i) {
