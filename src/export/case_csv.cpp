@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "calc/csv_cell.h"
 #include "calc/number_format.h"
 
 namespace tavoro {
@@ -13,7 +14,7 @@ constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 constexpr char kLineEnd[] = "\r\n";
 
 std::string Cell(double value) {
-  if (!IsComputed(value)) return kNotComputedMark;
+  if (!IsComputed(value)) return CsvCell(kNotComputedMark);
   if (value == 0) value = 0;  // no "-0"
   std::array<char, 64> text{};
   const auto result =

@@ -155,5 +155,30 @@ TEST_F(ExportFormatsTest, SvgPagesFollowThePngNamingAndTheChartGoesToDxf) {
   EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 3);
 }
 
+// Project texts show in CAD as typed: look-alikes CP932 holds, CAD's codes
+// escaped, what CP932 lacks named on standard error; SVG drops what XML forbids.
+TEST_F(ExportFormatsTest, ProjectTextsReachDxfAndSvgAsTyped) {
+  const std::string command = std::string("LC_ALL=C.UTF-8 ") + TAVORO_BINARY + " " +
+                              kWorkedExample +
+                              " --project-name '\u301C\u2212\u2016\u00A2\u00A3\u00AC\u00A5 50%%p ^J %'"
+                              " --shaft-name $'A\\\\xef\\\\xbf\\\\xbfB\\\\xef\\\\xbf\\\\xbeC\\\\xf0\\\\x9f\\\\x99\\\\x82' --chart " +
+                              In("c.dxf") + " --report " + In("r.svg") + " 2>&1 >/dev/null";
+  FILE* pipe = popen(("bash -c \"" + command + "\"").c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string err;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) err.append(buffer, n);
+  const int status = pclose(pipe);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << err;
+  EXPECT_TRUE(err.ends_with("tavoro: 「" + In("c.dxf") + "」: Shift_JIS にない文字 \xEF\xBF\xBF\xEF\xBF\xBE\xF0\x9F\x99\x82 は ? にしました。\n")) << err;
+  const std::string dxf = ReadFile(directory / "c.dxf");
+  EXPECT_NE(dxf.find("\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x5C 50%%%%%%p ^ J %"),
+            std::string::npos);
+  EXPECT_NE(dxf.find("A?B?C?"), std::string::npos);
+  const std::string svg = ReadFile(directory / "r-1.svg");
+  EXPECT_NE(svg.find(">ABC"), std::string::npos);
+  EXPECT_EQ(svg.find("\xEF\xBF\xBF"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tavoro

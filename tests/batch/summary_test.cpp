@@ -113,6 +113,19 @@ TEST(SummaryCsvTest, ListsEveryShaftWithItsStatusInputsAndResults) {
   EXPECT_EQ(lines[3], "4,," + outcomes[2].failure + ",5,20,4,20,0.01,2,0.0001,10,100,,,,,,,,,,,,,作成していません");
 }
 
+// A name a spreadsheet would run as a formula shows as typed; numbers stay numbers.
+TEST(SummaryCsvTest, FormulaLikeNamesShowAsTyped) {
+  const std::pair<std::string, std::string> names[] = {
+      {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+      {"@SUM(1)", "'@SUM(1)"}, {"+1+1", "'+1+1"}, {"-", "'-"}, {"\tA", "'\tA"},
+      {"\r=1", "\"'\r=1\""}, {"-5", "-5"}, {"+1.5e-3", "+1.5e-3"}, {"a=1", "a=1"},
+  };
+  for (const auto& [name, cell] : names) {
+    const std::string csv = SummaryCsv({Computed(7, name, kWorkedExample)});
+    EXPECT_NE(csv.find("\r\n7," + cell + ",OK,"), std::string::npos) << name << "\n" << csv;
+  }
+}
+
 TEST(TextFitTest, CutsAndWrapsBetweenCharacters) {
   const FixedPitchMeasurer measurer;
   const FontSpec font{"ＭＳ 明朝", 10};  // 200 twips a character, 100 for ASCII

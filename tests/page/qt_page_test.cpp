@@ -224,6 +224,11 @@ TEST(ShiftJisTextTest, EncodesAsCodePage932) {
   EXPECT_EQ(ShiftJisText("①㎡～"), std::string("\x87\x40\x87\x75\x81\x60"));
   EXPECT_EQ(ShiftJisText("㎥=1"), std::string("?=1"));
   EXPECT_EQ(ShiftJisText(""), std::string());
+  // Look-alikes as Windows encodes them; what the code page lacks is named once.
+  std::string missing;
+  EXPECT_EQ(ShiftJisText("〜−‖¢£¬¥🙂㎥🙂", &missing),
+            std::string("\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x5C???"));
+  EXPECT_EQ(missing, "🙂㎥");
 }
 
 }  // namespace

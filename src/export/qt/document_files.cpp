@@ -14,22 +14,29 @@ std::string Bytes(const QByteArray& bytes) {
 }
 
 std::string StageDxf(const Document& document, const std::filesystem::path& path,
-                     StagedFiles& files) {
+                     StagedFiles& files, std::string* note) {
   if (document.pages.size() != 1) return "DXF に書けるのは 1 ページの図だけです。";
   if (!ShiftJisText("").has_value()) {
     return "この環境には Shift_JIS の変換がないため、DXF を書けません。";
   }
-  const std::optional<std::string> drawing = DxfDrawing(
-      document, 0, [](std::string_view text) { return ShiftJisText(text).value_or("?"); });
+  std::string missing;
+  const std::optional<std::string> drawing = DxfDrawing(document, 0, [&](std::string_view text) {
+    return ShiftJisText(text, &missing).value_or("?");
+  });
   if (!drawing) return "DXF を作成できません。";
   files.Add(path, *drawing);
+  if (note != nullptr && !missing.empty()) {
+    *note = "「" + PathForMessage(path) + "」: Shift_JIS にない文字 " + missing +
+            " は ? にしました。";
+  }
   return {};
 }
 
 }  // namespace
 
 std::string StageDocument(const Document& document, OutputFormat format,
-                          const std::filesystem::path& path, int dpi, StagedFiles& files) {
+                          const std::filesystem::path& path, int dpi, StagedFiles& files,
+                          std::string* note) {
   if (document.pages.empty()) return "文書にページがありません。";
   QString error;
   const int pageCount = static_cast<int>(document.pages.size());
@@ -55,7 +62,7 @@ std::string StageDocument(const Document& document, OutputFormat format,
       }
       return {};
     case OutputFormat::kDxf:
-      return StageDxf(document, path, files);
+      return StageDxf(document, path, files, note);
     case OutputFormat::kCsv:
     case OutputFormat::kJson:
       break;

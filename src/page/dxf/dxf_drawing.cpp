@@ -52,6 +52,27 @@ constexpr std::array<DrawingLayer, 6> kLayers = {
     DrawingLayer::kWater, DrawingLayer::kImprovement, DrawingLayer::kDimension,
 };
 
+// text as CAD shows it typed: CAD reads "%%" followed by a letter as a
+// symbol ("%%p" is ±) and "^" followed by a character as a control code
+// ("^J" a line break). A run of two or more percent signs is written as
+// "%%%" each (one percent sign), a caret before anything as "^ ".
+std::string LiteralText(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool inPercentRun = c == '%' && ((i > 0 && text[i - 1] == '%') ||
+                                           (i + 1 < text.size() && text[i + 1] == '%'));
+    if (inPercentRun) {
+      out += "%%%";
+    } else if (c == '^' && i + 1 < text.size()) {
+      out += "^ ";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 class DrawingWriter {
  public:
   DrawingWriter(const Document& document, const DxfTextEncoder& encode)
@@ -287,7 +308,7 @@ class DrawingWriter {
     const double height = kCapShare * text.font.size * kMmPerPoint;
     dxf_.writeText(writer_,
                    DL_TextData(base.x, base.y, 0, base.x, base.y, 0, height, 1.0, 0, 0, 0,
-                               encode_(text.text), kTextStyle, radians),
+                               encode_(LiteralText(text.text)), kTextStyle, radians),
                    DL_Attributes(encode_(kDxfTextLayer), kColourByLayer, 0, kByLayer, 1.0));
   }
 

@@ -21,7 +21,8 @@ inline constexpr std::string_view kDxfTextLayer = "文字";
 // millimetres, origin at the paper's bottom-left corner, y upward. Lines
 // that join end to end become polylines, dotted pens the linetype "DOT",
 // solid fills SOLID entities (a filled circle a donut polyline), hatches
-// lines; texts keep height, rotation and position. What lies beyond the
+// lines; texts keep height, rotation and position, and show as typed (CAD's
+// "%%" and "^" codes escaped). What lies beyond the
 // paper is left out. Nothing for a page that does not exist.
 std::optional<std::string> DxfDrawing(const Document& document, int pageIndex,
                                       const DxfTextEncoder& encode);

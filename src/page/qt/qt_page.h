@@ -67,9 +67,11 @@ bool WritePng(const Document& document, int pageIndex, const QString& path, int 
 // page does not exist or the painter cannot start.
 std::optional<QByteArray> SvgPage(const Document& document, int pageIndex, QString* error);
 
-// text (UTF-8) in Shift_JIS as Windows (code page 932) has it; a character
-// the code page lacks becomes "?". Nothing when the system has no
-// Shift_JIS converter.
-std::optional<std::string> ShiftJisText(std::string_view utf8);
+// text (UTF-8) in Shift_JIS as Windows (code page 932) has it, the wave
+// dash, minus, double bar, cent, pound and not signs as their full-width
+// forms and the yen sign as 0x5C. A character the code page lacks becomes
+// "?" and, once, is added to missing (UTF-8) when given. Nothing when the
+// system has no Shift_JIS converter.
+std::optional<std::string> ShiftJisText(std::string_view utf8, std::string* missing = nullptr);
 
 }  // namespace tavoro

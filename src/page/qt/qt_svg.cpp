@@ -10,6 +10,24 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 
+// Drops what XML 1.0 forbids from UTF-8 text: the C0 controls other than
+// tab, line feed and carriage return, and U+FFFE and U+FFFF. A parser
+// refuses a file that holds one; only page texts can bring them in.
+void DropXmlForbidden(QByteArray& bytes) {
+  qsizetype kept = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') continue;
+    if (c == 0xEF && i + 2 < bytes.size() && static_cast<unsigned char>(bytes[i + 1]) == 0xBF &&
+        (static_cast<unsigned char>(bytes[i + 2]) & 0xFE) == 0xBE) {
+      i += 2;
+      continue;
+    }
+    bytes[kept++] = bytes[i];
+  }
+  bytes.truncate(kept);
+}
+
 }  // namespace
 
 std::optional<QByteArray> SvgPage(const Document& document, int pageIndex, QString* error) {
@@ -42,6 +60,7 @@ std::optional<QByteArray> SvgPage(const Document& document, int pageIndex, QStri
   }
   PaintPageTwips(painter, document, pageIndex);
   painter.end();
+  DropXmlForbidden(bytes);
   return bytes;
 }
 
