@@ -114,7 +114,7 @@ TEST_F(FileFaultsTest, FileSizeLimitKeepsTheGoodFiles) {
 
   EXPECT_EQ(Export("--json j.json --report r.pdf --chart c.png").first, 0);
   EXPECT_EQ(Read("r.pdf").substr(0, 5), "%PDF-");
-  EXPECT_EQ(Read("j.json").substr(0, 10), "{\"inputs\":");
+  EXPECT_TRUE(Read("j.json").starts_with("{\""));
   EXPECT_EQ(Names(), (std::vector<std::string>{"c.png", "j.json", "r.pdf"}));
 }
 
@@ -200,7 +200,7 @@ TEST_F(FileFaultsTest, AnotherUsersLinkInASharedFolderIsRefused) {
   EXPECT_EQ(Read("precious.json"), "precious");
 
   EXPECT_EQ(Export("--json shared/own.json").first, 0);
-  EXPECT_EQ(Read("mine.json").substr(0, 10), "{\"inputs\":");
+  EXPECT_TRUE(Read("mine.json").starts_with("{\""));
   EXPECT_TRUE(fs::is_symlink(folder_ / "shared" / "own.json"));
 }
 
