@@ -41,6 +41,7 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   }
 
   InputTexts texts = options.texts;
+  GroundTexts ground;
   ProjectInfo project;
   if (options.casePath) {
     const CaseFileRead read = ReadCaseFile(std::filesystem::path(*options.casePath));
@@ -49,10 +50,11 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
       return kExitUsage;
     }
     texts = read.file->inputs;
+    ground = read.file->ground;
     project = read.file->project;
   }
 
-  const CaseRun run = RunCase(texts, 0);
+  const CaseRun run = RunCase(texts, 0, ground);
   if (run.rejection) {
     err << "tavoro: " << InputFieldOption(run.rejection->field) << ": " << run.rejection->message
         << '\n';

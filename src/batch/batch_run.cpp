@@ -42,7 +42,7 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
     outcome.failure = row.unreadable;
     return outcome;
   }
-  CaseRun run = RunCase(row.inputs, 0);
+  CaseRun run = RunCase(row.inputs, 0, row.ground);
   if (run.rejection) {
     outcome.failure = run.rejection->message;
     return outcome;

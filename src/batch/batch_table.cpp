@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "batch/csv_table.h"
+#include "calc/ground_rules.h"
 #include "batch/table_header.h"
 #include "calc/project_date.h"
 
@@ -126,14 +127,23 @@ const std::vector<HeaderColumn>& HeaderColumns() {
     for (const ProjectColumn& column : kProjectColumns) {
       all.push_back({column.role, -1, column.caption, column.option, ""});
     }
+    for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+      all.push_back({ColumnRole::kField, field, GroundFieldOf(field).caption,
+                     GroundFieldOf(field).key, ""});
+    }
     return all;
   }();
   return columns;
 }
 
 std::size_t HeaderColumnIndex(const ColumnName& name) {
-  if (name.role == ColumnRole::kField) return static_cast<std::size_t>(name.field);
+  if (name.role == ColumnRole::kField && name.field < kInputFieldCount) {
+    return static_cast<std::size_t>(name.field);
+  }
   const std::vector<HeaderColumn>& columns = HeaderColumns();
+  if (name.role == ColumnRole::kField) {
+    return columns.size() - static_cast<std::size_t>(kFirstGroundField + kGroundFieldCount - name.field);
+  }
   for (std::size_t i = kInputFieldCount; i < columns.size(); ++i) {
     if (columns[i].role == name.role) return i;
   }
@@ -152,6 +162,9 @@ ColumnName NameColumn(std::string_view header) {
   for (const ProjectColumn& column : kProjectColumns) {
     if (name == column.caption) return {column.role, -1};
   }
+  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+    if (name == GroundFieldOf(field).caption) return {ColumnRole::kField, field};
+  }
   std::string option = AsciiLower(name);
   if (option.rfind("--", 0) == 0) option.erase(0, 2);
   for (int field = 0; field < kInputFieldCount; ++field) {
@@ -161,6 +174,9 @@ ColumnName NameColumn(std::string_view header) {
   }
   for (const ProjectColumn& column : kProjectColumns) {
     if (option == column.option) return {column.role, -1};
+  }
+  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+    if (option == GroundFieldOf(field).key) return {ColumnRole::kField, field};
   }
   return {};
 }
@@ -202,7 +218,9 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
     row.number = static_cast<int>(r - headerIndex);
     for (std::size_t c = 0; c < columns.size() && c < cells.size(); ++c) {
       const ColumnName& name = columns[c];
-      if (name.role == ColumnRole::kField) {
+      if (name.role == ColumnRole::kField && name.field >= kFirstGroundField) {
+        GroundText(row.ground, name.field) = std::move(cells[c]);
+      } else if (name.role == ColumnRole::kField) {
         row.inputs[static_cast<std::size_t>(name.field)] = std::move(cells[c]);
       } else if (name.role != ColumnRole::kNone) {
         SetProjectText(row.project, name.role, std::string(Trim(cells[c])));

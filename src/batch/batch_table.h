@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/project_info.h"
+#include "calc/ground_texts.h"
 #include "calc/input_texts.h"
 
 namespace tavoro {
@@ -15,6 +16,7 @@ namespace tavoro {
 struct BatchRow {
   int number = 0;
   InputTexts inputs;
+  GroundTexts ground;
   ProjectInfo project;
   // Japanese: why the row's source (a case file) could not be read; such a
   // row is listed with this reason and not run.
@@ -40,7 +42,7 @@ enum class ColumnRole {
 
 struct ColumnName {
   ColumnRole role = ColumnRole::kNone;
-  int field = -1;  // 0..8 for kField
+  int field = -1;  // 0..8, or a ground field 9..17, for kField
 };
 
 // Names a header cell. Accepted: the form's caption ("地下水位"), optionally

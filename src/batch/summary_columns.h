@@ -20,6 +20,9 @@ extern const std::array<ResultColumn, kResultColumnCount> kResultColumns;
 
 // The last column of summary.csv: what became of a row's documents.
 inline constexpr std::string_view kDocumentsHeading = "書類";
+// The uplift check's columns, with ground texts in the table.
+inline constexpr std::string_view kUpliftFHeading = "盤ぶくれ F";
+inline constexpr std::string_view kUpliftVerdictHeading = "盤ぶくれ判定";
 
 // The 状態 of a row: OK, why it was not computed or written, or that the
 // run had no such row.

@@ -1,5 +1,9 @@
 #include "batch/summary_csv.h"
 
+#include <algorithm>
+
+#include "calc/ground_rules.h"
+
 #include <optional>
 
 #include "batch/summary_columns.h"
@@ -22,6 +26,19 @@ std::string InputAsRead(int field, const std::string& text) {
   return value ? ShortestNumberText(*value) : text;
 }
 
+// The ground texts as read (the method by its name when it reads), then F and
+// OK/NG where the bottom was checked.
+void AppendGroundCells(std::vector<std::string>& cells, const ShaftOutcome& outcome) {
+  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+    const std::string& text = GroundText(outcome.row.ground, field);
+    const auto method = field == kRadiusMethodField ? ReadRadiusMethod(text) : std::nullopt;
+    cells.push_back(method ? RadiusMethodName(*method) : text);
+  }
+  const bool checked = outcome.computed && outcome.calc.uplift && outcome.calc.uplift->applies;
+  cells.push_back(checked ? ShortestNumberText(outcome.calc.uplift->F) : "");
+  cells.push_back(checked ? (outcome.calc.uplift->ok ? "OK" : "NG") : "");
+}
+
 }  // namespace
 
 std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
@@ -31,6 +48,18 @@ std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
     header.push_back(InputColumnHeading(field));
   }
   for (const ResultColumn& column : kResultColumns) header.emplace_back(column.heading);
+  // The ground columns only when a row has ground texts: a table without
+  // them keeps its summary as it was.
+  const bool ground = std::any_of(outcomes.begin(), outcomes.end(), [](const ShaftOutcome& o) {
+    return o.row.ground != GroundTexts{};
+  });
+  if (ground) {
+    for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+      header.emplace_back(GroundFieldOf(field).caption);
+    }
+    header.emplace_back(kUpliftFHeading);
+    header.emplace_back(kUpliftVerdictHeading);
+  }
   header.emplace_back(kDocumentsHeading);
   AppendRow(out, header);
 
@@ -43,6 +72,7 @@ std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
     for (const ResultColumn& column : kResultColumns) {
       cells.push_back(outcome.computed ? ShortestNumberText(column.value(outcome.calc)) : "");
     }
+    if (ground) AppendGroundCells(cells, outcome);
     cells.push_back(DocumentsNote(outcome));
     AppendRow(out, cells);
   }

@@ -112,7 +112,10 @@ std::optional<std::string_view> ClosestName(std::string_view header) {
 
 bool IsSummaryColumn(std::string_view header) {
   const std::string_view name = TrimBlanks(header);
-  if (name == "No." || name == "状態" || name == kDocumentsHeading) return true;
+  if (name == "No." || name == "状態" || name == kDocumentsHeading || name == kUpliftFHeading ||
+      name == kUpliftVerdictHeading) {
+    return true;
+  }
   return std::any_of(kResultColumns.begin(), kResultColumns.end(),
                      [&](const ResultColumn& column) { return column.heading == name; });
 }

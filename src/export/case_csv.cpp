@@ -60,6 +60,26 @@ std::string CaseToCsv(const CalculationCase& c) {
     out.append(row.symbol).append(",").append(Cell(row.value)).append(",");
     out.append(row.unit).append(kLineEnd);
   }
+  // The ground rows only when the case departs from Sichardt without the check.
+  if (c.ground.radiusMethod != RadiusMethod::kSichardt) {
+    out.append("影響半径の式,").append(RadiusMethodName(c.ground.radiusMethod)).append(",");
+    out.append(kLineEnd);
+  }
+  if (c.uplift) {
+    const UpliftResult& u = *c.uplift;
+    const Row upliftRows[] = {
+        {"Dc", c.ground.uplift->confinedTop, "m"}, {"hp", c.ground.uplift->confinedHead, "m"},
+        {"d", u.d, "m"},           {"hw", u.hw, "m"},
+        {"W", u.W, "kN/m2"},       {"γw", u.gammaW, "kN/m3"},
+        {"F", u.F, ""},            {"Fs", u.requiredF, ""},
+        {"Δh", u.headDrop, "m"},
+        {"最大掘削深度", u.maxExcavationDepth.value_or(kNotComputed), "m"},
+    };
+    for (const Row& row : upliftRows) {
+      out.append(row.symbol).append(",").append(Cell(row.value)).append(",");
+      out.append(row.unit).append(kLineEnd);
+    }
+  }
   out.append(kLineEnd);
   out.append("点,x1 (m),y1 (m),s1 (m),x2 (m),y2 (m),s2 (m)").append(kLineEnd);
   for (int i = CurvePoints::kFirst; i <= CurvePoints::kLast; ++i) {

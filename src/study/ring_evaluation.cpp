@@ -22,7 +22,8 @@ CalculationCase FreshRecord(const CalculationCase& inputs, double width, double 
   fresh.kg = kgCmPerSec / kCentimetresPerMetre;
   fresh.PointDistance = inputs.PointDistance;
   fresh.CalcRange = inputs.CalcRange;
-  fresh.ground = inputs.ground;
+  fresh.ground = inputs.ground;  // the case's radius method
+  fresh.ground.uplift.reset();
   return fresh;
 }
 

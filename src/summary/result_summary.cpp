@@ -62,6 +62,24 @@ std::vector<SummaryLine> ResultLines(const CalculationCase& calc) {
                                   {"着目点の水位低下量（地盤改良あり）", "S(x)", calc.PointS[2], "m"},
                               });
   }
+  if (calc.uplift) {
+    const UpliftResult& u = *calc.uplift;
+    lines.insert(lines.end(), {
+                                  {"被圧帯水層上面", "Dc", calc.ground.uplift->confinedTop, "m"},
+                                  {"被圧水頭", "hp", calc.ground.uplift->confinedHead, "m"},
+                                  {"掘削底から被圧帯水層上面までの厚さ", "d", u.d, "m"},
+                                  {"被圧帯水層上面から測った被圧水頭", "hw", u.hw, "m"},
+                                  {"土の重量", "W", u.W, "kN/m2"},
+                                  {"水の単位体積重量", "γw", u.gammaW, "kN/m3"},
+                                  {"盤ぶくれ安全率", "F", u.F, ""},
+                                  {"必要安全率", "Fs", u.requiredF, ""},
+                              });
+    if (u.applies && !u.ok) {
+      lines.push_back({"必要な被圧水頭の低下量", "Δh", u.headDrop, "m"});
+      lines.push_back({"被圧水頭を下げずに安全な掘削深度", "GL-",
+                       u.maxExcavationDepth.value_or(kNotComputed), "m"});
+    }
+  }
   return lines;
 }
 
@@ -72,6 +90,17 @@ std::string ResultSummary(const CalculationCase& calc) {
       text += line.name + '\t' + line.symbol + '\t' + SummaryValueText(line.value) + '\t' +
               line.unit + '\n';
     }
+  }
+  // The ground's words: only when the case departs from Sichardt without the check.
+  if (calc.ground.radiusMethod != RadiusMethod::kSichardt) {
+    text += std::string("影響半径の式\t\t") + RadiusMethodName(calc.ground.radiusMethod) + "\t\n";
+  }
+  if (calc.ground.radiusMethod == RadiusMethod::kGiven) {
+    text += "根拠\t\t" + calc.ground.radiusNote + "\t\n";
+  }
+  if (calc.uplift) {
+    const UpliftResult& u = *calc.uplift;
+    text += std::string("盤ぶくれ判定\t\t") + (!u.applies ? "適用外" : u.ok ? "OK" : "NG") + "\t\n";
   }
   return text;
 }

@@ -1,5 +1,7 @@
 #include "ui/input_window.h"
 
+#include <QLabel>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,13 +50,20 @@ InputWindow::InputWindow(DesktopSession& session, MessageFunction message)
   client_->setObjectName(QStringLiteral("ClientArea"));
   client_->setGeometry(0, menuHeight, client.width(), client.height());
   setFixedSize(client.width(), menuHeight + client.height());
+  groundLine_ = new QLabel(this);
+  groundLine_->setObjectName(QStringLiteral("GroundLine"));
+  groundLine_->setIndent(8);
+  groundLine_->hide();
   BuildControls();
   InstallEnterKeyHabits(*this);
   for (int index = 0; index < 2; ++index) {
     connect(&RunButton(index), &QPushButton::clicked, this, [this, index] { Calculate(index); });
   }
   for (QLineEdit* field : fields_) {
-    connect(field, &QLineEdit::textChanged, this, [this] { UpdateCaption(); });
+    connect(field, &QLineEdit::textChanged, this, [this] {
+      UpdateCaption();
+      UpdateGroundLine();
+    });
   }
   PlaceAndFocus();
 }
@@ -121,18 +130,27 @@ InputTexts InputWindow::FieldTexts() {
 
 void InputWindow::Calculate(int index) {
   const InputTexts texts = FieldTexts();
-  CaseRun run = RunCase(texts, static_cast<std::int16_t>(index));
+  CaseRun run = RunCase(texts, static_cast<std::int16_t>(index), ground_);
   if (run.rejection) {
     // The window must not go on showing an earlier case as if it were this one.
     if (output_) output_->close();
-    message_(this, QString::fromStdString(run.rejection->message));
-    QLineEdit& field = Field(run.rejection->field);
-    field.setFocus();
-    field.selectAll();
+    ShowRejection(*run.rejection);
     return;
   }
   session_.calc = run.calc;
   OpenOutputWindow();
+}
+
+void InputWindow::ShowRejection(const InputRejection& rejection) {
+  if (rejection.field >= kInputFieldCount) {
+    message_(this, QString::fromStdString(rejection.message) +
+                       QStringLiteral("\n(編集 → 計算条件… で直せます)"));
+    return;
+  }
+  message_(this, QString::fromStdString(rejection.message));
+  QLineEdit& field = Field(rejection.field);
+  field.setFocus();
+  field.selectAll();
 }
 
 void InputWindow::OpenOutputWindow() {
@@ -153,12 +171,9 @@ void InputWindow::BringOutputWindowForward() {
 
 void InputWindow::OpenStudy() {
   const InputTexts texts = FieldTexts();
-  const CaseRun run = RunCase(texts, 0);
+  const CaseRun run = RunCase(texts, 0, ground_);
   if (run.rejection) {
-    message_(this, QString::fromStdString(run.rejection->message));
-    QLineEdit& field = Field(run.rejection->field);
-    field.setFocus();
-    field.selectAll();
+    ShowRejection(*run.rejection);
     return;
   }
   StudyRequest base;

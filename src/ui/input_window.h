@@ -13,6 +13,7 @@
 #include "ui/session.h"
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
@@ -86,6 +87,14 @@ class InputWindow : public QWidget {
   bool SaveAs();
   // 編集 → 案件情報….
   void EditProject();
+  // 編集 → 計算条件…: the radius method and the uplift check.
+  void EditGround();
+  // The ground texts of the case, and the line under the fields that shows
+  // them at a glance; hidden (and the window as before) with Sichardt and
+  // no uplift check.
+  const GroundTexts& Ground() const { return ground_; }
+  void SetGround(const GroundTexts& ground);
+  QLabel& GroundLine() { return *groundLine_; }
 
   // Shows the case remembered from the last session, and remembers the
   // current one for the next.
@@ -113,6 +122,9 @@ class InputWindow : public QWidget {
   // Shows file, read from path ("" for an unsaved case) and saved as saved.
   void ShowCase(const CaseFile& file, const QString& path, const CaseFile& saved);
   void UpdateCaption();
+  void UpdateGroundLine();
+  // Shows a refusal and puts the focus where it can be mended.
+  void ShowRejection(const InputRejection& rejection);
 
   DesktopSession& session_;
   MessageFunction message_;
@@ -125,6 +137,8 @@ class InputWindow : public QWidget {
   QMenuBar* menuBar_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QWidget* client_ = nullptr;
+  QLabel* groundLine_ = nullptr;
+  GroundTexts ground_;
   std::unique_ptr<OutputWindow> output_;
   // The open file and the case as it was last opened or saved.
   QString path_;

@@ -18,6 +18,11 @@
 #include "ui/batch_window.h"
 #include "ui/case_settings.h"
 #include "ui/input_window.h"
+
+#include <QLabel>
+
+#include "calc/ground_rules.h"
+#include "ui/ground_dialog.h"
 #include "ui/output_window.h"
 
 namespace tavoro {
@@ -83,6 +88,8 @@ void InputWindow::BuildMenuBar() {
   QMenu* edit = menuBar_->addMenu(QStringLiteral("編集(&E)"));
   connect(AddAction(edit, "actionProject", QStringLiteral("案件情報(&P)…"), QKeySequence()),
           &QAction::triggered, this, [this] { EditProject(); });
+  connect(AddAction(edit, "actionGround", QStringLiteral("計算条件(&C)…"), QKeySequence()),
+          &QAction::triggered, this, [this] { EditGround(); });
 
   QMenu* study = menuBar_->addMenu(QStringLiteral("検討(&S)"));
   connect(AddAction(study, "actionStudy", QStringLiteral("改良幅の検討(&W)…"), QKeySequence()),
@@ -119,12 +126,63 @@ CaseFile InputWindow::CurrentCase() const {
         fields_[static_cast<std::size_t>(field)]->text().toStdString();
   }
   current.project = session_.project;
+  current.ground = ground_;
   return current;
+}
+
+void InputWindow::EditGround() {
+  GroundDialog dialog(ground_, this);
+  if (dialog.exec() == QDialog::Accepted) SetGround(dialog.Texts());
+}
+
+void InputWindow::SetGround(const GroundTexts& ground) {
+  ground_ = ground;
+  UpdateCaption();
+  UpdateGroundLine();
+}
+
+void InputWindow::UpdateGroundLine() {
+  if (!groundLine_) return;
+  const GroundReading read = ReadGround(ground_);
+  const bool shown = ground_ != GroundTexts{};
+  QString line;
+  if (shown) {
+    line = QStringLiteral("影響半径: ") +
+           QString::fromUtf8(RadiusMethodName(read.conditions.radiusMethod));
+    if (read.conditions.radiusMethod == RadiusMethod::kGiven) {
+      line += QStringLiteral(" ") + QString::fromStdString(GroundText(ground_, kRadiusField)) +
+              QStringLiteral(" m");
+    }
+    const CaseRun run = RunCase(FieldTexts(), 0, ground_);
+    if (read.rejection || (run.rejection && run.rejection->field >= kInputFieldCount)) {
+      line += QStringLiteral("　計算条件に誤りがあります");
+    } else if (read.conditions.uplift) {
+      line += QStringLiteral("　盤ぶくれ: ");
+      if (run.rejection) {
+        line += QStringLiteral("検討する");
+      } else if (!run.calc.uplift->applies) {
+        line += QStringLiteral("適用外 (d = 0)");
+      } else {
+        const UpliftResult& u = *run.calc.uplift;
+        line += QStringLiteral("F = ") + QString::number(u.F, 'f', 3) +
+                (u.ok ? QStringLiteral(" ≧ ") : QStringLiteral(" < ")) +
+                QString::number(u.requiredF, 'f', 2) + (u.ok ? QString() : QStringLiteral(" NG"));
+      }
+    }
+  }
+  groundLine_->setText(line);
+  if (shown == !groundLine_->isHidden()) return;
+  const int lineHeight = groundLine_->sizeHint().height() + 4;
+  const int top = client_->geometry().bottom() + 1;
+  groundLine_->setGeometry(0, top, client_->width(), lineHeight);
+  groundLine_->setVisible(shown);
+  setFixedSize(client_->width(), top + (shown ? lineHeight : 0));
 }
 
 bool InputWindow::IsModified() const {
   const CaseFile current = CurrentCase();
-  return current.inputs != saved_.inputs || current.project != saved_.project;
+  return current.inputs != saved_.inputs || current.project != saved_.project ||
+         current.ground != saved_.ground;
 }
 
 void InputWindow::UpdateCaption() {
@@ -140,10 +198,12 @@ void InputWindow::ShowCase(const CaseFile& file, const QString& path, const Case
   path_ = path;
   saved_ = saved;
   session_.project = file.project;
+  ground_ = file.ground;
   for (int field = 0; field < kInputFieldCount; ++field) {
     Field(field).setText(QString::fromStdString(file.inputs[static_cast<std::size_t>(field)]));
   }
   UpdateCaption();
+  UpdateGroundLine();
 }
 
 bool InputWindow::MayDiscardChanges() {

@@ -65,7 +65,7 @@ TEST_F(DeskTest, ControlsCarryTheirCaptionsWhereDesignedInTabOrder) {
     EXPECT_EQ(control->size(), c.width > 0 ? expected.size() : control->sizeHint()) << c.name;
     EXPECT_EQ(control->parentWidget(), c.inFrame ? frame : &form.ClientArea()) << c.name;
   }
-  EXPECT_EQ(form.findChildren<QLabel*>().size(), 27);
+  EXPECT_EQ(form.ClientArea().findChildren<QLabel*>().size(), 27);
   // The run reads field i from the box named field_i.
   for (int i = 0; i < kInputFieldCount; ++i)
     EXPECT_EQ(form.Field(i).objectName(), QStringLiteral("field_%1").arg(i));
@@ -81,6 +81,36 @@ TEST_F(DeskTest, ControlsCarryTheirCaptionsWhereDesignedInTabOrder) {
                                          "field_3",   "field_4", "field_5",   "field_6",
                                          "field_7",   "field_8", "chartButton", "reportButton"};
   EXPECT_EQ(order, expected);
+}
+
+// The ground texts reach the run and the case file, show in a line under the fields (the window
+// grows by it, and only then), and a refused ground field is named without touching the fields.
+TEST_F(DeskTest, GroundConditionsShowAndReachTheRun) {
+  TypeWorkedExample();
+  const QSize plain = form.size();
+  GroundTexts ground;
+  GroundText(ground, kRadiusMethodField) = "kusakin";
+  GroundText(ground, kConfinedTopField) = "20";
+  GroundText(ground, kConfinedHeadField) = "8";
+  form.SetGround(ground);
+  EXPECT_FALSE(form.GroundLine().isHidden());
+  // W = 18 · 10 = 180 against 9.8 · 12: F = 1.531.
+  EXPECT_EQ(form.GroundLine().text(), QStringLiteral("影響半径: Kusakin　盤ぶくれ: F = 1.531 ≧ 1.10"));
+  EXPECT_GT(form.size().height(), plain.height());
+  EXPECT_EQ(form.CurrentCase().ground, ground);
+  Press(0);
+  EXPECT_EQ(session.calc.ground.radiusMethod, RadiusMethod::kKusakin);
+  ASSERT_TRUE(session.calc.uplift);
+
+  GroundText(ground, kConfinedHeadField) = "20";  // hp at Dc is refused
+  form.SetGround(ground);
+  Press(0);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages.back().startsWith(QStringLiteral("「被圧水頭」"))) << messages.back().toStdString();
+
+  form.SetGround(GroundTexts{});
+  EXPECT_TRUE(form.GroundLine().isHidden());
+  EXPECT_EQ(form.size(), plain);
 }
 
 }  // namespace

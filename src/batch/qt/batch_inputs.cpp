@@ -39,6 +39,7 @@ BatchTable ReadCaseFiles(const std::vector<std::string>& paths) {
     const CaseFileRead read = ReadCaseFile(std::filesystem::path(path));
     if (read.file) {
       row.inputs = read.file->inputs;
+      row.ground = read.file->ground;
       row.project = read.file->project;
     } else {
       row.unreadable = read.error;
