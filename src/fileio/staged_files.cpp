@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <mutex>
 #include <random>
+#include <set>
 #include <system_error>
 
 #include "fileio/system_files.h"
@@ -79,6 +81,24 @@ long MakerOf(const std::string& name) {
     id = id * 10 + (rest[i] - '0');
   }
   return id;
+}
+
+// The temporary files being written by this process, for an abrupt end.
+std::mutex& InProgressLock() {
+  static std::mutex lock;
+  return lock;
+}
+std::set<fs::path>& InProgress() {
+  static std::set<fs::path> paths;
+  return paths;
+}
+void NoteInProgress(const fs::path& path) {
+  const std::lock_guard lock(InProgressLock());
+  InProgress().insert(path);
+}
+void ForgetInProgress(const fs::path& path) {
+  const std::lock_guard lock(InProgressLock());
+  InProgress().erase(path);
 }
 
 // Writes all of bytes to file, flushes and closes it; the error, if any.
@@ -190,6 +210,7 @@ std::optional<std::string> StagedFiles::WriteTemporary(Staged& staged) {
     staged.temporary.clear();
     return CannotWrite(staged.target, Reason(openError));
   }
+  NoteInProgress(staged.temporary);
   if (const std::error_code writeError = WriteAndClose(file, staged.bytes)) {
     return CannotWrite(staged.target, Reason(writeError));
   }
@@ -247,6 +268,7 @@ void StagedFiles::RemoveTemporaries() {
     if (staged.temporary.empty()) continue;
     std::error_code ignored;
     fs::remove(staged.temporary, ignored);
+    ForgetInProgress(staged.temporary);
     staged.temporary.clear();
   }
 }
@@ -268,6 +290,7 @@ std::optional<std::string> StagedFiles::Commit() {
     if (error) {
       failure = CannotWrite(staged.target, Reason(error));
     } else {
+      ForgetInProgress(staged.temporary);
       staged.temporary.clear();
       staged.replaced = true;
     }
@@ -284,6 +307,15 @@ std::optional<std::string> StagedFiles::Commit() {
   RemoveTemporaries();
   staged_.clear();
   return failure;
+}
+
+void RemoveTemporariesInProgress() noexcept {
+  const std::unique_lock lock(InProgressLock(), std::try_to_lock);
+  if (!lock.owns_lock()) return;
+  for (const fs::path& path : InProgress()) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+  }
 }
 
 void RemoveLeftovers(const fs::path& folder) {

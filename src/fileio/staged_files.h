@@ -62,6 +62,12 @@ class StagedFiles {
 // which has ended (killed mid-save) left behind.
 void RemoveLeftovers(const std::filesystem::path& folder);
 
+// Removes the temporary files this process is writing, for a process that
+// is about to end on an error it cannot recover from (an exception thrown
+// through the windowing toolkit). Safe from any thread; does nothing while
+// another thread is adding or removing one.
+void RemoveTemporariesInProgress() noexcept;
+
 // The path as bytes for a message: UTF-8 on Windows, unchanged elsewhere.
 std::string PathForMessage(const std::filesystem::path& path);
 

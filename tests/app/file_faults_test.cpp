@@ -231,6 +231,19 @@ TEST_F(FileFaultsTest, BatchClearsLeftoversAndEscapesNames) {
   EXPECT_FALSE(fs::exists(folder_ / "o" / (".tavoro-" + dead + "-abcdefgh.bak")));
 }
 
+// Out of memory, even inside the toolkit's PDF writer, a batch ends with a
+// message and status 1 (not an abort), leaving no temporary file.
+TEST_F(FileFaultsTest, OutOfMemoryEndsWithAMessage) {
+  std::string table = "shaft,groundwater,impervious,excavation,perimeter,kn,width,kg,point,range\n";
+  for (int i = 0; i < 20; ++i) table += "S,2,20,10,20,0.01,2,0.0001,10,100\n";
+  Write("t.csv", table);
+  const auto [status, err] = Run("batch t.csv --out o --jobs 2", "ulimit -v 200000;");
+  EXPECT_TRUE(status == 0 || (status == 1 && err.find("メモリが足りないため中断しました。") !=
+                                                   std::string::npos))
+      << status << err;
+  for (const std::string& name : Names()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+}
+
 // A file name that is not UTF-8 is written under exactly its bytes; --dpi twice writes nothing.
 TEST_F(FileFaultsTest, FileNamesAreBytesAndRepeatedOptionsWriteNothing) {
   EXPECT_EQ(Export("--json $'\\\\xff\\\\xfe.json'").first, 0);
