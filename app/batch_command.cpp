@@ -158,7 +158,11 @@ Columns are named by the form's captions (地下水位, 不透水層深度, 掘�
 export option names (groundwater, impervious, ...); optional 立坑名/shaft,
 工事名/name, 作成者/author, 日付/date, メモ/notes. Every column must be one of
 these (or a column of summary.csv); all inputs but 改良幅 and 改良後の透水係数
-are required. Cells are read as the form reads its fields. Instead of a table, case files (.tavoro) may be given, one
+are required. Cells are read as the form reads its fields. 地盤の条件の列
+(影響半径の式 Sichardt/Kusakin/指定, 影響半径, 根拠, 被圧帯水層上面, 被圧水頭,
+土の単位体積重量, 土層, 水の単位体積重量, 盤ぶくれ安全率, or radius-method, ...)
+may be added; summary.csv then carries them with 盤ぶくれ F and 盤ぶくれ判定 (OK/NG).
+Instead of a table, case files (.tavoro) may be given, one
 shaft each, numbered in the order given.
 
 Options:
