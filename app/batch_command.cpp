@@ -64,17 +64,17 @@ ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
   parser.addOptions({out, jobs, encoding, help});
 
   QStringList arguments{QStringLiteral("tavoro-batch")};
-  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+  for (const std::string& arg : args) arguments << QString::fromLatin1(arg.data(), static_cast<qsizetype>(arg.size()));
   if (!parser.parse(arguments)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
-      return Failure("不明なオプションです: " + unknown.join(QStringLiteral(", ")).toStdString());
+      return Failure("不明なオプションです: " + unknown.join(QStringLiteral(", ")).toLatin1().toStdString());
     }
     return Failure("オプションに値がありません (--out DIR, --jobs N, --encoding NAME)");
   }
   for (const QCommandLineOption* option : {&out, &jobs, &encoding}) {
     if (parser.values(*option).size() > 1) {
-      return Failure("--" + option->names().last().toStdString() + " が 2 回以上指定されています");
+      return Failure("--" + option->names().last().toLatin1().toStdString() + " が 2 回以上指定されています");
     }
   }
 
@@ -82,13 +82,13 @@ ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
   options.help = parser.isSet(help);
   if (options.help) return {std::move(options), ""};
   for (const QString& input : parser.positionalArguments())
-    options.inputs.push_back(input.toStdString());
+    options.inputs.push_back(input.toLatin1().toStdString());
   if (options.inputs.empty())
     return Failure("表の CSV ファイル (または案件ファイル) を指定してください");
   if (!parser.isSet(out) || parser.value(out).isEmpty()) {
     return Failure("出力先のフォルダーを --out で指定してください");
   }
-  options.outDir = parser.value(out).toStdString();
+  options.outDir = parser.value(out).toLatin1().toStdString();
   options.jobs = std::min(DefaultJobCount(), kMaxJobs);
   if (parser.isSet(jobs)) {
     bool ok = false;
@@ -99,7 +99,7 @@ ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     }
   }
   if (parser.isSet(encoding)) {
-    const std::optional<TableEncoding> named = EncodingNamed(parser.value(encoding).toStdString());
+    const std::optional<TableEncoding> named = EncodingNamed(parser.value(encoding).toLatin1().toStdString());
     if (!named) return Failure("--encoding には utf-8 か cp932 を指定してください");
     options.encoding = *named;
   }

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "export/output_formats.h"
 #include "export_options.h"
 #include "study/study_input.h"
 
@@ -12,7 +13,7 @@ namespace tavoro {
 namespace {
 
 std::string Quoted(const QString& text) {
-  return "「" + text.left(40).toStdString() + "」";
+  return "「" + text.left(40).toLatin1().toStdString() + "」";
 }
 
 ParsedStudyOptions Failure(std::string message) {
@@ -45,7 +46,7 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
   }
 
   QStringList arguments{QStringLiteral("tavoro-study")};
-  for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+  for (const std::string& arg : args) arguments << QString::fromLatin1(arg.data(), static_cast<qsizetype>(arg.size()));
   if (!parser.parse(arguments)) {
     return Failure("コマンドラインを読めません：" + parser.errorText().toStdString());
   }
@@ -54,7 +55,7 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
   }
   for (const QString& name : parser.optionNames()) {
     if (parser.optionNames().count(name) > 1) {
-      return Failure("--" + name.toStdString() + " が 2 回指定されています");
+      return Failure("--" + name.toLatin1().toStdString() + " が 2 回指定されています");
     }
   }
 
@@ -66,17 +67,17 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
     const QCommandLineOption& option = fields[static_cast<std::size_t>(field)];
     if (parser.isSet(option)) {
       anyField = true;
-      options.texts[static_cast<std::size_t>(field)] = parser.value(option).toStdString();
+      options.texts[static_cast<std::size_t>(field)] = parser.value(option).toLatin1().toStdString();
     }
   }
   if (parser.isSet(caseFile)) {
     if (anyField) return Failure("--case と案件の 9 項目のオプションは同時に指定できません");
     if (parser.value(caseFile).isEmpty()) return Failure("--case にファイル名がありません");
-    options.casePath = parser.value(caseFile).toStdString();
+    options.casePath = parser.value(caseFile).toLatin1().toStdString();
   }
-  if (parser.isSet(kgList)) options.kgList = parser.value(kgList).toStdString();
+  if (parser.isSet(kgList)) options.kgList = parser.value(kgList).toLatin1().toStdString();
   if (parser.isSet(widthMax)) {
-    const StudyValueRead read = ReadStudyWidthMax(parser.value(widthMax).toStdString());
+    const StudyValueRead read = ReadStudyWidthMax(parser.value(widthMax).toLatin1().toStdString());
     if (!read.value) return Failure("--width-max：" + read.error);
     options.widthMax = *read.value;
   }
@@ -88,7 +89,7 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
   const bool inflow = parser.isSet(targetQ2);
   const StudyTargetKind kind = inflow ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown;
   const StudyValueRead target =
-      ReadStudyTarget(kind, parser.value(inflow ? targetQ2 : targetS2).toStdString());
+      ReadStudyTarget(kind, parser.value(inflow ? targetQ2 : targetS2).toLatin1().toStdString());
   if (!target.value) {
     return Failure(std::string(inflow ? "--target-q2：" : "--target-s2：") + target.error);
   }
@@ -97,8 +98,16 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
                         std::optional<std::string>& into) -> std::string {
     if (!parser.isSet(option)) return "";
     if (parser.value(option).isEmpty())
-      return "--" + option.names().front().toStdString() + " にファイル名がありません";
-    into = parser.value(option).toStdString();
+      return "--" + option.names().front().toLatin1().toStdString() + " にファイル名がありません";
+    const std::string value = parser.value(option).toLatin1().toStdString();
+    const std::string name = "--" + option.names().front().toLatin1().toStdString();
+    if (name == "--pdf" ? OutputFormatOf(value) != OutputFormat::kPdf
+                        : (value != "-" || name != "--json") && CheckOutputName(name, value)) {
+      return name + " のファイル名「" + value + "」は " +
+             (name == "--pdf" ? ".pdf" : name == "--csv" ? ".csv" : ".json") +
+             " で終わる名前にしてください";
+    }
+    into = value;
     return "";
   };
   for (const auto& [option, into] :

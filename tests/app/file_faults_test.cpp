@@ -150,6 +150,11 @@ TEST_F(FileFaultsTest, RefusedTargetsLeaveEveryFileAsItWas) {
        "案件ファイル「c.tavoro」は通常のファイルではありません。", {"c.tavoro"}},
       {"a pipe as table", "mkfifo t.csv;", "batch t.csv --out o", 2,
        "t.csv は通常のファイルではありません", {"t.csv"}},
+      {"a study output of another extension", "",
+       "study " + kWorkedExample + " --target-q2 0.3 --pdf s --csv s", 2,
+       "--pdf のファイル名「s」は .pdf で終わる名前にしてください", {}},
+      {"a study file name that is not UTF-8", "",
+       "study " + kWorkedExample + " --target-q2 0.3 --csv $'\\\\xff.csv'", 0, "", {"\xff.csv"}},
       {"the longest name", "", "export " + kWorkedExample + " --json " + longName, 0, "",
        {longName}},
   };
