@@ -16,35 +16,6 @@
 namespace tavoro {
 namespace {
 
-TEST(OutputFormatsTest, EachOptionTakesOnlyTheExtensionsItWrites) {
-  EXPECT_EQ(OutputFormatOf("chart.DXF"), OutputFormat::kDxf);
-  EXPECT_EQ(OutputFormatOf("out/計算書.Pdf"), OutputFormat::kPdf);
-  EXPECT_EQ(OutputFormatOf("C:\\work\\case.csv"), OutputFormat::kCsv);
-  EXPECT_FALSE(OutputFormatOf(".pdf"));
-  EXPECT_FALSE(OutputFormatOf("dir/.svg"));
-  EXPECT_FALSE(OutputFormatOf("chart.pdf/"));
-  EXPECT_FALSE(OutputFormatOf("chart.pdfx"));
-  EXPECT_FALSE(OutputFormatOf("chart"));
-
-  EXPECT_FALSE(CheckOutputName("--chart", "c.dxf"));
-  EXPECT_FALSE(CheckOutputName("--report", "r.svg"));
-  EXPECT_FALSE(CheckOutputName("--json", "-"));
-  EXPECT_FALSE(CheckOutputName("--csv", "case.CSV"));
-  EXPECT_EQ(CheckOutputName("--report", "r.dxf"),
-            "--report の出力ファイル名「r.dxf」の拡張子では書けません。"
-            ".pdf、.png、.svg のどれかで終わる名前にしてください");
-  EXPECT_TRUE(CheckOutputName("--chart", "c.txt"));
-  EXPECT_TRUE(CheckOutputName("--csv", "-"));
-  EXPECT_EQ(CheckOutputName("--json", "case"),
-            "--json の出力ファイル名「case」の拡張子では書けません。"
-            ".json のどれかで終わる名前にしてください（標準出力は -）");
-  // A long name is quoted by its first 40 characters, never cut inside one.
-  const std::string longName = std::string(30, 'a') + "水水水水水水水水水水水水水水水.txt";
-  EXPECT_NE(CheckOutputName("--csv", longName)
-                ->find("「" + std::string(30, 'a') + "水水水水水水水水水水」"),
-            std::string::npos);
-}
-
 TEST(OutputFormatsTest, PagesOfAManyPageDocumentAreNumberedBeforeTheExtension) {
   using std::filesystem::path;
   EXPECT_EQ(PagePath("out.png", 0, 1), path("out.png"));

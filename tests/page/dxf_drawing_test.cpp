@@ -99,59 +99,6 @@ std::string Drawing(const Document& document) {
 const Pen kSolid{10, kPenSolid};
 const Pen kDotted{10, kPenDotted};
 
-TEST(DxfDrawingTest, HeaderNamesR12AndShiftJisAndTheTablesHoldEveryLayerAndTheDotLinetype) {
-  const std::string dxf = Drawing(OnePage({}));
-  EXPECT_NE(dxf.find("  9\r\n$ACADVER\r\n  1\r\nAC1009\r\n"), std::string::npos);
-  EXPECT_NE(dxf.find("  9\r\n$DWGCODEPAGE\r\n  3\r\nANSI_932\r\n"), std::string::npos);
-  EXPECT_EQ(dxf.substr(dxf.size() - 10), "  0\r\nEOF\r\n");
-
-  std::vector<std::string> layers;
-  std::vector<std::string> linetypes;
-  for (const Entity& record : Records(dxf)) {
-    if (record.type == "LAYER") layers.push_back(record.Text(2));
-    if (record.type == "LTYPE") linetypes.push_back(record.Text(2));
-  }
-  EXPECT_EQ(layers, (std::vector<std::string>{"<0>", "<枠>", "<目盛>", "<水位>", "<改良>", "<寸法>",
-                                              "<文字>"}));
-  EXPECT_EQ(linetypes, (std::vector<std::string>{"CONTINUOUS", "DOT"}));
-  EXPECT_TRUE(Entities(dxf).empty());
-}
-
-TEST(DxfDrawingTest, LinesJoinedEndToEndBecomeOnePolylineInPaperMillimetresWithYUp) {
-  const DrawingLayer water = DrawingLayer::kWater;
-  const std::string dxf = Drawing(OnePage({
-      LineCommand{1440, 1440, 2880, 1440, kSolid, water},
-      LineCommand{2880, 1440, 2880, 2880, kSolid, water},
-      LineCommand{2880, 2880, 4320, 0, kSolid, water},
-      // Continues the point but not the pen style, then not the layer.
-      LineCommand{4320, 0, 4320, 1440, kDotted, water},
-      LineCommand{4320, 1440, 5760, 1440, kDotted, DrawingLayer::kDimension},
-      // A gap: a line of its own.
-      LineCommand{100, 100, 200, 100, kSolid, water},
-  }));
-  const std::vector<Entity> entities = Entities(dxf);
-  ASSERT_EQ(entities.size(), 9u);  // POLYLINE, 4 VERTEX, SEQEND, 3 LINE
-  EXPECT_EQ(entities[0].type, "POLYLINE");
-  EXPECT_EQ(entities[0].Text(8), "<水位>");
-  EXPECT_EQ(entities[0].Text(70), "0");
-  const std::vector<Entity> vertices = OfType(entities, "VERTEX");
-  ASSERT_EQ(vertices.size(), 4u);
-  EXPECT_DOUBLE_EQ(vertices[0].Real(10), 25.4);
-  EXPECT_DOUBLE_EQ(vertices[0].Real(20), (kPaperHeight - 1440) * kMm);
-  EXPECT_DOUBLE_EQ(vertices[2].Real(20), (kPaperHeight - 2880) * kMm);
-  EXPECT_DOUBLE_EQ(vertices[3].Real(10), 76.2);
-  EXPECT_DOUBLE_EQ(vertices[3].Real(20), kPaperHeight * kMm);
-
-  const std::vector<Entity> lines = OfType(entities, "LINE");
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].Text(6), "DOT");
-  EXPECT_EQ(lines[0].Text(8), "<水位>");
-  EXPECT_EQ(lines[1].Text(6), "DOT");
-  EXPECT_EQ(lines[1].Text(8), "<寸法>");
-  EXPECT_EQ(lines[2].groups.count(6), 0u);
-  EXPECT_DOUBLE_EQ(lines[2].Real(11), 200 * kMm);
-}
-
 TEST(DxfDrawingTest, TextsSitOnTheirBaselineWithCapitalHeightAndTheirDirection) {
   const std::string dxf = Drawing(OnePage({
       TextCommand{1440, 2880, "水位 GL-2.00m", {"ＭＳ 明朝", 10}, 0, 1300, 200},

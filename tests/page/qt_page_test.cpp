@@ -187,37 +187,6 @@ TEST_F(RenderTest, LandscapePaperAndFailedExports) {
   EXPECT_FALSE(WritePdf(page.document(), PathOf("no/dir/page.pdf"), nullptr));
 }
 
-// The SVG page keeps the paper's size and its texts as text, and drawn
-// back it shows the same drawing as the PNG.
-TEST_F(RenderTest, SvgShowsTheDrawingOnPaperOfItsSize) {
-  QString error;
-  const std::optional<QByteArray> svg = SvgPage(page.document(), 0, &error);
-  ASSERT_TRUE(svg.has_value()) << error.toStdString();
-  const QString text = QString::fromUtf8(*svg);
-  EXPECT_TRUE(text.contains(QStringLiteral("width=\"210.009mm\" height=\"297.004mm\"")))
-      << text.left(400).toStdString();
-  EXPECT_TRUE(text.contains(QStringLiteral("水位降下曲線")));
-  QSvgRenderer renderer(*svg);
-  ASSERT_TRUE(renderer.isValid());
-  QImage image(1654, 2339, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  {
-    QPainter painter(&image);
-    renderer.render(&painter);
-  }
-  ExpectSampleDrawing(image, 200);
-  // The hatch stays inside its rectangle: nothing is inked beside it.
-  int inkedBeside = 0;
-  for (int y = 8000 * 200 / 1440; y < 9500 * 200 / 1440; ++y) {
-    for (int x = 6500 * 200 / 1440; x < 6900 * 200 / 1440; ++x) {
-      inkedBeside += qGray(image.pixel(x, y)) < 200;
-    }
-  }
-  EXPECT_EQ(inkedBeside, 0);
-  EXPECT_FALSE(SvgPage(page.document(), 1, &error).has_value());
-  EXPECT_EQ(error, QStringLiteral("文書に 2 ページ目がありません"));
-}
-
 // CAD drawings carry Windows' Shift_JIS (code page 932), its NEC signs included.
 TEST(ShiftJisTextTest, EncodesAsCodePage932) {
   EXPECT_EQ(ShiftJisText("水位 GL-2.00m"), std::string("\x90\x85\x88\xca GL-2.00m"));

@@ -77,24 +77,6 @@ class CaseFormTest : public test::DeskTest {
   QString openPath;
 };
 
-TEST_F(CaseFormTest, MenusOfferTheFileCommandsWithTheirStandardKeys) {
-  QStringList titles;
-  for (QAction* menu : form.MenuBar().actions()) titles.append(menu->text());
-  EXPECT_EQ(titles, (QStringList{"ファイル(&F)", "編集(&E)", "検討(&S)", "ヘルプ(&H)"}));
-  const std::pair<const char*, const char*> keys[] = {
-      {"actionNew", "Ctrl+N"},          {"actionOpen", "Ctrl+O"}, {"actionSave", "Ctrl+S"},
-      {"actionSaveAs", "Ctrl+Shift+S"}, {"actionQuit", "Ctrl+Q"},
-  };
-  for (const auto& [name, key] : keys) {
-    const auto* action = form.findChild<QAction*>(QString::fromLatin1(name));
-    ASSERT_NE(action, nullptr) << name;
-    EXPECT_EQ(action->shortcut().toString(), QString::fromLatin1(key)) << name;
-  }
-  EXPECT_NE(form.findChild<QAction*>("actionProject"), nullptr);
-  EXPECT_NE(form.findChild<QAction*>("actionAbout"), nullptr);
-  EXPECT_NE(form.findChild<QMenu*>("menuRecent"), nullptr);
-}
-
 TEST_F(CaseFormTest, CaptionNamesTheFileAndStarsUnsavedChanges) {
   Type(kWorkedInputs);
   EXPECT_EQ(form.windowTitle(), "Tavoro");
@@ -197,45 +179,6 @@ TEST_F(CaseFormTest, BadFileIsNamedInAMessageAndChangesNothing) {
   ASSERT_EQ(messages.size(), 2);
   EXPECT_TRUE(messages[1].contains("x.tavoro")) << messages[1].toStdString();
   EXPECT_EQ(form.FilePath(), Path("good.tavoro"));
-}
-
-TEST_F(CaseFormTest, DroppedCaseFileOpens) {
-  CaseFile file;
-  file.inputs = kWorkedInputs;
-  ASSERT_FALSE(WriteCaseFile(Path("drop.tavoro").toStdString(), file));
-  form.show();
-  QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(Path("drop.tavoro"))});
-  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&form, &enter);
-  EXPECT_TRUE(enter.isAccepted());
-  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&form, &drop);
-  test::Settle();
-  EXPECT_EQ(Shown(), kWorkedInputs);
-  EXPECT_EQ(form.windowTitle(), "drop.tavoro - Tavoro");
-}
-
-TEST_F(CaseFormTest, RecentFilesAndTheLastCaseOutliveTheForm) {
-  for (const char* name : {"a.tavoro", "b.tavoro", "a.tavoro"}) {
-    savePath = Path(name);
-    ASSERT_TRUE(form.SaveAs());
-  }
-  EXPECT_EQ(RecentCaseFiles(), (QStringList{Path("a.tavoro"), Path("b.tavoro")}));
-  form.Field(8).setText("77");
-  form.RememberLastCase();
-
-  DesktopSession next;
-  InputWindow later(next, [](QWidget*, const QString&) {});
-  EXPECT_EQ(later.Field(8).text(), "");
-  later.RestoreLastCase();
-  EXPECT_EQ(later.Field(8).text(), "77");
-  EXPECT_EQ(later.FilePath(), Path("a.tavoro"));
-  EXPECT_EQ(later.windowTitle(), "*a.tavoro - Tavoro");
-  // 新規 gives the empty form.
-  later.Dialogs().askToSave = [](QWidget*, const QString&) { return UnsavedChoice::kDiscard; };
-  ASSERT_TRUE(later.NewCase());
-  EXPECT_EQ(later.Field(8).text(), "");
 }
 
 TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {

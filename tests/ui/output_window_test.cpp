@@ -111,23 +111,6 @@ TEST_F(DeskTest, SaveWritesTheShownDocumentInTheChosenFormat) {
   EXPECT_FALSE(save("no/such/dir/report.pdf", OutputFormat::kPdf).isEmpty());
 }
 
-TEST_F(DeskTest, SurfaceFillsTheClientAreaAsTheWindowIsResized) {
-  TypeWorkedExample();
-  OutputWindow* window = Press(1);
-  ASSERT_NE(window, nullptr);
-  // The client area is the outer size less the frame, which the offscreen
-  // platform draws 2 pixels wide.
-  SetOuterSizeTwips(*window, 9000, 6000);
-  test::Settle();
-  const QRect outer = test::PxRect(*window, 0, 0, 9000, 6000);
-  EXPECT_EQ(window->Preview().geometry(), outer.adjusted(0, 0, -4, -4));
-  window->resize(640, 480);
-  test::Settle();
-  EXPECT_EQ(window->Preview().geometry(), QRect(0, 0, 640, 480));
-  EXPECT_EQ(window->PreviewSizeTwips(),
-            QSizeF(640 * 1440 / LogicalDpiX(*window), 480 * 1440 / LogicalDpiY(*window)));
-}
-
 TEST(OutputWindowLoad, ReportErrorIsShownAndThePageKeptAsDrawn) {
   DesktopSession session;
   session.calc.kn = 1e307;  // kn x 60 has no value
