@@ -1,5 +1,6 @@
 #include "study_command.h"
 
+#include "calc/ground_texts.h"
 #include "calc/input_rules.h"
 #include "calc/project_info.h"
 #include "calc/run_case.h"

@@ -8,7 +8,9 @@
 #include <tuple>
 #include <vector>
 
+#include "casefile/case_file.h"
 #include "export_command.h"
+#include "files.h"
 
 namespace tavoro {
 namespace {
@@ -89,6 +91,22 @@ TEST(StudyCommandTest, TargetsAndListsReadAsTheFormReadsItsFields) {
   ASSERT_EQ(json["solutions"].size(), 2u);
   EXPECT_EQ(json["solutions"][0]["kg"], ExportedKg("5e-9"));
   EXPECT_EQ(json["solutions"][1]["kg"], ExportedKg("5e-8"));
+}
+
+// A case file's radius of influence bounds the widths as the rules bound B.
+TEST(StudyCommandTest, CaseFilesRadiusOfInfluenceBoundsTheWidths) {
+  const testing::TempFolder folder;
+  CaseFile file;
+  file.inputs = InputTexts{"2", "20", "10", "20", "0.01", "2", "0.0001", "5", "100"};
+  GroundText(file.ground, kRadiusMethodField) = "given";
+  GroundText(file.ground, kRadiusField) = "8";
+  testing::WriteFile(folder.path() / "g.tavoro", CaseFileText(file));
+  const auto [status, out, err] =
+      Study({"--case", folder / "g.tavoro", "--target-q2", "0.3", "--json", "-"});
+  ASSERT_NE(status, 2) << err;
+  const nlohmann::json json = nlohmann::json::parse(out);
+  EXPECT_EQ(json["width_bound"], "r1");
+  EXPECT_EQ(json["width_end"], 4.816);
 }
 
 }  // namespace
