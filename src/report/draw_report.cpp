@@ -85,10 +85,15 @@ class ReportPages {
 }  // namespace
 
 ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
-                         ReportLineCounter& counter, const ProjectInfo& project) {
+                         ReportLineCounter& counter, const ProjectInfo& project,
+                         const CoverFacts* cover) {
   try {
     SetupReportPage(page, settings);
     page.StartDoc();
+    if (cover != nullptr) {
+      DrawCoverPage(page, calc, project, *cover);
+      page.NewPage();
+    }
     DrawProjectHeader(page, project);
     ReportPages pages(page, calc, settings, counter);
     pages.DrawFirstPage();
@@ -102,7 +107,7 @@ ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSet
       DrawProjectHeader(page, project);
       DrawUpliftPage(page, calc, settings, counter);
     }
-    if (project.HasHeader()) DrawPageNumbers(page);
+    if (project.HasHeader() || cover != nullptr) DrawPageNumbers(page);
     page.EndDoc();
     return ReportOutcome{true, {}};
   } catch (const ReportError& error) {

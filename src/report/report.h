@@ -5,6 +5,7 @@
 
 #include "calc/calculation_case.h"
 #include "calc/project_info.h"
+#include "report/cover_page.h"
 #include "page/page_setup.h"
 #include "page/page_surface.h"
 
@@ -24,8 +25,11 @@ struct ReportOutcome {
 };
 
 // Draws the calculation report as one document on page: one portrait page,
-// two with ground improvement, each with the project's header line.
+// two with ground improvement, each with the project's header line; with a
+// cover, the cover page before them. With a header line or a cover every
+// page carries 「n / N」, the cover counted.
 ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
-                         ReportLineCounter& counter, const ProjectInfo& project = {});
+                         ReportLineCounter& counter, const ProjectInfo& project = {},
+                         const CoverFacts* cover = nullptr);
 
 }  // namespace tavoro

@@ -18,6 +18,8 @@
 #include "ui/input_window_controls.h"
 #include "ui/output_window.h"
 #include "ui/study_dialog.h"
+#include "tavoro_version.h"
+#include "verify/verify_pages.h"
 #include "ui/window_metrics.h"
 #include "ui/window_placement.h"
 
@@ -197,6 +199,14 @@ void InputWindow::ShowStudy(const StudyRequest& request) {
       QStringLiteral("改良幅の検討"), QString::fromStdString(answers), [&](PageSurface& page) {
         BuildStudyPages(page, result, session_.project, session_.settings);
       });
+  BringOutputWindowForward();
+}
+
+void InputWindow::ShowWorkedExamples() {
+  const std::vector<WorkedExample> examples = RunWorkedExamples();
+  OutputWindowCreated().LoadPortraitDocument(QStringLiteral("検証例"), [&](PageSurface& page) {
+    DrawVerifyPages(page, examples, "Tavoro " TAVORO_VERSION);
+  });
   BringOutputWindowForward();
 }
 

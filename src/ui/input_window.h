@@ -57,6 +57,8 @@ class InputWindow : public QWidget {
   void OpenStudy();
   // Runs a checked study and shows its pages in the output window.
   void ShowStudy(const StudyRequest& request);
+  // ヘルプ → 検証例: the worked examples run now, as pages in the output window.
+  void ShowWorkedExamples();
 
   QLineEdit& Field(int index) { return *fields_.at(static_cast<std::size_t>(index)); }
   QPushButton& RunButton(int index) { return *runButtons_.at(static_cast<std::size_t>(index)); }

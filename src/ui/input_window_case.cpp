@@ -96,6 +96,8 @@ void InputWindow::BuildMenuBar() {
           &QAction::triggered, this, [this] { OpenStudy(); });
 
   QMenu* help = menuBar_->addMenu(QStringLiteral("ヘルプ(&H)"));
+  connect(AddAction(help, "actionVerify", QStringLiteral("検証例(&V)"), QKeySequence()),
+          &QAction::triggered, this, [this] { ShowWorkedExamples(); });
   connect(AddAction(help, "actionAbout", QStringLiteral("バージョン情報(&A)"), QKeySequence()),
           &QAction::triggered, this, [this] { dialogs_.about(this); });
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDate>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QResizeEvent>
@@ -12,6 +13,7 @@
 #include "export/case_csv.h"
 #include "report/report.h"
 #include "summary/result_summary.h"
+#include "tavoro_version.h"
 #include "ui/window_metrics.h"
 #include "ui/window_placement.h"
 
@@ -66,6 +68,19 @@ OutputWindow::OutputWindow(DesktopSession& session, MessageFunction message)
   copyAction->setShortcut(QKeySequence::Copy);
   connect(copyAction, &QAction::triggered, this, [this] { CopySummary(); });
   preview_->AddToolBarAction(copyAction);
+  // 表紙を付ける: the report is shown, printed and saved with its cover.
+  coverAction_ = new QAction(QStringLiteral("表紙を付ける"), this);
+  coverAction_->setObjectName(QStringLiteral("previewCover"));
+  coverAction_->setToolTip(
+      QStringLiteral("計算条件・計算結果・算定方法と出典・作成/照査欄の表紙を計算書の前に付ける"));
+  coverAction_->setCheckable(true);
+  coverAction_->setChecked(session_.cover);
+  coverAction_->setVisible(false);
+  connect(coverAction_, &QAction::toggled, this, [this](bool on) {
+    session_.cover = on;
+    if (session_.calc.OutputMode == 0 && coverAction_->isVisible()) ShowCaseDocument();
+  });
+  preview_->AddToolBarAction(coverAction_);
   placement_ = new WindowPlacement(*this);
   resize(TwipsToPixels(kDesignClientWidth, LogicalDpiX(*this)),
          TwipsToPixels(kDesignClientHeight, LogicalDpiY(*this)));
@@ -81,11 +96,19 @@ void OutputWindow::ShowCaseDocument() {
              [&](PageSurface& page) { DrawDocument(page, caption); });
   // 保存 writes the case this document shows: the chart also as DXF.
   preview_->SetSaveChoices(mode == 1, [calc = session_.calc] { return CaseToCsv(calc); });
+  coverAction_->setVisible(mode == 0);
 }
 
 void OutputWindow::LoadDocument(const QString& caption, const QString& summary,
                          const std::function<void(PageSurface&)>& draw) {
+  coverAction_->setVisible(false);
   ShowOutput(caption, QSizeF(kChartLayout.width, kChartLayout.height), summary, draw);
+}
+
+void OutputWindow::LoadPortraitDocument(const QString& caption,
+                                        const std::function<void(PageSurface&)>& draw) {
+  coverAction_->setVisible(false);
+  ShowOutput(caption, QSizeF(kReportLayout.width, kReportLayout.height), {}, draw);
 }
 
 void OutputWindow::ShowOutput(const QString& caption, QSizeF size, const QString& summary,
@@ -115,8 +138,11 @@ void OutputWindow::DrawDocument(PageSurface& page, const QString& caption) {
   QString error;
   try {
     if (session_.calc.OutputMode == 0) {
+      const CoverFacts cover{"Tavoro " TAVORO_VERSION,
+                             QDate::currentDate().toString(Qt::ISODate).toStdString()};
       const ReportOutcome outcome =
-          DrawReport(page, session_.calc, session_.settings, session_.counter, session_.project);
+          DrawReport(page, session_.calc, session_.settings, session_.counter, session_.project,
+                     session_.cover ? &cover : nullptr);
       if (!outcome.completed) error = QString::fromStdString(outcome.error);
     } else {
       BuildChartPage(page, session_.calc, session_.settings, session_.project);

@@ -38,6 +38,9 @@ class OutputWindow : public QWidget {
   // what the copy puts on the clipboard.
   void LoadDocument(const QString& caption, const QString& summary,
                     const std::function<void(PageSurface&)>& draw);
+  // The same for a portrait document, such as the 検証例 pages, placed at
+  // the report's outer size.
+  void LoadPortraitDocument(const QString& caption, const std::function<void(PageSurface&)>& draw);
 
   // Whether the user has moved the window from where it was placed.
   bool MovedByUser() const;
@@ -65,6 +68,7 @@ class OutputWindow : public QWidget {
   DesktopSession& session_;
   MessageFunction message_;
   PagePreview* preview_ = nullptr;             // owned by this window
+  QAction* coverAction_ = nullptr;             // 表紙を付ける, owned by this window
   WindowPlacement* placement_ = nullptr;  // owned by this window
   QSizeF previewSizeTwips_;
   QString summary_;  // the case shown, as copied

@@ -55,7 +55,7 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
 ProjectInfo ProjectDialog::Project() const {
   return ProjectInfo{name_->text().toStdString(), shaft_->text().toStdString(),
                      author_->text().toStdString(), date_->text().toStdString(),
-                     notes_->toPlainText().toStdString()};
+                     notes_->toPlainText().toStdString(), {}};
 }
 
 }  // namespace tavoro

@@ -9,7 +9,8 @@ namespace tavoro {
 
 // The process-wide records of one desktop session: the case of the latest
 // accepted run, the page settings with the report's line grid, the report
-// line counter, and the project texts every page's header shows. They live
+// line counter, the project texts every page's header shows, and whether
+// the report has a cover. They live
 // from start to end; each accepted run replaces the case with its fresh
 // record. The forms share them by reference.
 struct DesktopSession {
@@ -17,6 +18,8 @@ struct DesktopSession {
   ProjectInfo project;
   PageSettings settings;
   ReportLineCounter counter;
+  // 表紙を付ける: the report starts with its cover page.
+  bool cover = false;
 };
 
 }  // namespace tavoro

@@ -5,6 +5,7 @@
 
 #include "page/page_numbers.h"
 #include "page/page_setup.h"
+#include "page/page_table.h"
 #include "page/text_fit.h"
 
 namespace tavoro {
@@ -22,13 +23,14 @@ constexpr double kTwipsPerMm = 1440 / 25.4;
 struct Column {
   const char* heading;
   double share;
+  bool right;
 };
-constexpr std::array<Column, 6> kColumns = {{{"項目", 0.20},
-                                             {"公表値", 0.17},
-                                             {"計算値", 0.19},
-                                             {"差", 0.17},
-                                             {"許容差", 0.14},
-                                             {"判定", 0.13}}};
+constexpr std::array<Column, 6> kColumns = {{{"項目", 0.20, false},
+                                             {"公表値", 0.17, true},
+                                             {"計算値", 0.19, true},
+                                             {"差", 0.17, true},
+                                             {"許容差", 0.14, true},
+                                             {"判定", 0.13, false}}};
 
 const char* Verdict(bool passed) {
   return passed ? "合格" : "不合格";
@@ -131,42 +133,21 @@ class VerifyLayout {
   }
 
   void DrawTable(const WorkedExample& example) {
-    const double top = y_;
-    const double rowHeight = LineHeight();
-    std::array<double, kColumns.size() + 1> edges{};
-    edges[0] = left_;
-    for (std::size_t c = 0; c < kColumns.size(); ++c) {
-      edges[c + 1] = edges[c] + kColumns[c].share * width_;
+    std::vector<PageTable::Column> columns;
+    std::vector<std::string> heading;
+    for (const Column& column : kColumns) {
+      columns.push_back({column.share * width_, column.right});
+      heading.emplace_back(column.heading);
     }
-    auto row = [&](const std::array<std::string, kColumns.size()>& cells) {
-      const double textTop = y_ + (rowHeight - page_.TextHeight("あ")) / 2;
-      for (std::size_t c = 0; c < cells.size(); ++c) {
-        const double padding = Width("a");
-        const double cellWidth = edges[c + 1] - edges[c] - 2 * padding;
-        const std::string text =
-            FitText([this](std::string_view piece) { return Width(piece); }, cells[c], cellWidth);
-        // Numbers stand right-aligned, words at the left.
-        const bool numeric = c >= 1 && c <= 4;
-        page_.SetCurrentX(numeric ? edges[c + 1] - padding - Width(text) : edges[c] + padding);
-        page_.SetCurrentY(textTop);
-        page_.Text(text);
-      }
-      y_ += rowHeight;
-      page_.DrawLine(left_, y_, edges.back(), y_);
-    };
-    page_.SetPenWidth(0);
-    page_.SetPenStyle(kPenSolid);
-    page_.DrawLine(left_, top, edges.back(), top);
-    std::array<std::string, kColumns.size()> heading;
-    for (std::size_t c = 0; c < kColumns.size(); ++c) heading[c] = kColumns[c].heading;
-    row(heading);
+    PageTable table(page_, left_, y_, columns, LineHeight());
+    table.Row(heading);
     for (const ExampleCheck& check : example.checks) {
       const std::string unit = check.unit.empty() ? "" : " (" + check.unit + ")";
-      row({check.symbol + unit, ExampleNumber(check.published, check.decimals),
-           ExampleNumber(check.computed), ExampleNumber(check.Difference()),
-           "±" + ExampleNumber(check.Tolerance()), Verdict(check.Passed())});
+      table.Row({check.symbol + unit, ExampleNumber(check.published, check.decimals),
+                 ExampleNumber(check.computed), ExampleNumber(check.Difference()),
+                 "±" + ExampleNumber(check.Tolerance()), Verdict(check.Passed())});
     }
-    for (double x : edges) page_.DrawLine(x, top, x, y_);
+    y_ = table.End();
   }
 
   PageSurface& page_;

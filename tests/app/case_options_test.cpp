@@ -65,7 +65,7 @@ TEST_F(CaseOptionsTest, CommandLineToFileToCommandLineGivesTheSameJsonAndFile) {
   ASSERT_TRUE(saved.file) << saved.error;
   EXPECT_EQ(saved.file->inputs,
             (InputTexts{"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"}));
-  EXPECT_EQ(saved.file->project, (ProjectInfo{"A工事", "1号立坑", "山田", "2024-05-01", "メモ"}));
+  EXPECT_EQ(saved.file->project, (ProjectInfo{"A工事", "1号立坑", "山田", "2024-05-01", "メモ", ""}));
   EXPECT_NE(Read(Path("a.json"))
                 .find(R"("project":{"name":"A工事","shaft":"1号立坑","author":"山田",)"
                       R"("date":"2024-05-01","notes":"メモ"})"),
@@ -83,7 +83,7 @@ TEST_F(CaseOptionsTest, OptionsGivenWithACaseOverrideSingleFields) {
   ASSERT_TRUE(changed.file) << changed.error;
   EXPECT_EQ(changed.file->inputs,
             (InputTexts{"2", "20", "10", "20", "0.01", "", "0.0001", "10", "50"}));
-  EXPECT_EQ(changed.file->project, (ProjectInfo{"A工事", "2号", "", "", ""}));
+  EXPECT_EQ(changed.file->project, (ProjectInfo{"A工事", "2号", "", "", "", ""}));
 }
 
 TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {

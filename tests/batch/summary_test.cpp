@@ -160,7 +160,7 @@ TEST(SummaryPagesTest, TheProjectComesFromTheFirstRowsThatNameIt) {
   rows[0].project = {"", "No.1", "", "", ""};
   rows[1].project = {"○○工事", "No.2", "", "2026-12-01", ""};
   rows[2].project = {"△△工事", "No.3", "山田", "2026-12-02", ""};
-  EXPECT_EQ(SummaryProject(rows), (ProjectInfo{"○○工事", "", "山田", "2026-12-01", ""}));
+  EXPECT_EQ(SummaryProject(rows), (ProjectInfo{"○○工事", "", "山田", "2026-12-01", "", ""}));
 }
 
 }  // namespace

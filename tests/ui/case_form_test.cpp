@@ -198,7 +198,7 @@ TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
     EXPECT_EQ(ok->isEnabled(), accepted) << date;
   }
   dialog.NameEdit().setText("B工事");
-  EXPECT_EQ(dialog.Project(), (ProjectInfo{"B工事", "1号立坑", "山田", "令和6年", "メモ"}));
+  EXPECT_EQ(dialog.Project(), (ProjectInfo{"B工事", "1号立坑", "山田", "令和6年", "メモ", ""}));
 }
 
 }  // namespace
