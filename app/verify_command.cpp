@@ -72,8 +72,8 @@ void PrintExamples(const std::vector<WorkedExample>& examples, std::ostream& out
     }
     out << '\n';
     for (const ExampleCheck& check : example.checks) {
-      out << "   " << check.symbol << " (" << check.unit
-          << "): 公表値 " << ExampleNumber(check.published, check.decimals) << "　計算値 "
+      out << "   " << check.symbol << (check.unit.empty() ? "" : " (" + check.unit + ")")
+          << ": 公表値 " << ExampleNumber(check.published, check.decimals) << "　計算値 "
           << ExampleNumber(check.computed) << "　差 " << ExampleNumber(check.Difference())
           << "　許容差 ±" << ExampleNumber(check.Tolerance()) << "　"
           << Verdict(check.Passed()) << '\n';

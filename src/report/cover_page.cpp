@@ -1,8 +1,11 @@
 #include "report/cover_page.h"
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
+#include "calc/ground.h"
+#include "calc/number_format.h"
 #include "page/page_table.h"
 #include "page/text_fit.h"
 #include "report/report_values.h"
@@ -14,6 +17,9 @@ namespace {
 constexpr std::string_view kMincho = "ＭＳ 明朝";
 constexpr std::string_view kGothic = "ＭＳ ゴシック";
 constexpr double kTwipsPerMm = 1440 / 25.4;
+constexpr double kGap = 6 * kTwipsPerMm;
+// Soil layers listed one by one; more are summed up in one row.
+constexpr std::size_t kListedLayers = 3;
 constexpr char kTitle[] = "立坑内湧水量及び地下水位降下高さの算定　計算書";
 
 // The methods and where they come from, one line each.
@@ -25,9 +31,15 @@ constexpr char kRadiusLine[] =
 constexpr char kSichardtLine[] =
     "影響範囲 R：Sichardt の式 R = 3000・S・√k（k: m/s）"
     "（Sichardt, W., Das Fassungsvermögen von Rohrbrunnen, 1928）";
+constexpr char kKusakinLine[] =
+    "影響範囲 R：Kusakin の式 R = 575・S・√(H・k)（k: m/s）（我が国の地下水関係の便覧に引用される形）";
+constexpr char kGivenLine[] = "影響範囲 R：指定値";
+constexpr char kUpliftLine[] =
+    "盤ぶくれ F：掘削底面下の土被り荷重と被圧水圧の釣合い F = Σγt・t / (γw・hw)"
+    "（我が国の掘削・土留め仮設の指針に示される釣合い式）";
 constexpr char kSeriesLine[] =
     "地盤改良あり Q2：改良体と未改良地盤を直列の2層とし、両層に Dupuit の式を適用する。"
-    "h2、S2 は改良外円の水位、R2 は S2 から同じ影響範囲の式で求める";
+    "h2、S2 は改良外円の水位、R2 は S2 から同じ影響範囲の式で求める（指定値ではその値）";
 
 std::string PrintedUnit(const std::string& unit) {
   return unit == "m3/min" ? "m³/min" : unit;
@@ -45,9 +57,24 @@ class CoverLayout {
     y_ = page_.MarginTop() + 10 * kTwipsPerMm;
     DrawTitle();
     DrawHeaderBlock();
-    DrawInputs();
-    DrawResults();
-    DrawMethods();
+    const std::vector<Cells> inputs = InputRows();
+    const std::vector<Cells> results = ResultRows();
+    const std::vector<std::string> methods = MethodLines();
+    // The tables' rows share what the page leaves them, between a tight and
+    // an easy pitch.
+    const double rest = page_.document().paperHeight - page_.MarginBottom() - y_ -
+                        3 * HeadingHeight() - 2 * kGap -
+                        static_cast<double>(methods.size()) * MethodLineHeight() -
+                        3 * ProgramLineHeight();
+    UseFont(kMincho, 9.5);
+    const double textHeight = page_.TextHeight("あ");
+    const double rows = static_cast<double>(inputs.size() + results.size() + 2);
+    rowHeight_ = std::clamp(rest / rows, textHeight * 1.15, textHeight * 1.45);
+    Heading("1. 計算条件");
+    DrawTable(inputs);
+    Heading("2. 計算結果");
+    DrawTable(results);
+    DrawMethods(methods);
     DrawProgramLine();
   }
 
@@ -69,7 +96,7 @@ class CoverLayout {
   void DrawTitle() {
     UseFont(kGothic, 16);
     TextAt((page_.document().paperWidth - Width(kTitle)) / 2, y_, kTitle);
-    y_ += page_.TextHeight("あ") + 12 * kTwipsPerMm;
+    y_ += page_.TextHeight("あ") + 10 * kTwipsPerMm;
   }
 
   // 工事名, 立坑名 and 日付 at the left; the 作成 / 照査 box at the right.
@@ -114,63 +141,140 @@ class CoverLayout {
              fitted);
       x += column;
     }
-    y_ = std::max(y, bottom) + 8 * kTwipsPerMm;
+    y_ = std::max(y, bottom) + kGap;
   }
+
+  using Cells = std::vector<std::string>;
 
   void Heading(const char* text) {
     UseFont(kGothic, 11);
     TextAt(left_, y_, text);
-    y_ += page_.TextHeight("あ") * 1.5;
+    y_ += HeadingHeight();
+  }
+  double HeadingHeight() {
+    UseFont(kGothic, 11);
+    return page_.TextHeight("あ") * 1.5;
   }
 
   // A table of 項目, 記号, 値 and 単位 across the body.
-  PageTable Table() {
+  void DrawTable(const std::vector<Cells>& rows) {
     UseFont(kMincho, 9.5);
     const double width = right_ - left_;
     PageTable table(page_, left_, y_,
                     {{width * 0.50, false}, {width * 0.13, false}, {width * 0.22, true},
                      {width * 0.15, false}},
-                    page_.TextHeight("あ") * 1.45);
+                    rowHeight_);
     table.Row({"項目", "記号", "値", "単位"});
-    return table;
+    for (const Cells& row : rows) table.Row(row);
+    y_ = table.End() + kGap;
   }
 
-  void DrawInputs() {
-    Heading("1. 計算条件");
-    PageTable table = Table();
+  std::vector<Cells> InputRows() const {
+    std::vector<Cells> rows;
     const bool ring = HasImprovement(calc_);
     for (const SummaryLine& line : InputLines(calc_)) {
       // Without a ring its permeability plays no part.
       const bool unused = !ring && line.symbol == "kg";
-      table.Row({line.name, line.symbol, unused ? "―" : SummaryValueText(line.value), line.unit});
+      rows.push_back({line.name, line.symbol, unused ? "―" : SummaryValueText(line.value), line.unit});
     }
-    table.Row({"影響範囲の算定式", "", "Sichardt", ""});
-    y_ = table.End() + 8 * kTwipsPerMm;
+    const GroundConditions& ground = calc_.ground;
+    rows.push_back({"影響範囲の算定式", "", RadiusMethodName(ground.radiusMethod), ""});
+    if (ground.radiusMethod == RadiusMethod::kGiven) {
+      rows.push_back({"影響範囲（指定）", "R", SummaryValueText(ground.givenRadius), "m"});
+      if (!ground.radiusNote.empty()) rows.push_back({"指定の理由：" + ground.radiusNote});
+    }
+    rows.push_back({"盤ぶくれの検討", "", ground.uplift ? "する" : "しない", ""});
+    if (!ground.uplift) return rows;
+    const UpliftInputs& uplift = *ground.uplift;
+    rows.push_back({"被圧帯水層上面の深さ", "GL-Dc", SummaryValueText(uplift.confinedTop), "m"});
+    rows.push_back({"被圧水頭の深さ", "GL-hp", SummaryValueText(uplift.confinedHead), "m"});
+    if (uplift.layers.empty()) {
+      rows.push_back({"土の単位体積重量", "γt", SummaryValueText(uplift.unitWeight), "kN/m³"});
+    } else if (uplift.layers.size() <= kListedLayers) {
+      for (const SoilLayer& layer : uplift.layers) {
+        rows.push_back({"土層（厚さ " + SummaryValueText(layer.thickness) + " m）", "γt",
+                        SummaryValueText(layer.unitWeight), "kN/m³"});
+      }
+    } else {
+      // Many layers: their weights' range; the report lists each.
+      double lightest = uplift.layers.front().unitWeight;
+      double heaviest = lightest;
+      for (const SoilLayer& layer : uplift.layers) {
+        lightest = std::min(lightest, layer.unitWeight);
+        heaviest = std::max(heaviest, layer.unitWeight);
+      }
+      rows.push_back({"土層 " + std::to_string(uplift.layers.size()) + " 層の単位体積重量", "γt",
+                      SummaryValueText(lightest) + "〜" + SummaryValueText(heaviest), "kN/m³"});
+    }
+    rows.push_back({"水の単位体積重量", "γw", SummaryValueText(uplift.waterUnitWeight), "kN/m³"});
+    rows.push_back({"必要安全率", "Fs", SummaryValueText(uplift.requiredSafety), ""});
+    return rows;
   }
 
-  void DrawResults() {
-    Heading("2. 計算結果");
-    PageTable table = Table();
+  std::vector<Cells> ResultRows() const {
+    std::vector<Cells> rows;
     for (const SummaryLine& line : ResultLines(calc_)) {
-      table.Row({line.name, line.symbol, LengthText(line.value), PrintedUnit(line.unit)});
+      // H, h and S follow from the depths above.
+      if (line.symbol == "H" || line.symbol == "h" || line.symbol == "S") continue;
+      rows.push_back({line.name, line.symbol, LengthText(line.value), PrintedUnit(line.unit)});
     }
-    y_ = table.End() + 8 * kTwipsPerMm;
+    if (!calc_.uplift) return rows;
+    const UpliftResult& uplift = *calc_.uplift;
+    if (uplift.applies) {
+      rows.push_back({"盤ぶくれの安全率", "F", FormatNumber(uplift.F, NumberPattern::kThreeDecimals), ""});
+      rows.push_back({"盤ぶくれの判定（Fs = " +
+                          FormatNumber(uplift.requiredF, NumberPattern::kTwoDecimals) + "）",
+                      "", uplift.ok ? "OK" : "NG", ""});
+    } else {
+      rows.push_back({"盤ぶくれの安全率（掘削底が被圧帯水層上面に達し適用外）", "F", "―", ""});
+    }
+    return rows;
   }
 
-  void DrawMethods() {
-    Heading("3. 算定方法と出典");
+  std::vector<std::string> MethodLines() {
+    const RadiusMethod method = calc_.ground.radiusMethod;
+    std::vector<const char*> methods = {
+        kDupuitLine,
+        method == RadiusMethod::kKusakin ? kKusakinLine
+        : method == RadiusMethod::kGiven ? kGivenLine
+                                         : kSichardtLine,
+        kRadiusLine};
+    if (HasImprovement(calc_)) methods.push_back(kSeriesLine);
+    if (calc_.ground.uplift) methods.push_back(kUpliftLine);
     UseFont(kMincho, 9);
-    const double lineHeight = page_.TextHeight("あ") * 1.4;
-    std::vector<const char*> lines = {kDupuitLine, kSichardtLine, kRadiusLine};
-    if (HasImprovement(calc_)) lines.push_back(kSeriesLine);
-    for (const char* line : lines) {
-      const double indent = Width("・");
-      TextAt(left_, y_, "・");
-      for (const std::string& part : WrapText(WidthOf(), line, right_ - left_ - indent, 3)) {
-        TextAt(left_ + indent, y_, part);
-        y_ += lineHeight;
+    std::vector<std::string> lines;
+    const double indent = Width("・");
+    for (const char* method : methods) {
+      bool first = true;
+      for (const std::string& part : WrapText(WidthOf(), method, right_ - left_ - indent, 3)) {
+        lines.push_back((first ? "・" : "") + part);
+        first = false;
       }
     }
+    return lines;
+  }
+
+  double MethodLineHeight() {
+    UseFont(kMincho, 9);
+    return page_.TextHeight("あ") * 1.4;
+  }
+
+  void DrawMethods(const std::vector<std::string>& lines) {
+    Heading("3. 算定方法と出典");
+    UseFont(kMincho, 9);
+    const double indent = Width("・");
+    const double lineHeight = MethodLineHeight();
+    UseFont(kMincho, 9);
+    for (const std::string& line : lines) {
+      const bool bullet = line.rfind("・", 0) == 0;
+      TextAt(bullet ? left_ : left_ + indent, y_, line);
+      y_ += lineHeight;
+    }
+  }
+
+  double ProgramLineHeight() {
+    UseFont(kMincho, 9);
+    return page_.TextHeight("あ");
   }
 
   void DrawProgramLine() {
@@ -178,7 +282,8 @@ class CoverLayout {
     const double bottom = page_.document().paperHeight - page_.MarginBottom();
     const std::string text =
         "計算プログラム：" + facts_.program + "　　計算日：" + facts_.calculatedOn;
-    TextAt(left_, std::max(y_ + 4 * kTwipsPerMm, bottom - page_.TextHeight("あ") * 2), text);
+    const double height = page_.TextHeight("あ");
+    TextAt(left_, std::max(y_ + height, bottom - height * 2), text);
   }
 
   PageSurface& page_;
@@ -188,6 +293,7 @@ class CoverLayout {
   double left_ = 0;
   double right_ = 0;
   double y_ = 0;
+  double rowHeight_ = 0;
 };
 
 }  // namespace

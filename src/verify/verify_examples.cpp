@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "calc/ground.h"
 #include "calc/number_format.h"
 #include "calc/run_case.h"
 
@@ -16,6 +17,12 @@ constexpr char kSichardtSource[] =
     "Sichardt, W.: Das Fassungsvermögen von Rohrbrunnen und seine Bedeutung für die "
     "Grundwasserabsenkung, Springer, Berlin, 1928 の式 R = 3000·S·√k (k: m/s)。"
     "公表値は同式の値（有効数字3桁）";
+constexpr char kKusakinSource[] =
+    "Kusakin の式 R = 575·S·√(H·k) (k: m/s)。我が国の地下水・土質関係の便覧に引用される形による。"
+    "公表値は同式の値";
+constexpr char kUpliftSource[] =
+    "掘削底面の盤ぶくれに対する土被り荷重と被圧水圧の釣合い F = γt·d / (γw·hw)。"
+    "我が国の掘削・土留め仮設の指針に示される釣合い式による。公表値は同式の値";
 constexpr char kSeriesSource[] =
     "改良体と未改良地盤を直列の2層とする湧水量式の極限。基準値は地盤改良なしの Dupuit の式の値 "
     "Q1 = 0.976755 m³/min（同式を独立に計算）";
@@ -35,6 +42,32 @@ WorkedExample SichardtExample() {
   const CalculationCase second = Run({"0", "20", "5", "10", "0.01", "0", "", "1", "100"});
   example.checks = {{"R (k1)", "m", 47.4, 1, first.R[kNatural]},
                     {"R (k2)", "m", 150, 0, second.R[kNatural]}};
+  return example;
+}
+
+WorkedExample KusakinExample() {
+  WorkedExample example{"Kusakin の影響範囲", kKusakinSource,
+                        {{"S", 5, "m"}, {"H", 10, "m"}, {"k1", 1e-5, "m/s"}, {"k2", 1e-4, "m/s"}},
+                        {}};
+  GroundConditions ground;
+  ground.radiusMethod = RadiusMethod::kKusakin;
+  example.checks = {{"R (k1)", "m", 28.75, 2, RadiusOfInfluence(ground, 5, 10, 1e-5)},
+                    {"R (k2)", "m", 90.9, 1, RadiusOfInfluence(ground, 5, 10, 1e-4)}};
+  return example;
+}
+
+WorkedExample UpliftExample() {
+  WorkedExample example{"盤ぶくれの安全率", kUpliftSource,
+                        {{"γt", 14, "kN/m³"}, {"d", 8, "m"}, {"γw", 10, "kN/m³"}, {"hw", 12, "m"}},
+                        {}};
+  // Excavation 10 m, confined aquifer from 18 m with its head at 6 m.
+  UpliftInputs inputs;
+  inputs.confinedTop = 18;
+  inputs.confinedHead = 6;
+  inputs.unitWeight = 14;
+  inputs.waterUnitWeight = 10;
+  const UpliftResult uplift = ComputeUplift(inputs, 10);
+  example.checks = {{"F", "", 0.933, 3, uplift.applies ? uplift.F : kNotComputed}};
   return example;
 }
 
@@ -106,7 +139,8 @@ bool WorkedExample::Passed() const {
 }
 
 std::vector<WorkedExample> RunWorkedExamples() {
-  return {SichardtExample(), DupuitExample(), EqualPermeabilityExample(), ThinRingExample()};
+  return {SichardtExample(),           KusakinExample(),  DupuitExample(),
+          EqualPermeabilityExample(), ThinRingExample(), UpliftExample()};
 }
 
 bool AllPassed(const std::vector<WorkedExample>& examples) {

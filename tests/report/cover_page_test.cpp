@@ -31,6 +31,17 @@ std::vector<std::string> Texts(const Page& page) {
   return texts;
 }
 
+// Every text but the page number inside the 20 mm margins.
+void ExpectInsideTheBody(const Page& page) {
+  const double margin = 20 * 1440 / 25.4;
+  for (auto it = page.commands.begin(); it != page.commands.end() - 1; ++it) {
+    if (const auto* text = std::get_if<TextCommand>(&*it)) {
+      EXPECT_LE(text->y + text->height, kA4HeightTwips - margin) << text->text;
+      EXPECT_LE(text->x + text->width, kA4WidthTwips - margin) << text->text;
+    }
+  }
+}
+
 ProjectInfo Project() {
   ProjectInfo project;
   project.name = "北工区";
@@ -94,14 +105,38 @@ TEST(CoverPageTest, HoldsTheHeaderSignersInputsResultsMethodsAndProgram) {
     EXPECT_TRUE(mentions(source)) << source;
   }
 
-  const double bottom = kA4HeightTwips - 20 * 1440 / 25.4;
-  const auto& commands = document.pages.front().commands;
-  for (auto it = commands.begin(); it != commands.end() - 1; ++it) {
-    if (const auto* text = std::get_if<TextCommand>(&*it)) {
-      EXPECT_LE(text->y + text->height, bottom) << text->text;
-      EXPECT_LE(text->x + text->width, kA4WidthTwips - 20 * 1440 / 25.4) << text->text;
-    }
+  ExpectInsideTheBody(document.pages.front());
+}
+
+// The method chosen and the uplift check name themselves, their source and F.
+TEST(CoverPageTest, NamesTheChosenRadiusMethodAndTheUpliftCheck) {
+  const CoverFacts facts{"Tavoro 9.8", "2026-12-07"};
+  CalculationCase calc = testing::WorkedExample();
+  calc.ground.radiusMethod = RadiusMethod::kKusakin;
+  UpliftInputs uplift;
+  uplift.confinedTop = 18;
+  uplift.confinedHead = 6;
+  uplift.unitWeight = 14;
+  uplift.waterUnitWeight = 10;
+  calc.ground.uplift = uplift;
+  ComputeCase(calc);
+  ASSERT_TRUE(calc.uplift && calc.uplift->applies);
+  // Five layers of 1.6 m: more than the cover lists one by one.
+  calc.ground.uplift->layers.assign(5, SoilLayer{1.6, 14});
+  ComputeCase(calc);
+  const Document document = Report(calc, Project(), &facts);
+  ExpectInsideTheBody(document.pages.front());
+  const std::vector<std::string> texts = Texts(document.pages.front());
+  for (const char* expected : {"Kusakin", "14〜14", "GL-Dc", "18", "γt", "F", "0.933", "NG"}) {
+    EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
   }
+  const auto mentions = [&](const std::string& word) {
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& text) { return text.find(word) != std::string::npos; });
+  };
+  EXPECT_TRUE(mentions("575"));
+  EXPECT_TRUE(mentions("土被り荷重と被圧水圧の釣合い"));
+  EXPECT_FALSE(mentions("Sichardt, W."));
 }
 
 }  // namespace
