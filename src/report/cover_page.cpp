@@ -20,6 +20,7 @@ constexpr double kTwipsPerMm = 1440 / 25.4;
 constexpr double kGap = 6 * kTwipsPerMm;
 // Soil layers listed one by one; more are summed up in one row.
 constexpr std::size_t kListedLayers = 3;
+constexpr std::string_view kResultSymbols[] = {"r", "R1", "Q1", "S(x)", "Q2", "h2", "S2", "R2"};
 constexpr char kTitle[] = "立坑内湧水量及び地下水位降下高さの算定　計算書";
 
 // The methods and where they come from, one line each.
@@ -214,8 +215,12 @@ class CoverLayout {
   std::vector<Cells> ResultRows() const {
     std::vector<Cells> rows;
     for (const SummaryLine& line : ResultLines(calc_)) {
-      // H, h and S follow from the depths above.
-      if (line.symbol == "H" || line.symbol == "h" || line.symbol == "S") continue;
+      // The inflows, radii and drawdowns; H, h and S follow from the depths
+      // above, the uplift check is summed up below.
+      if (std::find(std::begin(kResultSymbols), std::end(kResultSymbols), line.symbol) ==
+          std::end(kResultSymbols)) {
+        continue;
+      }
       rows.push_back({line.name, line.symbol, LengthText(line.value), PrintedUnit(line.unit)});
     }
     if (!calc_.uplift) return rows;
