@@ -37,16 +37,6 @@ std::string OneLine(std::string_view text) {
   return line;
 }
 
-std::string LeftText(const ProjectInfo& project) {
-  std::string text;
-  if (!project.name.empty()) text.append("工事名：").append(OneLine(project.name));
-  if (!project.shaft.empty()) {
-    if (!text.empty()) text.append(kGap).append(kGap);
-    text.append("立坑名：").append(OneLine(project.shaft));
-  }
-  return text;
-}
-
 // text cut at a character boundary and ended with "…" so that it is no
 // wider than width; the whole text when it fits.
 std::string Fitted(const PageSurface& page, const std::string& text, double width) {
@@ -58,6 +48,24 @@ std::string Fitted(const PageSurface& page, const std::string& text, double widt
     if (page.TextWidth(shorter) <= width) return shorter;
   }
   return {};
+}
+
+// "工事名：… 立坑名：…" in width. The shaft's name and the date name the
+// page, so a long project name is cut first; the shaft's name only when it
+// alone does not fit, and the project name then gives way entirely.
+std::string LeftText(const PageSurface& page, const ProjectInfo& project, double width) {
+  const std::string name =
+      project.name.empty() ? std::string() : "工事名：" + OneLine(project.name);
+  const std::string shaft =
+      project.shaft.empty() ? std::string() : "立坑名：" + OneLine(project.shaft);
+  if (shaft.empty()) return Fitted(page, name, width);
+  if (name.empty()) return Fitted(page, shaft, width);
+  const std::string tail = std::string(kGap) + std::string(kGap) + shaft;
+  const double nameRoom = width - page.TextWidth(tail);
+  const std::string fittedName = Fitted(page, name, nameRoom);
+  // A name cut to its caption alone says nothing.
+  if (fittedName.size() <= std::string("工事名：…").size()) return Fitted(page, shaft, width);
+  return fittedName + tail;
 }
 
 class SavedTextState {
@@ -104,13 +112,13 @@ void DrawProjectHeader(PageSurface& page, const ProjectInfo& project) {
   const double left = page.MarginLeft();
   const double right = page.document().paperWidth - left;
 
-  // The date keeps at most half the line; the names take what is left.
-  const std::string date = Fitted(page, OneLine(project.date), (right - left) / 2);
+  // The date stays whole; only one wider than the line itself is cut.
+  const std::string date = Fitted(page, OneLine(project.date), right - left);
   double leftRoom = right - left;
   if (!date.empty()) leftRoom -= page.TextWidth(date) + page.TextWidth(kGap) * 2;
   page.SetCurrentX(left);
   page.SetCurrentY(top);
-  page.Text(Fitted(page, LeftText(project), std::max(leftRoom, 0.0)));
+  page.Text(LeftText(page, project, std::max(leftRoom, 0.0)));
   if (!date.empty()) {
     page.SetCurrentX(right - page.TextWidth(date));
     page.Text(date);

@@ -56,18 +56,31 @@ class ProjectHeaderTest : public ::testing::Test {
   PageSettings settings_;
 };
 
-TEST_F(ProjectHeaderTest, LongNameIsCutWithAnEllipsisBeforeTheDate) {
-  std::string name;
-  for (int i = 0; i < 5000; ++i) name += "長";
-  DrawProjectHeader(page_, {name, "", "", "2024-05-01", ""});
-  // Room: the line less the date (900) and two full-width blanks (360);
-  // 45 characters of 180 twips and the ellipsis fit in it, 46 do not.
-  std::string cut = "工事名：";
-  for (int i = 0; i < 41; ++i) cut += "長";
-  const std::vector<Placed> texts = Texts();
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0].text, cut + "…");
-  EXPECT_LE(texts[0].x + 46 * 180, texts[1].x - 360);
+// Room for the names: the line (9637.8) less the date (900) and two
+// full-width blanks (360), 8377.8 twips.
+TEST_F(ProjectHeaderTest, LongProjectNameIsCutFirstTheShaftOnlyWhenItAloneOverflows) {
+  auto repeated = [](int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += "長";
+    return text;
+  };
+  const struct {
+    std::string name, shaft, left;
+  } cases[] = {
+      // 720 + 41 x 180 + 180 fits, 42 do not.
+      {repeated(5000), "", "工事名：" + repeated(41) + "…"},
+      // The shaft's part takes 1890 with its blanks: 31 characters remain.
+      {repeated(200), "No.1 立坑", "工事名：" + repeated(31) + "…　　立坑名：No.1 立坑"},
+      // A shaft's name that alone overflows pushes the project name out.
+      {"A工事", repeated(5000), "立坑名：" + repeated(41) + "…"},
+  };
+  for (const auto& c : cases) {
+    page_.NewPage();
+    DrawProjectHeader(page_, {c.name, c.shaft, "", "2024-05-01", ""});
+    const std::vector<Placed> expected = {{c.left, kLeft, kTop, 9},
+                                          {"2024-05-01", kPortraitRight - 900, kTop, 9}};
+    EXPECT_EQ(Texts(), expected);
+  }
 }
 
 TEST_F(ProjectHeaderTest, LeavesFontPositionAndDirectionAsTheyWere) {
