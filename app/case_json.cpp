@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "calc/number_format.h"
+#include "calc/result_notes.h"
 
 namespace tavoro {
 namespace {
@@ -127,6 +128,11 @@ std::string CaseToJson(const CalculationCase& c, const ProjectInfo& project) {
   out["ImprovedCurveComputed"] = c.ImprovedCurveComputed;
   out["radius_method"] = RadiusMethodKey(c.ground.radiusMethod);
   out["uplift"] = Uplift(c);
+  Json notes = Json::array();
+  for (const ResultNote& note : ResultNotes(c)) {
+    notes.push_back({{"code", note.code}, {"text", note.text}});
+  }
+  out["notes"] = std::move(notes);
   // Texts given on the command line are bytes: a stray one becomes U+FFFD.
   return out.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }

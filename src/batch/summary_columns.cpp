@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/input_texts.h"
+#include "calc/result_notes.h"
 
 namespace tavoro {
 namespace {
@@ -39,7 +40,16 @@ const std::array<ResultColumn, kResultColumnCount> kResultColumns = {{
 
 std::string ShaftState(const ShaftOutcome& outcome) {
   if (!outcome.inRun) return "今回の表にない行";
-  return outcome.Succeeded() ? "OK" : outcome.failure;
+  return outcome.computed ? "計算済み" : "計算不可";
+}
+
+std::string ShaftNotes(const ShaftOutcome& outcome) {
+  std::string notes = outcome.inRun ? outcome.failure : std::string();
+  if (outcome.computed) {
+    const std::string reasons = JoinedNoteTexts(ResultNotes(outcome.calc));
+    if (!reasons.empty()) notes += (notes.empty() ? "" : "　") + reasons;
+  }
+  return notes;
 }
 
 std::string DocumentsNote(const ShaftOutcome& outcome) {

@@ -24,9 +24,13 @@ inline constexpr std::string_view kDocumentsHeading = "書類";
 inline constexpr std::string_view kUpliftFHeading = "盤ぶくれ F";
 inline constexpr std::string_view kUpliftVerdictHeading = "盤ぶくれ判定";
 
-// The 状態 of a row: OK, why it was not computed or written, or that the
-// run had no such row.
+// The 状態 of a row: 計算済み, 計算不可, or that the run had no such row.
 std::string ShaftState(const ShaftOutcome& outcome);
+
+// The last column of summary.csv, 注記: why the row was not computed or
+// written, and why a result of a computed row is missing.
+inline constexpr std::string_view kNotesHeading = "注記";
+std::string ShaftNotes(const ShaftOutcome& outcome);
 
 // What became of a row's documents: written or not, and the documents of an
 // earlier run removed under its number.

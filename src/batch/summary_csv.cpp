@@ -61,6 +61,7 @@ std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
     header.emplace_back(kUpliftVerdictHeading);
   }
   header.emplace_back(kDocumentsHeading);
+  header.emplace_back(kNotesHeading);
   AppendRow(out, header);
 
   for (const ShaftOutcome& outcome : outcomes) {
@@ -74,6 +75,7 @@ std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
     }
     if (ground) AppendGroundCells(cells, outcome);
     cells.push_back(DocumentsNote(outcome));
+    cells.push_back(ShaftNotes(outcome));
     AppendRow(out, cells);
   }
   return out;

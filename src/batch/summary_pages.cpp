@@ -186,7 +186,7 @@ class SummaryLayout {
       // Why the row was not computed, then the earlier documents removed,
       // each on lines of its own.
       for (const std::string& note :
-           {outcome.inRun ? outcome.failure : ShaftState(outcome), RemovedNote(outcome)}) {
+           {outcome.inRun ? ShaftNotes(outcome) : ShaftState(outcome), RemovedNote(outcome)}) {
         if (note.empty()) continue;
         for (std::string& line : WrapText(WidthOf(), note, ReasonWidth() - 2 * kCellPadding,
                                           static_cast<std::size_t>(kReasonLines))) {

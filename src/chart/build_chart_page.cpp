@@ -5,9 +5,27 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_profile.h"
 #include "chart/chart_water.h"
+#include "calc/result_notes.h"
+#include "page/note_block.h"
 #include "page/project_header.h"
 
 namespace tavoro {
+
+namespace {
+
+// Why a curve or value is missing, in the free column right of the graph.
+void DrawChartNotes(PageSurface& page, const CalculationCase& calc) {
+  std::vector<std::string> texts;
+  for (const ResultNote& note : ResultNotes(calc)) texts.push_back(note.text);
+  if (texts.empty()) return;
+  const ChartGeometry graph = MakeChartGeometry(calc, kChartFrameTop, kChartFrameLeft);
+  constexpr double kGap = 240;
+  const double left = graph.Right() + kGap;
+  DrawNoteBlock(page, texts, left, graph.top + kGap,
+                page.document().paperWidth - left - kGap);
+}
+
+}  // namespace
 
 void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings& settings,
                     const ProjectInfo& project) {
@@ -15,6 +33,7 @@ void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings
   page.StartDoc();
   DrawProjectHeader(page, project);
   DrawChart(page, calc, kChartFrameTop, kChartFrameLeft);
+  DrawChartNotes(page, calc);
   page.EndDoc();
 }
 

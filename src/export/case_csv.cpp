@@ -6,6 +6,7 @@
 
 #include "calc/csv_cell.h"
 #include "calc/number_format.h"
+#include "calc/result_notes.h"
 
 namespace tavoro {
 namespace {
@@ -90,6 +91,13 @@ std::string CaseToCsv(const CalculationCase& c) {
       out.append(",").append(Cell(c.CurveS[k][i]));
     }
     out.append(kLineEnd);
+  }
+  const std::vector<ResultNote> notes = ResultNotes(c);
+  if (!notes.empty()) {
+    out.append(kLineEnd).append("注記,内容").append(kLineEnd);
+    for (const ResultNote& note : notes) {
+      out.append(note.code).append(",").append(note.text).append(kLineEnd);
+    }
   }
   return out;
 }

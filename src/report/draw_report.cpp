@@ -1,5 +1,7 @@
 #include <exception>
 
+#include "calc/result_notes.h"
+#include "page/note_block.h"
 #include "page/page_numbers.h"
 #include "page/project_header.h"
 #include "report/improved_blocks.h"
@@ -69,7 +71,20 @@ class ReportPages {
     Advance(5);
   }
 
+  // Why a result is missing, in the free area two lines below the last
+  // block, across the body's width.
+  void DrawNotes() {
+    std::vector<std::string> texts;
+    for (const ResultNote& note : ResultNotes(calc_)) texts.push_back(note.text);
+    const int row = counter_.value + 2;
+    if (texts.empty() || row > kLastNoteRow) return;
+    const double left = Column(2);
+    DrawNoteBlock(page_, texts, left, RowTop(settings_, row),
+                  page_.document().paperWidth - left - Column(0));
+  }
+
  private:
+  static constexpr int kLastNoteRow = 44;
   double Column(int column) const { return grid_.Column(column); }
   double Row() const { return grid_.Row(); }
   void Advance(std::int16_t rows) { grid_.Advance(rows); }
@@ -102,6 +117,7 @@ ReportOutcome DrawReport(PageSurface& page, const CalculationCase& calc, PageSet
       DrawProjectHeader(page, project);
       pages.DrawSecondPage();
     }
+    pages.DrawNotes();
     if (calc.uplift) {
       page.NewPage();
       DrawProjectHeader(page, project);

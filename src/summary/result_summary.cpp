@@ -4,6 +4,7 @@
 
 #include "calc/input_texts.h"
 #include "calc/number_format.h"
+#include "calc/result_notes.h"
 
 namespace tavoro {
 
@@ -102,6 +103,7 @@ std::string ResultSummary(const CalculationCase& calc) {
     const UpliftResult& u = *calc.uplift;
     text += std::string("盤ぶくれ判定\t\t") + (!u.applies ? "適用外" : u.ok ? "OK" : "NG") + "\t\n";
   }
+  for (const ResultNote& note : ResultNotes(calc)) text += "注記\t\t" + note.text + "\t\n";
   return text;
 }
 

@@ -29,7 +29,8 @@ std::string SummaryValueText(double value);
 
 // A run's inputs and results as tab-separated lines (項目, 記号, 値, 単位),
 // ready to paste into a spreadsheet: a heading line, then InputLines and
-// ResultLines with SummaryValueText. Every line ends with "\n".
+// ResultLines with SummaryValueText, and a line "注記" after them for each
+// result not computed, saying why. Every line ends with "\n".
 std::string ResultSummary(const CalculationCase& calc);
 
 }  // namespace tavoro

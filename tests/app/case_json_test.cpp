@@ -45,7 +45,10 @@ TEST(CaseJsonTest, WholeText) {
             "\"R\":[null,null],\"Q\":[null,null],\"PointY\":[null,null],\"PointS\":[null,0.5],"
             "\"CurveX\":" +
                 x + ",\"CurveY\":" + table + ",\"CurveS\":" + table +
-                ",\"ImprovedCurveComputed\":true,\"radius_method\":\"sichardt\",\"uplift\":null}\n");
+                ",\"ImprovedCurveComputed\":true,\"radius_method\":\"sichardt\",\"uplift\":null,"
+                "\"notes\":[{\"code\":\"natural-not-computed\","
+                "\"text\":\"地盤改良なしの場合の値に算定不能があります（数値が計算できる範囲を超え"
+                "ました）。\"}]}\n");
 }
 
 }  // namespace

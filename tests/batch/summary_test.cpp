@@ -85,14 +85,14 @@ TEST(SummaryCsvTest, ListsEveryShaftWithItsStatusInputsAndResults) {
             "No.,立坑名,状態,地下水位 GL- (m),不透水層深度 Hf (m),掘削深度 Ht (m),立坑周長 L (m),"
             "透水係数 kn (cm/sec),改良幅 B (m),改良後の透水係数 kg (cm/sec),着目点 x (m),"
             "計算範囲 (m),r (m),H (m),h (m),S (m),R1 (m),Q1 (m3/min),Q2 (m3/min),h2 (m),S2 (m),"
-            "R2 (m),Sx1 (m),Sx2 (m),書類");
+            "R2 (m),Sx1 (m),Sx2 (m),書類,注記");
 
   // Every result reads back to the exact double of the run.
   const std::vector<std::string> first = SplitCsvLine(lines[1]);
-  ASSERT_EQ(first.size(), 25u);
+  ASSERT_EQ(first.size(), 26u);
   EXPECT_EQ(first[24], "作成しました");
   EXPECT_EQ(std::vector<std::string>(first.begin(), first.begin() + 12),
-            (std::vector<std::string>{"1", "No.1", "OK", "2", "20", "10", "20", "0.01", "2",
+            (std::vector<std::string>{"1", "No.1", "計算済み", "2", "20", "10", "20", "0.01", "2",
                                       "0.0001", "10", "100"}));
   for (std::size_t i = 0; i < kResultColumnCount; ++i) {
     double back = 0;
@@ -102,15 +102,16 @@ TEST(SummaryCsvTest, ListsEveryShaftWithItsStatusInputsAndResults) {
   }
 
   // Without a ring the improved results are empty; a name with a comma is quoted.
-  EXPECT_EQ(lines[2].rfind("2,\"No.2, \"\"東\"\"\",OK,", 0), 0u);
+  EXPECT_EQ(lines[2].rfind("2,\"No.2, \"\"東\"\"\",計算済み,", 0), 0u);
   const std::string noRingEnd = "," + ShortestNumberText(outcomes[1].calc.Q[kNatural]) + ",,,,," +
                                 ShortestNumberText(outcomes[1].calc.PointS[kNatural]) +
-                                ",,作成しました";
+                                ",,作成しました,";
   EXPECT_EQ(lines[2].substr(lines[2].size() - noRingEnd.size()), noRingEnd);
 
-  // A rejected row keeps its reason and inputs, with no result at all.
+  // A rejected row keeps its inputs, with no result at all, and its reason.
   ASSERT_FALSE(outcomes[2].computed);
-  EXPECT_EQ(lines[3], "4,," + outcomes[2].failure + ",5,20,4,20,0.01,2,0.0001,10,100,,,,,,,,,,,,,作成していません");
+  EXPECT_EQ(lines[3], "4,,計算不可,5,20,4,20,0.01,2,0.0001,10,100,,,,,,,,,,,,,作成していません," +
+                          outcomes[2].failure);
 }
 
 // A name a spreadsheet would run as a formula shows as typed; numbers stay numbers.

@@ -136,6 +136,14 @@ TEST(ChartImprovementTest, NoRingOrARingPastItsRadiusLeavesNoImprovedCurveOfAnEa
     EXPECT_EQ(Texts(chart, "改良後影響半径6.487m").size(), B > 0 ? 1u : 0u);
     EXPECT_EQ(Texts(chart, "0.216").size(), B > 0 ? 1u : 0u);
     EXPECT_EQ(All<RectangleCommand>(chart).size(), B > 0 ? 1u : 0u);
+    // Only the ring past R2 is noted, in the free column right of the frame.
+    std::string note;
+    for (const TextCommand& t : All<TextCommand>(chart)) {
+      if (t.x < kRight) continue;
+      EXPECT_TRUE(Near(t.x, kRight + 240) && t.y > kTop && t.font.size == 8) << t.text;
+      note += t.text;
+    }
+    EXPECT_EQ(note.rfind("注記：改良外円 r+B=", 0), B > 0 ? 0u : std::string::npos) << note;
     if (B > 0) continue;
     for (const TextCommand& t : All<TextCommand>(chart)) {
       const std::string& s = t.text;

@@ -110,6 +110,10 @@ TEST(CaseCsvTest, AValueNotComputedIsMarked) {
   EXPECT_EQ(lines[17], std::string("Q2,") + kNotComputedMark + ",m3/min");
   EXPECT_EQ(lines[10], "H,0,m");
   EXPECT_EQ(Split(lines[23 + 50]).at(5), kNotComputedMark);
+  // After the curves, why: one row per reason.
+  ASSERT_EQ(lines.size(), 124u + 3u);
+  EXPECT_EQ(lines[125], "注記,内容");
+  EXPECT_EQ(lines[126].rfind("improved-not-computed,地盤改良を施した場合の値に算定不能", 0), 0u);
 }
 
 }  // namespace
