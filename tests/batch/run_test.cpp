@@ -203,10 +203,10 @@ TEST_F(BatchRunTest, FolderHoldsExactlyTheDocumentsOfTheLastRun) {
   EXPECT_FALSE(result.outcomes[8].inRun);
   EXPECT_EQ(result.outcomes[8].row.number, 9);
   const std::string csv = FilesIn(out).at("summary.csv");
-  EXPECT_NE(csv.find(",作成しました。前回の書類を削除しました: 003-chart.pdf、003-report.pdf\r\n"),
+  EXPECT_NE(csv.find(",作成しました。前回の書類を削除しました: 003-chart.pdf、003-report.pdf,\r\n"),
             std::string::npos);
   EXPECT_NE(csv.find("\r\n9,,今回の表にない行,"), std::string::npos);
-  EXPECT_NE(csv.find(",前回の書類を削除しました: 009-No.9-chart.pdf、009-No.9-report.pdf\r\n"),
+  EXPECT_NE(csv.find(",前回の書類を削除しました: 009-No.9-chart.pdf、009-No.9-report.pdf,\r\n"),
             std::string::npos);
   const std::string pages = FilesIn(out).at("summary.pdf");
   EXPECT_NE(pages.find("立坑 8 件　計算済み 6 件　未計算 2 件"), std::string::npos);
