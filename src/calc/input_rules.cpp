@@ -297,7 +297,9 @@ class RuleCheck {
     if (!given && !(r < R1)) {
       return Reject(kPerimeterField,
                     "では換算半径 r = L/2π (" + Metres(r) + ") が影響範囲 R1 (" + Metres(R1) +
-                        ") 以上になり、湧水量を計算できません。",
+                        ") 以上になり、湧水量を計算できません。R1 = 3000・S・√kn "
+                        "は透水係数と水位降下高さ S（掘削深度 − 地下水位）で決まります。立坑周長、透水係数"
+                        "と水位降下高さを合わせて見直してください。",
                     "r が R1 より小さくなる長さ (m)");
     }
     const double edge = Improved() ? r + Value(kWidthField) : r;

@@ -170,9 +170,8 @@ class Reader {
     }
     DocumentBuilder builder;
     if (!Json::sax_parse(bytes.begin(), bytes.end(), &builder)) {
-      return Fail("は JSON として読めません（" +
-                  LineOf(bytes, builder.ErrorByte()) +
-                  " 行目）。");
+      return Fail("は Tavoro の案件ファイルとして読めません（壊れているか、別の形式です。" +
+                  LineOf(bytes, builder.ErrorByte()) + " 行目）。");
     }
     Json document = builder.TakeDocument();
     if (!document.is_object()) return Fail("は JSON のオブジェクトではありません。");

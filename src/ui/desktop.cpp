@@ -7,6 +7,7 @@
 #include "ui/app_icon.h"
 #include "ui/display_check.h"
 #include "ui/input_window.h"
+#include "ui/instance_slot.h"
 #include "ui/qt_translations.h"
 #include "ui/session.h"
 
@@ -27,6 +28,8 @@ int RunDesktop(int argc, char** argv) {
 
   DesktopSession session;
   InputWindow window(session);
+  const InstanceSlot slot;
+  window.CascadeBy(slot.Index());
   window.show();
   // A case file given on the command line is opened; without one the form
   // shows the case of the last session.

@@ -119,7 +119,14 @@ void InputWindow::PlaceAndFocus() {
   // Centred on the screen, and again once the window manager has framed it.
   placement_ = new WindowPlacement(*this);
   placement_->Place(std::nullopt);
-  RunButton(0).setFocus();
+  Field(0).setFocus();
+}
+
+void InputWindow::CascadeBy(int slot) {
+  // A title bar's height down and across per slot.
+  constexpr int kStepPixels = 32;
+  placement_->SetOffset(QPoint(slot * kStepPixels, slot * kStepPixels));
+  placement_->Place(std::nullopt);
 }
 
 InputTexts InputWindow::FieldTexts() {

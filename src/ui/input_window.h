@@ -27,13 +27,13 @@ class WindowPlacement;
 // The input form: a menu bar over the client area, which holds the nine
 // entry fields Field(0..8) with their labels, the frame "地盤改良" and the
 // two buttons RunButton(0) "計算書" and RunButton(1) "水位降下曲線". Fixed
-// dialog frame, centred when it loads, the focus on RunButton(0), every field
-// empty.
+// dialog frame, centred when it loads, the focus in the first field
+// (地下水位), every field empty.
 //
 // The form shows one case, saved in a case file or not yet: the caption is
 // "Tavoro" until a file is opened or saved, then "<file name> - Tavoro",
 // with a leading "*" while the fields or the project texts differ from the
-// file. New, open, quit and a dropped file ask before such changes are lost.
+// file; an edited case never saved reads "*無題 - Tavoro". New, open, quit and a dropped file ask before such changes are lost.
 class InputWindow : public QWidget {
  public:
   // session must outlive the form. message reports rejected input, drawing
@@ -98,6 +98,10 @@ class InputWindow : public QWidget {
   void SetGround(const GroundTexts& ground);
   QLabel& GroundLine() { return *groundLine_; }
 
+  // Places the window offset by slot steps from the centre, for the slot'th
+  // Tavoro running at the same time.
+  void CascadeBy(int slot);
+
   // Shows the case remembered from the last session, and remembers the
   // current one for the next.
   void RestoreLastCase();
@@ -118,7 +122,8 @@ class InputWindow : public QWidget {
   void BringOutputWindowForward();
   InputTexts FieldTexts();
   // Asks about unsaved changes; whether it is all right to go on.
-  bool MayDiscardChanges();
+  // discarded tells whether the engineer chose to drop them.
+  bool MayDiscardChanges(bool* discarded = nullptr);
   bool Load(const QString& path);
   bool SaveTo(const QString& path);
   // Shows file, read from path ("" for an unsaved case) and saved as saved.

@@ -189,7 +189,7 @@ bool InputWindow::IsModified() const {
 
 void InputWindow::UpdateCaption() {
   if (path_.isEmpty()) {
-    setWindowTitle(QStringLiteral("Tavoro"));
+    setWindowTitle(IsModified() ? QStringLiteral("*無題 - Tavoro") : QStringLiteral("Tavoro"));
     return;
   }
   setWindowTitle((IsModified() ? QStringLiteral("*") : QString()) + QFileInfo(path_).fileName() +
@@ -208,13 +208,14 @@ void InputWindow::ShowCase(const CaseFile& file, const QString& path, const Case
   UpdateGroundLine();
 }
 
-bool InputWindow::MayDiscardChanges() {
+bool InputWindow::MayDiscardChanges(bool* discarded) {
   if (!IsModified()) return true;
   const QString name = path_.isEmpty() ? QStringLiteral("無題") : QFileInfo(path_).fileName();
   switch (dialogs_.askToSave(this, name)) {
     case UnsavedChoice::kSave:
       return Save();
     case UnsavedChoice::kDiscard:
+      if (discarded != nullptr) *discarded = true;
       return true;
     case UnsavedChoice::kCancel:
       break;
@@ -225,6 +226,7 @@ bool InputWindow::MayDiscardChanges() {
 bool InputWindow::NewCase() {
   if (!MayDiscardChanges()) return false;
   ShowCase(CaseFile{}, QString(), CaseFile{});
+  Field(0).setFocus();
   return true;
 }
 
@@ -304,11 +306,18 @@ void InputWindow::RestoreLastCase() {
 }
 
 void InputWindow::closeEvent(QCloseEvent* event) {
-  if (!MayDiscardChanges()) {
+  bool discarded = false;
+  if (!MayDiscardChanges(&discarded)) {
     event->ignore();
     return;
   }
-  RememberLastCase();
+  // Dropped edits do not come back: the next start shows the case as last
+  // saved, or an empty form.
+  if (discarded) {
+    tavoro::RememberLastCase(LastCase{path_, false, CaseFileText(saved_)});
+  } else {
+    RememberLastCase();
+  }
   event->accept();
 }
 

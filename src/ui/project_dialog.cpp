@@ -2,6 +2,8 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
+#include <QShortcut>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,10 +32,16 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   date_ = LineEdit(project.date, this);
   date_->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
   notes_ = new QPlainTextEdit(QString::fromStdString(project.notes), this);
+  // Tab leaves the memo as it leaves every other field.
+  notes_->setTabChangesFocus(true);
+  dateHint_ = new QLabel(QStringLiteral("日付は YYYY-MM-DD の形で入力してください（例 2026-12-07）。"), this);
+  dateHint_->setObjectName(QStringLiteral("dateHint"));
+  dateHint_->setStyleSheet(QStringLiteral("color: #b00000;"));
   form->addRow(QStringLiteral("工事名(&N)"), name_);
   form->addRow(QStringLiteral("立坑名(&S)"), shaft_);
   form->addRow(QStringLiteral("作成者(&A)"), author_);
   form->addRow(QStringLiteral("日付(&D)"), date_);
+  form->addRow(QString(), dateHint_);
   form->addRow(QStringLiteral("メモ(&M)"), notes_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -42,8 +50,18 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   const auto checkDate = [this, ok] {
-    ok->setEnabled(date_->text().isEmpty() || IsProjectDate(date_->text().toStdString()));
+    const bool valid = date_->text().isEmpty() || IsProjectDate(date_->text().toStdString());
+    ok->setEnabled(valid);
+    dateHint_->setVisible(!valid);
   };
+  // Ctrl+Enter is OK from any field, the memo included.
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, ok] {
+      if (ok->isEnabled()) accept();
+    });
+  }
   connect(date_, &QLineEdit::textChanged, this, checkDate);
   checkDate();
 

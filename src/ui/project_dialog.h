@@ -4,13 +4,15 @@
 
 #include "calc/project_info.h"
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace tavoro {
 
 // 案件情報: the five project texts. The date is empty or YYYY-MM-DD; OK
-// stays disabled while it is anything else.
+// stays disabled while it is anything else, and a line under the date says
+// what it takes. Tab leaves the memo; Ctrl+Enter is OK.
 class ProjectDialog : public QDialog {
  public:
   ProjectDialog(const ProjectInfo& project, QWidget* parent);
@@ -26,6 +28,7 @@ class ProjectDialog : public QDialog {
   QLineEdit* author_ = nullptr;
   QLineEdit* date_ = nullptr;
   QPlainTextEdit* notes_ = nullptr;
+  QLabel* dateHint_ = nullptr;
 };
 
 }  // namespace tavoro

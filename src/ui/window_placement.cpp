@@ -28,9 +28,10 @@ QMargins& LastKnownFrame() {
 }  // namespace
 
 QRect PlacedFrame(QSize outer, const QRect& screen, const QRect& available, double dpiX,
-                  double dpiY, std::optional<QPoint> userPlace) {
+                  double dpiY, std::optional<QPoint> userPlace, QPoint offset) {
   outer = outer.boundedTo(available.size()).expandedTo(QSize(1, 1));
-  QPoint position = userPlace ? *userPlace : CentredFramePosition(screen, outer, dpiX, dpiY);
+  QPoint position =
+      userPlace ? *userPlace : CentredFramePosition(screen, outer, dpiX, dpiY) + offset;
   position.setX(std::clamp(position.x(), available.left(),
                            std::max(available.left(), available.right() + 1 - outer.width())));
   position.setY(std::clamp(position.y(), available.top(),
@@ -77,7 +78,8 @@ void WindowPlacement::Apply() {
                                           TwipsToPixels(outerTwips_->height(), dpiY))
                                   : window_.size().grownBy(frame);
   placed_ =
-      PlacedFrame(outer, screen->geometry(), screen->availableGeometry(), dpiX, dpiY, userPlace_);
+      PlacedFrame(outer, screen->geometry(), screen->availableGeometry(), dpiX, dpiY, userPlace_,
+                  offset_);
   applying_ = true;
   const QSize client = placed_.size().shrunkBy(frame).expandedTo(QSize(1, 1));
   if (window_.minimumSize() != window_.maximumSize() && window_.size() != client) {

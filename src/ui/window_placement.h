@@ -17,9 +17,10 @@ namespace tavoro {
 // at dpi logical dots per inch: the outer size shrunk to the available area,
 // centred on the screen as CenterForm centres (twips, single precision) or,
 // when userPlace is given, at the user's place, and moved inside the
-// available area so that the title bar stays on it.
+// available area so that the title bar stays on it. offset moves the centred
+// place (a second window beside the first).
 QRect PlacedFrame(QSize outer, const QRect& screen, const QRect& available, double dpiX,
-                  double dpiY, std::optional<QPoint> userPlace);
+                  double dpiY, std::optional<QPoint> userPlace, QPoint offset = {});
 
 // Puts a top-level window where it belongs and keeps it there once the
 // window manager frames it. The frame's size is only known after the window
@@ -34,6 +35,9 @@ class WindowPlacement : public QObject {
   // Gives the window the outer size outerTwips (none: its client size as
   // it is, plus the frame) and places it with PlacedFrame.
   void Place(std::optional<QSizeF> outerTwips);
+
+  // Moves later centred placements by offset pixels.
+  void SetOffset(QPoint offset) { offset_ = offset; }
 
   // True once the user has moved the window from where it was placed.
   bool MovedByUser() const { return userPlace_.has_value(); }
@@ -52,6 +56,7 @@ class WindowPlacement : public QObject {
   QWidget& window_;
   std::optional<QSizeF> outerTwips_;
   std::optional<QPoint> userPlace_;
+  QPoint offset_;
   QRect placed_;           // the outer frame as last placed
   bool pending_ = false;   // placed with a frame that may not be the real one
   bool applying_ = false;  // the window moves because this object moves it

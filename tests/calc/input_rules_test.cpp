@@ -114,9 +114,13 @@ TEST(InputRulesTest, SoundValues) {
         << field << " " << text;
   }
   // A shaft as wide as its radius of influence: R1 = 3000 · 8 · 1e-2 = 240 m and r = L / 2π.
-  EXPECT_EQ(
-      RefusedField(With({{kPerimeterField, "500"}, {kKnField, "0.00001"}, {kKgField, "1e-6"}})),
-      kPerimeterField);
+  // The message names the three inputs R1 depends on together.
+  const InputTexts wide = With({{kPerimeterField, "500"}, {kKnField, "0.00001"}, {kKgField, "1e-6"}});
+  EXPECT_EQ(RefusedField(wide), kPerimeterField);
+  const std::string message = CheckInputs(wide)->message;
+  for (const char* named : {"立坑周長", "透水係数", "水位降下高さ"}) {
+    EXPECT_NE(message.find(named), std::string::npos) << named;
+  }
   // The ring reaching R1 (240 m) and a range that then still fits.
   EXPECT_EQ(RefusedField(With({{kWidthField, "50"}, {kKnField, "0.0004"}})), kWidthField);
   // Q1 beyond 1000 m³/min: deep, wide open ground.

@@ -138,9 +138,9 @@ TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
   const std::string head = R"({"format": "tavoro-case", "version": 1, )";
   const BadFile rows[] = {
       {"not JSON", "{\"format\": \"tavoro-case\",\n \"version\": 1,\n oops}",
-       "JSON として読めません（3 行目）"},
-      {"not UTF-8", head + "\"inputs\": {\"kn\": \"\xff\"}}", "JSON として読めません"},
-      {"empty", "", "JSON として読めません"},
+       "Tavoro の案件ファイルとして読めません（壊れているか、別の形式です。3 行目）"},
+      {"not UTF-8", head + "\"inputs\": {\"kn\": \"\xff\"}}", "Tavoro の案件ファイルとして読めません"},
+      {"empty", "", "Tavoro の案件ファイルとして読めません"},
       {"another format", R"({"format": "other", "version": 1, "inputs": {}})",
        "Tavoro の案件ファイルではありません"},
       {"no format", R"({"version": 1, "inputs": {}})", "Tavoro の案件ファイルではありません"},
@@ -266,7 +266,7 @@ TEST_F(CaseFileDiskTest, MissingFolderOrOversizedFileIsNamedInTheMessage) {
             "案件ファイル「" + big.string() + "」が大きすぎます（1 MiB まで読めます）。");
   // Exactly 1 MiB is read (and then found to be no JSON).
   Write(big, std::string(kMaxCaseFileBytes, ' '));
-  EXPECT_NE(ReadCaseFile(big).error.find("JSON として読めません"), std::string::npos);
+  EXPECT_NE(ReadCaseFile(big).error.find("Tavoro の案件ファイルとして読めません"), std::string::npos);
 
   // A pipe is refused at once, not waited on.
   const fs::path pipe = dir_ / "pipe.tavoro";

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QPlainTextEdit>
+
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
@@ -78,8 +81,9 @@ class CaseFormTest : public test::DeskTest {
 };
 
 TEST_F(CaseFormTest, CaptionNamesTheFileAndStarsUnsavedChanges) {
+  EXPECT_EQ(form.focusWidget(), &form.Field(0));  // 地下水位, ready to type
   Type(kWorkedInputs);
-  EXPECT_EQ(form.windowTitle(), "Tavoro");
+  EXPECT_EQ(form.windowTitle(), "*無題 - Tavoro");
   savePath = Path("w");
   ASSERT_TRUE(form.SaveAs());
   EXPECT_EQ(suggestions, QStringList{"無題.tavoro"});
@@ -114,9 +118,11 @@ TEST_F(CaseFormTest, NewOpenAndQuitAskBeforeUnsavedChangesAreLost) {
   // Save: an unsaved case asks where, then goes on.
   answer = UnsavedChoice::kSave;
   savePath = Path("saved.tavoro");
+  form.Field(4).setFocus();
   EXPECT_TRUE(form.NewCase());
   EXPECT_EQ(Shown(), InputTexts{});
   EXPECT_EQ(form.windowTitle(), "Tavoro");
+  EXPECT_EQ(form.focusWidget(), &form.Field(0));
   ASSERT_TRUE(ReadCaseFile(savePath.toStdString()).file);
   EXPECT_EQ(ReadCaseFile(savePath.toStdString()).file->inputs, kWorkedInputs);
 
@@ -181,6 +187,43 @@ TEST_F(CaseFormTest, BadFileIsNamedInAMessageAndChangesNothing) {
   EXPECT_EQ(form.FilePath(), Path("good.tavoro"));
 }
 
+TEST_F(CaseFormTest, RecentFilesAndTheLastCaseOutliveTheForm) {
+  for (const char* name : {"a.tavoro", "b.tavoro", "a.tavoro"}) {
+    savePath = Path(name);
+    ASSERT_TRUE(form.SaveAs());
+  }
+  EXPECT_EQ(RecentCaseFiles(), (QStringList{Path("a.tavoro"), Path("b.tavoro")}));
+  form.Field(8).setText("77");
+  form.RememberLastCase();
+
+  DesktopSession next;
+  InputWindow later(next, [](QWidget*, const QString&) {});
+  EXPECT_EQ(later.Field(8).text(), "");
+  later.RestoreLastCase();
+  EXPECT_EQ(later.Field(8).text(), "77");
+  EXPECT_EQ(later.FilePath(), Path("a.tavoro"));
+  EXPECT_EQ(later.windowTitle(), "*a.tavoro - Tavoro");
+  // 新規 gives the empty form.
+  later.Dialogs().askToSave = [](QWidget*, const QString&) { return UnsavedChoice::kDiscard; };
+  ASSERT_TRUE(later.NewCase());
+  EXPECT_EQ(later.Field(8).text(), "");
+
+  // Edits dropped at quit do not come back: the file as saved, or nothing.
+  answer = UnsavedChoice::kDiscard;
+  form.show();
+  ASSERT_TRUE(form.close());
+  InputWindow third(next, [](QWidget*, const QString&) {});
+  third.RestoreLastCase();
+  EXPECT_EQ(third.Field(8).text(), "");
+  EXPECT_EQ(third.windowTitle(), "a.tavoro - Tavoro");
+  later.Field(8).setText("5");
+  later.show();
+  ASSERT_TRUE(later.close());
+  InputWindow fourth(next, [](QWidget*, const QString&) {});
+  fourth.RestoreLastCase();
+  EXPECT_EQ(fourth.CurrentCase().inputs, InputTexts{});
+}
+
 TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
   ProjectDialog dialog(kProject, nullptr);
   QPushButton* ok = nullptr;
@@ -196,7 +239,9 @@ TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
                                                            {"令和6年", false}}) {
     dialog.DateEdit().setText(QString::fromUtf8(date));
     EXPECT_EQ(ok->isEnabled(), accepted) << date;
+    EXPECT_EQ(dialog.findChild<QLabel*>("dateHint")->isHidden(), accepted) << date;
   }
+  EXPECT_TRUE(dialog.findChild<QPlainTextEdit*>()->tabChangesFocus());
   dialog.NameEdit().setText("B工事");
   EXPECT_EQ(dialog.Project(), (ProjectInfo{"B工事", "1号立坑", "山田", "令和6年", "メモ", ""}));
 }
