@@ -113,7 +113,7 @@ std::optional<std::string_view> ClosestName(std::string_view header) {
 bool IsSummaryColumn(std::string_view header) {
   const std::string_view name = TrimBlanks(header);
   if (name == "No." || name == "状態" || name == kDocumentsHeading || name == kUpliftFHeading ||
-      name == kUpliftVerdictHeading) {
+      name == kUpliftVerdictHeading || name == kNotesHeading) {
     return true;
   }
   return std::any_of(kResultColumns.begin(), kResultColumns.end(),
