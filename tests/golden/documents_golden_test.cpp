@@ -31,6 +31,13 @@ using testing::kWorkedExampleTexts;
 const ProjectInfo kProject = {"○○幹線下水道工事", "No.3 立坑", "山田 太郎", "2026-12-01",
                               "メモ: 試掘の結果による"};
 
+// A ring whose edge (5.183 m) lies beyond R2 (1.459 m): noted, not drawn.
+InputTexts RingPastR2() {
+  InputTexts texts = kWorkedExampleTexts;
+  texts[kKgField] = "1e-5";
+  return texts;
+}
+
 InputTexts WithoutRing() {
   InputTexts texts = kWorkedExampleTexts;
   texts[kWidthField] = "0";
@@ -72,6 +79,7 @@ TEST(GoldenTest, Report) {
   CalculationCase calc = Computed(kWorkedExampleTexts, 0);
   calc.Q[2] = calc.R[2] = calc.CurveY[2][kRingEdgePoint] = std::nan("");
   ExpectGolden("report-not-computed", Report(calc));
+  ExpectGolden("report-ring-past-r2", Report(Computed(RingPastR2(), 0)));
 }
 
 // A permeability whose m/min overflows stops the report where it is needed, says which one,
@@ -99,6 +107,7 @@ TEST(GoldenTest, Chart) {
   CalculationCase calc = Computed(kWorkedExampleTexts, 1);
   calc.R[2] = calc.CurveS[2][kRingEdgePoint] = calc.PointS[1] = std::nan("");
   ExpectGolden("chart-not-computed", Chart(calc));
+  ExpectGolden("chart-ring-past-r2", Chart(Computed(RingPastR2(), 1)));
 }
 
 TEST(GoldenTest, StudyPages) {
