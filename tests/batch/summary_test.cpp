@@ -123,7 +123,7 @@ TEST(SummaryCsvTest, FormulaLikeNamesShowAsTyped) {
   };
   for (const auto& [name, cell] : names) {
     const std::string csv = SummaryCsv({Computed(7, name, kWorkedExample)});
-    EXPECT_NE(csv.find("\r\n7," + cell + ",OK,"), std::string::npos) << name << "\n" << csv;
+    EXPECT_NE(csv.find("\r\n7," + cell + ",計算済み,"), std::string::npos) << name << "\n" << csv;
   }
 }
 
