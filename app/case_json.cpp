@@ -113,7 +113,8 @@ std::string CaseToJson(const CalculationCase& c, const ProjectInfo& project) {
                     {"shaft", project.shaft},
                     {"author", project.author},
                     {"date", project.date},
-                    {"notes", project.notes}};
+                    {"notes", project.notes},
+                    {"checker", project.checker}};
   out["H"] = Number(c.H);
   out["r"] = Number(c.r);
   out["h"] = Pair(c.h);

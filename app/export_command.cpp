@@ -75,6 +75,7 @@ Case files and project texts:
   --author TEXT          作成者
   --date YYYY-MM-DD      日付, at the right of the header line
   --notes TEXT           メモ
+  --checker TEXT         照査者
 Pages carry the header line when 工事名 or 立坑名 is given.
 
 Outputs (at least one):

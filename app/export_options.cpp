@@ -21,7 +21,7 @@ constexpr std::array<const char*, kInputFieldCount> kFieldOptions = {
     "groundwater", "impervious", "excavation", "perimeter", "kn", "width", "kg", "point", "range",
 };
 constexpr std::array<const char*, kProjectTextCount> kProjectOptions = {
-    "project-name", "shaft-name", "author", "date", "notes",
+    "project-name", "shaft-name", "author", "date", "notes", "checker",
 };
 
 // Arguments pass through Latin-1 so that every byte comes back unchanged:
@@ -96,8 +96,10 @@ const std::string& ProjectText(const ProjectInfo& project, int text) {
       return project.author;
     case 3:
       return project.date;
-    default:
+    case 4:
       return project.notes;
+    default:
+      return project.checker;
   }
 }
 

@@ -16,8 +16,8 @@ inline constexpr int kMinDpi = 10;
 inline constexpr int kMaxDpi = 600;
 
 // The project texts in the order of ProjectTextOption: name, shaft,
-// author, date, notes.
-inline constexpr int kProjectTextCount = 5;
+// author, date, notes, checker.
+inline constexpr int kProjectTextCount = 6;
 
 // What `tavoro export` was asked to do.
 struct ExportOptions {
@@ -46,7 +46,7 @@ struct ExportOptions {
 const char* InputFieldOption(int field);
 
 // The option of project text 0..4: "--project-name", "--shaft-name",
-// "--author", "--date", "--notes"; "" outside 0..4.
+// "--author", "--date", "--notes", "--checker"; "" outside 0..5.
 const char* ProjectTextOption(int text);
 
 // The project text 0..4 of project (4 beyond).

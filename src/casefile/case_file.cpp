@@ -25,12 +25,13 @@ struct ProjectKey {
   const char* key;
   std::string ProjectInfo::*text;
 };
-constexpr std::array<ProjectKey, 5> kProjectKeys = {{
+constexpr std::array<ProjectKey, 6> kProjectKeys = {{
     {"name", &ProjectInfo::name},
     {"shaft", &ProjectInfo::shaft},
     {"author", &ProjectInfo::author},
     {"date", &ProjectInfo::date},
     {"notes", &ProjectInfo::notes},
+    {"checker", &ProjectInfo::checker},
 }};
 
 constexpr std::size_t kQuotedCodePoints = 40;

@@ -29,6 +29,7 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   name_ = LineEdit(project.name, this);
   shaft_ = LineEdit(project.shaft, this);
   author_ = LineEdit(project.author, this);
+  checker_ = LineEdit(project.checker, this);
   date_ = LineEdit(project.date, this);
   date_->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
   notes_ = new QPlainTextEdit(QString::fromStdString(project.notes), this);
@@ -40,6 +41,7 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   form->addRow(QStringLiteral("工事名(&N)"), name_);
   form->addRow(QStringLiteral("立坑名(&S)"), shaft_);
   form->addRow(QStringLiteral("作成者(&A)"), author_);
+  form->addRow(QStringLiteral("照査者(&C)"), checker_);
   form->addRow(QStringLiteral("日付(&D)"), date_);
   form->addRow(QString(), dateHint_);
   form->addRow(QStringLiteral("メモ(&M)"), notes_);
@@ -73,7 +75,7 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
 ProjectInfo ProjectDialog::Project() const {
   return ProjectInfo{name_->text().toStdString(), shaft_->text().toStdString(),
                      author_->text().toStdString(), date_->text().toStdString(),
-                     notes_->toPlainText().toStdString(), {}};
+                     notes_->toPlainText().toStdString(), checker_->text().toStdString()};
 }
 
 }  // namespace tavoro

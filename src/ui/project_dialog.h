@@ -26,6 +26,7 @@ class ProjectDialog : public QDialog {
   QLineEdit* name_ = nullptr;
   QLineEdit* shaft_ = nullptr;
   QLineEdit* author_ = nullptr;
+  QLineEdit* checker_ = nullptr;
   QLineEdit* date_ = nullptr;
   QPlainTextEdit* notes_ = nullptr;
   QLabel* dateHint_ = nullptr;

@@ -40,7 +40,7 @@ TEST(CaseJsonTest, WholeText) {
             "\"CalcRange\":0.0,\"radius\":null,\"radius_note\":null,\"confined_top\":null,"
             "\"confined_head\":null,\"unit_weight\":null,\"soil_layers\":null,"
             "\"water_unit_weight\":null,\"uplift_safety\":null},\"project\":{\"name\":\"\",\"shaft\":\"\",\"author\":\"\",\"date\":"
-            "\"\",\"notes\":\"\"},"
+            "\"\",\"notes\":\"\",\"checker\":\"\"},"
             "\"H\":null,\"r\":null,\"h\":[null,null],\"S\":[null,null],"
             "\"R\":[null,null],\"Q\":[null,null],\"PointY\":[null,null],\"PointS\":[null,0.5],"
             "\"CurveX\":" +

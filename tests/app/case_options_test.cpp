@@ -68,7 +68,7 @@ TEST_F(CaseOptionsTest, CommandLineToFileToCommandLineGivesTheSameJsonAndFile) {
   EXPECT_EQ(saved.file->project, (ProjectInfo{"A工事", "1号立坑", "山田", "2024-05-01", "メモ", ""}));
   EXPECT_NE(Read(Path("a.json"))
                 .find(R"("project":{"name":"A工事","shaft":"1号立坑","author":"山田",)"
-                      R"("date":"2024-05-01","notes":"メモ"})"),
+                      R"("date":"2024-05-01","notes":"メモ","checker":""})"),
             std::string::npos);
 }
 
