@@ -1,7 +1,6 @@
 // Runs the built tavoro program.
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -84,64 +83,9 @@ std::vector<std::vector<std::string>> PageWords(const std::string& pdf) {
   return pages;
 }
 
-double Attribute(const std::string& word, const std::string& name) {
-  const std::size_t at = word.find(name + "=\"");
-  return at == std::string::npos ? -1 : std::stod(word.substr(at + name.size() + 2));
-}
-
 std::string WordText(const std::string& word) {
   const std::size_t start = word.find('>') + 1;
   return word.substr(start, word.find("</word>") - start);
-}
-
-// The header line of the worked example's case file sits inside the 15 mm top
-// margin of every page, the report's 「n / N」 inside the 20 mm bottom margin,
-// and every other word stands where it stands without them.
-TEST(TavoroBinaryTest, ProjectHeaderAndPageNumbersInTheMarginsMoveNoWordOfTheBody) {
-  constexpr double kTopMarginPoints = 15 * 72 / 25.4;
-  constexpr double kReportFootPoints = (297 - 20) * 72 / 25.4;
-  const std::string dir = ::testing::TempDir();
-  ASSERT_EQ(RunTavoro("export --case " TAVORO_EXAMPLES_DIR "/worked-example.tavoro --report " +
-                      dir + "headed_report.pdf --chart " + dir + "headed_chart.pdf")
-                .first,
-            0);
-  ASSERT_EQ(RunTavoro("export --groundwater 2 --impervious 20 --excavation 10 --perimeter 20 "
-                      "--kn 0.01 --width 2 --kg 0.0001 --point 10 --range 100 --report " +
-                      dir + "plain_report.pdf --chart " + dir + "plain_chart.pdf")
-                .first,
-            0);
-  for (const std::string document : {"report", "chart"}) {
-    SCOPED_TRACE(document);
-    const auto headed = PageWords(dir + "headed_" + document + ".pdf");
-    const auto plain = PageWords(dir + "plain_" + document + ".pdf");
-    ASSERT_EQ(headed.size(), document == "report" ? 2u : 1u);
-    ASSERT_EQ(plain.size(), headed.size());
-    for (std::size_t page = 0; page < headed.size(); ++page) {
-      SCOPED_TRACE(page);
-      std::vector<std::string> header, body, foot;
-      for (const std::string& word : headed[page]) {
-        if (Attribute(word, "yMin") > kReportFootPoints) {
-          foot.push_back(WordText(word));
-        } else {
-          (Attribute(word, "yMax") < kTopMarginPoints ? header : body).push_back(word);
-        }
-      }
-      const std::vector<std::string> number = {std::to_string(page + 1), "/", "2"};
-      EXPECT_EQ(foot, document == "report" ? number : std::vector<std::string>());
-      ASSERT_GE(header.size(), 3u);
-      std::vector<std::string> texts;
-      for (const std::string& word : header) texts.push_back(WordText(word));
-      for (const char* expected : {"工事名：計算例", "立坑名：No.1", "2024-04-01"}) {
-        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
-      }
-      for (const std::string& word : header) EXPECT_GT(Attribute(word, "yMin"), 0) << word;
-      // pdftotext orders words by reading flow, which the header line may change.
-      std::vector<std::string> without = plain[page];
-      std::sort(body.begin(), body.end());
-      std::sort(without.begin(), without.end());
-      EXPECT_EQ(body, without);
-    }
-  }
 }
 
 // The built-in worked examples: sourced, all passing, the same in the JSON

@@ -102,15 +102,6 @@ TEST(StudyTest, SampledCurvesAreTheFormsFiguresFromTheCaseWithoutRingOn) {
   EXPECT_NEAR(atTwo.Q2, 0.0802871, 5e-8);
 }
 
-TEST(StudyTest, TargetAlreadyMetWithoutRingNeedsNoWidth) {
-  const CalculationCase withoutRing = Typed("0", "0.0001");
-  const StudyResult result =
-      RunStudy(Request(StudyTargetKind::kInflow, withoutRing.Q[kNatural], {1e-4}));
-  ASSERT_TRUE(result.solutions[0].width);
-  EXPECT_EQ(*result.solutions[0].width, 0.0);
-  EXPECT_EQ(result.solutions[0].value, withoutRing.Q[kNatural]);
-}
-
 TEST(StudyTest, UnreachableTargetGivesNoWidthAndTheBestReached) {
   // At most 1 m of ring cannot bring the drawdown at its edge below 1 cm.
   const StudyResult result = RunStudy(Request(StudyTargetKind::kDrawdown, 0.01, {1e-4}, 1));
@@ -186,49 +177,6 @@ TEST(StudyTest, LoosestPermeabilityNeverGoesBelowTheBottomRung) {
   EXPECT_FALSE(RunStudy(Request(StudyTargetKind::kInflow, atBottom * 0.99, {1e-4})).kgForWidth);
 }
 
-TEST(StudyTest, ShortCalculationRangeEndsTheWidthsAndNamesTheRangeATargetNeeds) {
-  // 計算範囲 8 m: the rules need r + B < 8 with r = 3.18310 m.
-  const auto texts = [](const std::string& width, const std::string& range) {
-    return InputTexts{"2", "20", "10", "20", "0.01", width, "0.001", "5", range};
-  };
-  StudyRequest request = Request(StudyTargetKind::kInflow, 0.3, {1e-4, 1e-3});
-  request.inputs.CalcRange = 8;
-  request.inputs.PointDistance = 5;
-  const StudyResult result = RunStudy(request);
-  EXPECT_EQ(result.bound, WidthBound::kRange);
-  EXPECT_EQ(result.widthEnd, 4.816);
-  EXPECT_FALSE(RunCase(texts("4.816", "8"), 0).rejection);
-  EXPECT_TRUE(RunCase(texts("4.817", "8"), 0).rejection);
-  EXPECT_EQ(result.solutions[0].width, 0.33);
-  EXPECT_FALSE(result.solutions[0].widthBeyondRange);
-  // kg 0.001 needs 6.224 m, as with 計算範囲 100: 9.408 m admits it, 9.407 m does not.
-  const StudySolution& beyond = result.solutions[1];
-  EXPECT_FALSE(beyond.width);
-  EXPECT_EQ(beyond.widthBeyondRange, 6.224);
-  EXPECT_EQ(beyond.rangeNeeded, 9.408);
-  const CaseRun admitted = RunCase(texts("6.224", "9.408"), 0);
-  ASSERT_FALSE(admitted.rejection);
-  EXPECT_LE(admitted.calc.Q[kImproved], 0.3);
-  EXPECT_TRUE(RunCase(texts("6.224", "9.407"), 0).rejection);
-  const std::string text = SolutionText(beyond, StudyTargetKind::kInflow);
-  EXPECT_EQ(text.substr(text.find("。")), "。計算範囲を 9.408 m 以上にすれば B = 6.224 m で届きます");
-}
-
-TEST(StudyTest, LoosestPermeabilityIsKnItselfWhenKnMeetsTheTarget) {
-  for (const std::string kn : {"1e-4", "2e-4", "3e-5"}) {
-    const CaseRun run = RunCase(InputTexts{"2", "20", "10", "20", kn, "2", kn, "10", "100"}, 0);
-    ASSERT_FALSE(run.rejection) << kn;
-    StudyRequest request;
-    request.inputs = run.calc;
-    request.knCmPerSec = *ReadFieldText(kKnField, kn);
-    request.kgList = {request.knCmPerSec};
-    request.target = StudyTarget{StudyTargetKind::kInflow, run.calc.Q[kImproved]};
-    ASSERT_FALSE(CheckStudyRequest(request)) << kn;
-    const StudyResult result = RunStudy(request);
-    EXPECT_EQ(result.kgForWidth, request.knCmPerSec) << kn;
-  }
-}
-
 TEST(StudyTest, DefaultPermeabilitiesAreOnlyValuesTheFormAccepts) {
   struct Case {
     double width, kg, kn;
@@ -246,29 +194,6 @@ TEST(StudyTest, DefaultPermeabilitiesAreOnlyValuesTheFormAccepts) {
   for (const Case& c : cases) {
     EXPECT_EQ(DefaultStudyPermeabilities(c.width, c.kg, c.kn), c.list) << c.kg << " " << c.kn;
   }
-}
-
-TEST(StudyTest, RequestsTheStudyCannotRunAreNamedInJapanese) {
-  const auto message = [](StudyRequest request) { return CheckStudyRequest(request).value_or(""); };
-  const StudyRequest good = Request(StudyTargetKind::kInflow, 0.1, {1e-4});
-  StudyRequest bad = good;
-  bad.kgList = {};
-  EXPECT_NE(message(bad).find("透水係数がありません"), std::string::npos);
-  bad.kgList = {1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4, 1e-4};
-  EXPECT_NE(message(bad).find("6 個まで"), std::string::npos);
-  bad.kgList = {1e-4, 0.02};  // looser than kn: no improvement
-  EXPECT_NE(message(bad).find("2 番目は使えません。1e-9 以上で透水係数 kn（0.01 cm/sec）以下"),
-            std::string::npos);
-  bad = good;
-  bad.widthMax = NAN;
-  EXPECT_NE(message(bad).find("改良幅の上限"), std::string::npos);
-  bad = good;
-  bad.target = StudyTarget{StudyTargetKind::kDrawdown, -1};
-  EXPECT_NE(message(bad).find("水位低下量 S2 は 0 より大きい値"), std::string::npos);
-  bad = good;
-  bad.inputs.kn = 0;  // R1 = 0 cannot hold a ring
-  EXPECT_NE(message(bad).find("検討できません"), std::string::npos);
-  EXPECT_EQ(message(good), "");
 }
 
 }  // namespace
