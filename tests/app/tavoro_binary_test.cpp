@@ -1,32 +1,17 @@
 // Runs the built tavoro program.
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <sstream>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
+#include <string>
+
+#include "files.h"
+#include "process.h"
 #include "tavoro_version.h"
+#include "worked_example.h"
 
 namespace tavoro {
 namespace {
-
-// Exit status and standard output of `tavoro <args>` under a decimal-comma locale.
-std::pair<int, std::string> RunTavoro(const std::string& args) {
-  const std::string command = "LC_ALL=de_DE.UTF-8 " TAVORO_BINARY " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return {-1, ""};
-  std::string out;
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
 
 // The value of "Name:   value" in pdfinfo's listing, or "(none)".
 std::string InfoField(std::string info, const std::string& name) {
@@ -39,61 +24,30 @@ std::string InfoField(std::string info, const std::string& name) {
 
 // Every PDF names its document and the program that wrote it.
 TEST(TavoroBinaryTest, NamesItsVersionAndTitlesEachPdf) {
-  EXPECT_EQ(RunTavoro("--version"), std::pair(0, std::string("Tavoro " TAVORO_VERSION "\n")));
+  const testing::ProcessResult version = testing::RunTavoro({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "Tavoro " TAVORO_VERSION "\n");
   EXPECT_NE(std::string(TAVORO_VERSION).find('.'), std::string::npos);
 
-  const std::string directory = ::testing::TempDir();
-  const std::string report = directory + "tavoro_title_report.pdf";
-  const std::string chart = directory + "tavoro_title_chart.pdf";
-  ASSERT_EQ(RunTavoro("export --groundwater 2 --impervious 20 --excavation 10 --perimeter 20 "
-                      "--kn 0.01 --width 2 --kg 0.0001 --point 10 --range 100 --report " +
-                      report + " --chart " + chart)
-                .first,
+  const testing::TempFolder folder;
+  ASSERT_EQ(testing::RunTavoro(testing::WithWorkedExample(
+                                   "export", {"--report", folder / "r.pdf", "--chart", folder / "c.pdf"}))
+                .status,
             0);
-  for (const auto& [path, title] :
-       {std::pair(report, "計算書"), std::pair(chart, "地下水位降下曲線")}) {
-    FILE* pipe = popen(("pdfinfo " + path + " 2>&1").c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string info;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-      info.append(buffer, n);
-    EXPECT_EQ(pclose(pipe), 0) << info;
-    EXPECT_EQ(InfoField(info, "Title"), title) << info;
-    EXPECT_EQ(InfoField(info, "Creator"), "Tavoro " TAVORO_VERSION) << info;
+  for (const auto& [name, title] : {std::pair("r.pdf", "計算書"), std::pair("c.pdf", "地下水位降下曲線")}) {
+    const testing::ProcessResult info = testing::RunProcess({"pdfinfo", folder / name});
+    EXPECT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(InfoField(info.out, "Title"), title) << info.out;
+    EXPECT_EQ(InfoField(info.out, "Creator"), "Tavoro " TAVORO_VERSION) << info.out;
   }
-}
-
-// The words pdftotext -bbox finds on each page of a PDF, as its lines
-// "<word xMin=... yMin=... xMax=... yMax=...>text</word>".
-std::vector<std::vector<std::string>> PageWords(const std::string& pdf) {
-  FILE* pipe = popen(("pdftotext -bbox " + pdf + " - 2>/dev/null").c_str(), "r");
-  std::string text;
-  char buffer[4096];
-  for (std::size_t n; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    text.append(buffer, n);
-  if (pipe != nullptr) pclose(pipe);
-  std::vector<std::vector<std::string>> pages;
-  std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.find("<page ") != std::string::npos) pages.emplace_back();
-    const std::size_t word = line.find("<word ");
-    if (word != std::string::npos && !pages.empty()) pages.back().push_back(line.substr(word));
-  }
-  return pages;
-}
-
-std::string WordText(const std::string& word) {
-  const std::size_t start = word.find('>') + 1;
-  return word.substr(start, word.find("</word>") - start);
 }
 
 // The built-in worked examples: sourced, all passing, the same in the JSON
 // and in the 「検証例」 pages; a bad option writes nothing.
 TEST(TavoroBinaryTest, VerifyRunsSourcedExamplesThatAllPass) {
-  const auto [status, json] = RunTavoro("verify --json -");
-  ASSERT_EQ(status, 0);
-  const nlohmann::json root = nlohmann::json::parse(json);
+  const testing::ProcessResult verify = testing::RunTavoro({"verify", "--json", "-"});
+  ASSERT_EQ(verify.status, 0) << verify.err;
+  const nlohmann::json root = nlohmann::json::parse(verify.out);
   ASSERT_GE(root.at("examples").size(), 4u);
   for (const nlohmann::json& example : root.at("examples")) {
     SCOPED_TRACE(example.dump());
@@ -106,13 +60,11 @@ TEST(TavoroBinaryTest, VerifyRunsSourcedExamplesThatAllPass) {
     EXPECT_TRUE(example.at("passed").get<bool>());
   }
 
-  const std::string dir = ::testing::TempDir();
-  const std::string pdf = dir + "tavoro_verify.pdf";
-  EXPECT_EQ(RunTavoro("verify --pdf " + pdf).first, 0);
-  const auto pages = PageWords(pdf);
-  ASSERT_FALSE(pages.empty());
-  EXPECT_EQ(WordText(pages.front().front()), "検証例");
-  EXPECT_EQ(RunTavoro("verify --pdf").first, 2);
+  const testing::TempFolder folder;
+  EXPECT_EQ(testing::RunTavoro({"verify", "--pdf", folder / "v.pdf"}).status, 0);
+  const testing::ProcessResult text = testing::RunProcess({"pdftotext", folder / "v.pdf", "-"});
+  EXPECT_TRUE(text.out.starts_with("検証例")) << text.out.substr(0, 200);
+  EXPECT_EQ(testing::RunTavoro({"verify", "--pdf"}).status, 2);
 }
 
 }  // namespace
