@@ -36,19 +36,6 @@ TEST(JobRunnerTest, RunsEveryJobOnceWhateverTheThreadCount) {
             0);
 }
 
-TEST(JobRunnerTest, StartsNoJobAfterCancel) {
-  std::atomic<bool> cancel{false};
-  std::atomic<int> started{0};
-  const int ran = RunJobs(
-      100, 1, [&](int) { ++started; },
-      [&](int done) {
-        if (done == 5) cancel = true;
-      },
-      &cancel);
-  EXPECT_EQ(ran, 5);
-  EXPECT_EQ(started.load(), 5);
-}
-
 // Writes a document as the text of its commands: the same document gives
 // the same bytes, and a page is easy to look for.
 class TextDevices : public BatchDevices {
