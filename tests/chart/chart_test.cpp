@@ -1,5 +1,5 @@
-// The chart beyond its golden display lists: the scales' rounding over many ranges, what an
-// earlier run left in the improved slot, and extreme inputs.
+// The chart beyond its golden display lists: the scales' rounding over many ranges and what an
+// earlier run left in the improved slot.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -155,33 +155,6 @@ TEST(ChartImprovementTest, NoRingOrARingPastItsRadiusLeavesNoImprovedCurveOfAnEa
     EXPECT_EQ(Lines(chart, X(calc.r), kTop, X(calc.r), kBottom), 1);
     EXPECT_EQ(TextsAt(chart, "換算円半径", kLeft + 171 - 500, kBottom + 700), 1);
     EXPECT_EQ(TextsAt(chart, "改良前影響半径240.000m", kLeft + 5386 - 1100, kBottom + 1200), 1);
-  }
-}
-
-TEST(ChartRobustnessTest, ExtremeAndDegenerateInputsGiveBoundedFiniteCharts) {
-  using C = CalculationCase;
-  std::vector<C> cases = {C{}};
-  for (double C::*field : {&C::GroundwaterDepth, &C::ImperviousDepth, &C::ExcavationDepth, &C::L,
-                           &C::kn, &C::B, &C::kg, &C::PointDistance, &C::CalcRange}) {
-    for (const double value : {0.0, -5.0, -1e300, 1e300, 1e-300, 5.0, 30000.0, 32767.5, 1e9}) {
-      cases.push_back(WorkedExample());
-      cases.back().*field = value;  // B 5 puts the ring past R2
-    }
-  }
-  for (const C& calc : cases) {
-    const Commands chart = Draw(Computed(calc));
-    EXPECT_LE(chart.size(), 3000u);
-    for (const PageCommand& command : chart) {
-      const std::vector<double> xy = std::visit(
-          [](const auto& c) {
-            if constexpr (requires { c.x1; })
-              return std::vector<double>{c.x1, c.y1, c.x2, c.y2};
-            else
-              return std::vector<double>{c.x, c.y};
-          },
-          command);
-      ASSERT_TRUE(std::ranges::all_of(xy, [](double v) { return std::isfinite(v); }));
-    }
   }
 }
 

@@ -187,18 +187,5 @@ TEST_F(RenderTest, LandscapePaperAndFailedExports) {
   EXPECT_FALSE(WritePdf(page.document(), PathOf("no/dir/page.pdf"), nullptr));
 }
 
-// CAD drawings carry Windows' Shift_JIS (code page 932), its NEC signs included.
-TEST(ShiftJisTextTest, EncodesAsCodePage932) {
-  EXPECT_EQ(ShiftJisText("水位 GL-2.00m"), std::string("\x90\x85\x88\xca GL-2.00m"));
-  EXPECT_EQ(ShiftJisText("①㎡～"), std::string("\x87\x40\x87\x75\x81\x60"));
-  EXPECT_EQ(ShiftJisText("㎥=1"), std::string("?=1"));
-  EXPECT_EQ(ShiftJisText(""), std::string());
-  // Look-alikes as Windows encodes them; what the code page lacks is named once.
-  std::string missing;
-  EXPECT_EQ(ShiftJisText("〜−‖¢£¬¥🙂㎥🙂", &missing),
-            std::string("\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x5C???"));
-  EXPECT_EQ(missing, "🙂㎥");
-}
-
 }  // namespace
 }  // namespace tavoro
