@@ -1,6 +1,7 @@
 #include "document_export.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QGuiApplication>
 #include <QString>
 #include <cctype>
@@ -43,13 +44,17 @@ std::string StageFor(const Document& document, const std::string& path, int dpi,
 }  // namespace
 
 std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
-                        const std::string& path, int dpi, StagedFiles& files) {
+                        const std::string& path, int dpi, StagedFiles& files, bool cover) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   PageSettings settings;
   ReportLineCounter counter;
-  const ReportOutcome outcome = DrawReport(page, calc, settings, counter, project);
+  // The cover dates the calculation today, in the local calendar.
+  const CoverFacts facts{"Tavoro " TAVORO_VERSION,
+                         QDate::currentDate().toString(Qt::ISODate).toStdString()};
+  const ReportOutcome outcome =
+      DrawReport(page, calc, settings, counter, project, cover ? &facts : nullptr);
   if (!outcome.completed) return outcome.error;
   return StageFor(page.document(), path, dpi, files);
 }

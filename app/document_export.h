@@ -16,7 +16,8 @@ namespace tavoro {
 // the extension. path is taken as bytes. Returns "" when staged, else a
 // Japanese message for standard error.
 std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
-                        const std::string& path, int dpi, StagedFiles& files);
+                        const std::string& path, int dpi, StagedFiles& files,
+                        bool cover = false);
 
 // Both documents carry the project's header line on every page.
 

@@ -76,6 +76,8 @@ Case files and project texts:
   --date YYYY-MM-DD      日付, at the right of the header line
   --notes TEXT           メモ
   --checker TEXT         照査者
+  --cover                計算書の前に表紙（計算条件・結果・算定方法と出典・
+                         作成/照査欄）を付ける
 Pages carry the header line when 工事名 or 立坑名 is given.
 
 Outputs (at least one):
@@ -153,7 +155,8 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     files.Add(*options.jsonPath, CaseToJson(run.calc, input.project));
   std::string error;
   if (options.reportPath)
-    error = StageReport(run.calc, input.project, *options.reportPath, options.dpi, files);
+    error = StageReport(run.calc, input.project, *options.reportPath, options.dpi, files,
+                        options.cover);
   std::string note;
   if (error.empty() && options.chartPath) {
     error = StageChart(run.calc, input.project, *options.chartPath, options.dpi, files, &note);

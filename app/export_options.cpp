@@ -111,6 +111,8 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
   QCommandLineParser parser;
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   parser.addOption(help);
+  const QCommandLineOption cover(QStringLiteral("cover"));
+  parser.addOption(cover);
   std::vector<QCommandLineOption> fields;
   for (const char* name : kFieldOptions) {
     fields.emplace_back(QString::fromLatin1(name), QString(), QStringLiteral("TEXT"));
@@ -159,6 +161,7 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
 
   ExportOptions options;
   options.help = parser.isSet(help);
+  options.cover = parser.isSet(cover);
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (parser.isSet(fields[i])) {
       options.texts[i] = ToBytes(parser.value(fields[i]));

@@ -39,6 +39,7 @@ struct ExportOptions {
   std::optional<std::string> csvPath;
   int dpi = kDefaultDpi;
   bool help = false;
+  bool cover = false;  // --cover: the report starts with its cover page
 };
 
 // The option of form field 0..8, e.g. "--groundwater", or of a ground
