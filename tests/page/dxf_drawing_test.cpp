@@ -99,25 +99,6 @@ std::string Drawing(const Document& document) {
 const Pen kSolid{10, kPenSolid};
 const Pen kDotted{10, kPenDotted};
 
-TEST(DxfDrawingTest, TextsSitOnTheirBaselineWithCapitalHeightAndTheirDirection) {
-  const std::string dxf = Drawing(OnePage({
-      TextCommand{1440, 2880, "水位 GL-2.00m", {"ＭＳ 明朝", 10}, 0, 1300, 200},
-      TextCommand{1440, 2880, "R1", {"ＭＳ 明朝", 9}, 900, 180, 180},
-  }));
-  const std::vector<Entity> texts = OfType(Entities(dxf), "TEXT");
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0].Text(1), "<水位 GL-2.00m>");
-  EXPECT_EQ(texts[0].Text(8), "<文字>");
-  EXPECT_DOUBLE_EQ(texts[0].Real(10), 25.4);
-  EXPECT_DOUBLE_EQ(texts[0].Real(20), (kPaperHeight - 2880 - 0.88 * 200) * kMm);
-  EXPECT_DOUBLE_EQ(texts[0].Real(40), 0.7 * 10 * 25.4 / 72);
-  EXPECT_DOUBLE_EQ(texts[0].Real(50), 0);
-  // Rising text: the baseline lies to the right of the reference point.
-  EXPECT_DOUBLE_EQ(texts[1].Real(10), (1440 + 0.88 * 180) * kMm);
-  EXPECT_NEAR(texts[1].Real(20), (kPaperHeight - 2880) * kMm, 1e-9);
-  EXPECT_DOUBLE_EQ(texts[1].Real(50), 90);
-}
-
 TEST(DxfDrawingTest, FillsBecomeSolidsDonutsAndHatchLinesInsideTheirShape) {
   const DrawingLayer ring = DrawingLayer::kImprovement;
   const std::string dxf = Drawing(OnePage({
