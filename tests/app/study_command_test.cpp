@@ -82,15 +82,6 @@ TEST(StudyCommandTest, TargetsAndListsReadAsTheFormReadsItsFields) {
   EXPECT_EQ(
       std::get<1>(Study(WorkedExample({"--kg-list", "１ｅ－４, 1e-5 cm/sec", "--target-q2", "0.3"}))),
       std::get<1>(Study(WorkedExample({"--kg-list", "1e-4,1e-5", "--target-q2", "0.3"}))));
-  // A ring kg = 5e-9 cm/sec: the default list goes no tighter than the form's 1e-9.
-  Args tight = WorkedExample({"--target-q2", "0.3", "--json", "-"});
-  tight[13] = "5e-9";
-  const auto [status, out, err] = Study(tight);
-  EXPECT_EQ(status, 0) << err;
-  const nlohmann::json json = nlohmann::json::parse(out);
-  ASSERT_EQ(json["solutions"].size(), 2u);
-  EXPECT_EQ(json["solutions"][0]["kg"], ExportedKg("5e-9"));
-  EXPECT_EQ(json["solutions"][1]["kg"], ExportedKg("5e-8"));
 }
 
 // A case file's radius of influence bounds the widths as the rules bound B.

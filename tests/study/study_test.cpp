@@ -135,13 +135,6 @@ TEST(StudyTest, WidthRangeStopsShortOfTheRadiusOfInfluence) {
   // Asking beyond the form's widest ring is refused.
   request.widthMax = 51;
   EXPECT_TRUE(CheckStudyRequest(request));
-  // A radius of influence given for the case bounds the ring as the rules do.
-  request = Request(StudyTargetKind::kInflow, 0.3, {1e-4});
-  request.inputs.ground.radiusMethod = RadiusMethod::kGiven;
-  request.inputs.ground.givenRadius = 8;
-  const StudyResult given = RunStudy(request);
-  EXPECT_EQ(given.bound, WidthBound::kR1);
-  EXPECT_EQ(given.widthEnd, 4.816);
 }
 
 TEST(StudyTest, LargestPermeabilityForTheCasesWidthToThreeDigits) {
