@@ -11,6 +11,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/job_runner.h"
+#include "files.h"
 #include "page/fixed_pitch_measurer.h"
 
 namespace tavoro {
@@ -78,14 +79,9 @@ std::map<std::string, std::string> FilesIn(const fs::path& dir) {
 class BatchRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tavoro-batch-run-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
     fs::create_directories(dir_ / "a");
     fs::create_directories(dir_ / "b");
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   static std::vector<BatchRow> Rows() {
     const InputTexts ring = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
@@ -104,7 +100,8 @@ class BatchRunTest : public ::testing::Test {
     return rows;
   }
 
-  fs::path dir_;
+  const testing::TempFolder folder_;
+  const fs::path dir_ = folder_.path();
 };
 
 TEST_F(BatchRunTest, WritesTheSameFilesWithOneJobOrFour) {

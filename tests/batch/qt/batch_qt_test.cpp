@@ -6,6 +6,7 @@
 
 #include "batch/qt/qt_batch_devices.h"
 #include "batch/qt/table_decoding.h"
+#include "files.h"
 #include "page/page_surface.h"
 
 namespace tavoro {
@@ -68,23 +69,6 @@ Document SamplePage(const TextMeasurer& measurer) {
   return page.document();
 }
 
-// The page content of a PDF, without the date and document id it carries.
-std::string WithoutMetadata(std::string pdf) {
-  for (const std::string key :
-       {"/CreationDate (", "<xmp:CreateDate>", "<xmp:ModifyDate>", "/ID ["}) {
-    for (std::size_t at = pdf.find(key); at != std::string::npos; at = pdf.find(key, at + 1)) {
-      const std::size_t end = pdf.find_first_of(")]<", at + key.size());
-      pdf.erase(at + key.size(), end - at - key.size());
-    }
-  }
-  for (const std::string key : {"uuid:", "<xmpMM:DocumentID>"}) {
-    for (std::size_t at = pdf.find(key); at != std::string::npos; at = pdf.find(key, at + 1)) {
-      pdf.erase(at + key.size(), std::min<std::size_t>(36, pdf.size() - at - key.size()));
-    }
-  }
-  return pdf;
-}
-
 TEST(QtBatchDevicesTest, MeasuresAndWritesTheSamePdfOnEveryThread) {
   const QtBatchDevices devices;
   const Document document = SamplePage(devices.Measurer());
@@ -106,7 +90,7 @@ TEST(QtBatchDevicesTest, MeasuresAndWritesTheSamePdfOnEveryThread) {
   for (std::size_t t = 0; t < 4; ++t) {
     EXPECT_EQ(measured[t], document);
     EXPECT_EQ(rendered[t].error, "");
-    EXPECT_EQ(WithoutMetadata(rendered[t].bytes), WithoutMetadata(here.bytes));
+    EXPECT_EQ(testing::PdfWithoutMetadata(rendered[t].bytes), testing::PdfWithoutMetadata(here.bytes));
   }
   EXPECT_EQ(devices.RenderPdf(Document{}).error, "ページがありません");
 }
