@@ -156,7 +156,7 @@ writes into DIR:
 Columns are named by the form's captions (地下水位, 不透水層深度, 掘削深度,
 立坑周長, 透水係数, 改良幅, 改良後の透水係数, 着目点, 計算範囲) or by the
 export option names (groundwater, impervious, ...); optional 立坑名/shaft,
-工事名/name, 作成者/author, 日付/date, メモ/notes. Every column must be one of
+工事名/name, 作成者/author, 照査者/checker, 日付/date, メモ/notes. Every column must be one of
 these (or a column of summary.csv); all inputs but 改良幅 and 改良後の透水係数
 are required. Cells are read as the form reads its fields. 地盤の条件の列
 (影響半径の式 Sichardt/Kusakin/指定, 影響半径, 根拠, 被圧帯水層上面, 被圧水頭,

@@ -27,10 +27,11 @@ struct ProjectColumn {
   std::string_view option;
   ColumnRole role;
 };
-constexpr std::array<ProjectColumn, 5> kProjectColumns = {{
+constexpr std::array<ProjectColumn, 6> kProjectColumns = {{
     {"立坑名", "shaft", ColumnRole::kShaft},
     {"工事名", "name", ColumnRole::kProjectName},
     {"作成者", "author", ColumnRole::kAuthor},
+    {"照査者", "checker", ColumnRole::kChecker},
     {"日付", "date", ColumnRole::kDate},
     {"メモ", "notes", ColumnRole::kNotes},
 }};
@@ -102,6 +103,9 @@ void SetProjectText(ProjectInfo& project, ColumnRole role, std::string text) {
       break;
     case ColumnRole::kAuthor:
       project.author = std::move(text);
+      break;
+    case ColumnRole::kChecker:
+      project.checker = std::move(text);
       break;
     case ColumnRole::kDate:
       project.date = std::move(text);

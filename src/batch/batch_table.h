@@ -36,6 +36,7 @@ enum class ColumnRole {
   kShaft,
   kProjectName,
   kAuthor,
+  kChecker,
   kDate,
   kNotes,
 };
