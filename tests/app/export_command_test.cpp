@@ -84,8 +84,6 @@ TEST(ExportJsonTest, WorkedExampleCarriesTheFiguresWorkedOutByHand) {
     const double tolerance = 0.5 * std::pow(10.0, std::floor(std::log10(value)) - 5);
     EXPECT_NEAR(got.get<double>(), value, tolerance) << pointer;
   }
-  EXPECT_EQ(json["units"]["kn"], "m/s");
-  EXPECT_EQ(json["units"]["Q"], "m3/min");
   // Without a ring, nothing of the improved case is reported.
   std::vector<std::string> noRing = testing::kWorkedExampleArgs;
   noRing[11] = "0";
