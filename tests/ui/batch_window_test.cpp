@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <filesystem>
 
+#include "files.h"
 #include "ui/batch_window.h"
 
 namespace tavoro {
@@ -14,9 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(BatchWindowTest, MakesTheFolderRunsEveryShaftAndWarnsNamingTheShaftsNotComputed) {
-  const fs::path root = fs::temp_directory_path() / "tavoro-batch-window";
-  const fs::path dir = root / "新しいフォルダー";
-  fs::remove_all(root);
+  const testing::TempFolder root;
+  const fs::path dir = root.path() / "新しいフォルダー";
   std::vector<BatchRow> rows(3);
   for (int i = 0; i < 3; ++i) {
     rows[static_cast<std::size_t>(i)].number = i + 1;
@@ -44,7 +44,6 @@ TEST(BatchWindowTest, MakesTheFolderRunsEveryShaftAndWarnsNamingTheShaftsNotComp
                            "出力先: /tmp/out")
                 .toStdString());
   EXPECT_EQ(BatchDoneBox(&parent, message)->icon(), QMessageBox::Warning);
-  fs::remove_all(root);
 }
 
 TEST(BatchWindowTest, ManyShaftsNotComputedGoToTheDetailsAndAllComputedIsNoWarning) {
