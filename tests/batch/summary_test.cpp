@@ -43,9 +43,6 @@ TEST(OutputNamesTest, PadsTheNumberAndMakesTheShaftNameSafe) {
 }
 
 TEST(SummaryColumnsTest, WritesTheShortestTextThatReadsBack) {
-  EXPECT_EQ(ShortestNumberText(0.0001), "0.0001");
-  EXPECT_EQ(ShortestNumberText(240), "240");
-  EXPECT_EQ(ShortestNumberText(-0.5), "-0.5");
   EXPECT_EQ(ShortestNumberText(1e-7), "1e-07");
   EXPECT_EQ(ShortestNumberText(2e15), "2e+15");
   EXPECT_EQ(ShortestNumberText(0.1 + 0.2), "0.30000000000000004");
@@ -114,14 +111,12 @@ TEST(TextFitTest, CutsAndWrapsBetweenCharacters) {
   EXPECT_EQ(FitText(widthOf, huge, 1000), std::string(8, 'x') + "…");
 }
 
+// Rows split into pages in order; an empty batch still has its one page.
 TEST(SummaryPagesTest, SplitsRowsIntoPagesInOrder) {
   using Pages = std::vector<std::pair<std::size_t, std::size_t>>;
   EXPECT_EQ(SplitIntoPages({}, 100), Pages{});
   EXPECT_EQ(SplitIntoPages({40, 40, 20, 30, 71}, 100), (Pages{{0, 3}, {3, 4}, {4, 5}}));
   EXPECT_EQ(SplitIntoPages({150, 10}, 100), (Pages{{0, 1}, {1, 2}}));
-}
-
-TEST(SummaryPagesTest, AnEmptyBatchStillHasOnePage) {
   const FixedPitchMeasurer measurer;
   PageSurface page(measurer);
   DrawSummaryPages(page, {}, ProjectInfo{});
