@@ -5,6 +5,7 @@
 
 #include "batch/summary_columns.h"
 #include "calc/input_texts.h"
+#include "calc/trim_blanks.h"
 
 namespace tavoro {
 namespace {
@@ -13,23 +14,6 @@ namespace {
 constexpr std::size_t kMostNamed = 20;
 // Code points of a header compared for the closest name.
 constexpr std::size_t kMostCompared = 64;
-
-std::string_view TrimBlanks(std::string_view text) {
-  constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
-  while (true) {
-    if (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-      text.remove_prefix(1);
-    } else if (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-      text.remove_suffix(1);
-    } else if (text.starts_with(kIdeographicSpace)) {
-      text.remove_prefix(kIdeographicSpace.size());
-    } else if (text.ends_with(kIdeographicSpace)) {
-      text.remove_suffix(kIdeographicSpace.size());
-    } else {
-      return text;
-    }
-  }
-}
 
 // The name without a unit in brackets at its end, ASCII in lower case, as
 // code points for comparing.

@@ -1,6 +1,7 @@
 #include "study/study_input.h"
 
 #include "calc/input_rules.h"
+#include "calc/trim_blanks.h"
 #include "study/study_text.h"
 
 namespace tavoro {
@@ -8,32 +9,9 @@ namespace {
 
 constexpr std::size_t kQuotedCharacters = 40;
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
-
-// The text without blanks, ideographic ones too, at either end.
-std::string_view Trimmed(std::string_view text) {
-  while (true) {
-    if (!text.empty() && IsBlank(text.front())) {
-      text.remove_prefix(1);
-    } else if (!text.empty() && IsBlank(text.back())) {
-      text.remove_suffix(1);
-    } else if (text.starts_with(kIdeographicSpace)) {
-      text.remove_prefix(kIdeographicSpace.size());
-    } else if (text.ends_with(kIdeographicSpace)) {
-      text.remove_suffix(kIdeographicSpace.size());
-    } else {
-      return text;
-    }
-  }
-}
-
 // The text in 「」, cut after 40 characters (never inside one) with "…".
 std::string Quoted(std::string_view text) {
-  text = Trimmed(text);
+  text = TrimBlanks(text);
   std::size_t end = 0;
   for (std::size_t characters = 0; end < text.size() && characters < kQuotedCharacters;
        ++characters) {
@@ -56,7 +34,7 @@ StudyValueRead ReadStudyTarget(StudyTargetKind kind, std::string_view text) {
   const std::optional<double> value =
       inflow ? ReadQuantityText(text, {"m3/min", "m³/min"}) : ReadQuantityText(text, {"m"});
   if (!value) {
-    if (Trimmed(text).empty()) return {std::nullopt, what + "が空欄です。" + accepted + "入力してください"};
+    if (TrimBlanks(text).empty()) return {std::nullopt, what + "が空欄です。" + accepted + "入力してください"};
     return {std::nullopt,
             what + "の" + Quoted(text) + "は数値として読めません。" + accepted + "入力してください"};
   }
@@ -70,7 +48,7 @@ StudyValueRead ReadStudyWidthMax(std::string_view text) {
   const std::string accepted = "0 より大きく " + ShortNumberText(kMaxStudyWidth) + " 以下の値（m）";
   const std::optional<double> value = ReadFieldText(kWidthField, text);
   if (!value) {
-    if (Trimmed(text).empty()) return {std::nullopt, "改良幅の上限が空欄です。" + accepted + "を入力してください"};
+    if (TrimBlanks(text).empty()) return {std::nullopt, "改良幅の上限が空欄です。" + accepted + "を入力してください"};
     return {std::nullopt, "改良幅の上限の" + Quoted(text) + "は数値として読めません。" + accepted +
                               "を入力してください"};
   }
@@ -94,7 +72,7 @@ KgListRead ReadKgList(std::string_view text, double knCmPerSec) {
     const std::string place = "改良後の透水係数の一覧の " + std::to_string(list.size() + 1) + " 番目";
     const std::optional<double> value = ReadFieldText(kKgField, item);
     if (!value) {
-      if (Trimmed(item).empty()) return fail(place + "が空欄です。" + accepted);
+      if (TrimBlanks(item).empty()) return fail(place + "が空欄です。" + accepted);
       return fail(place + "の" + Quoted(item) + "は数値として読めません。" + accepted);
     }
     if (!(*value >= kMinPermeability && *value <= knCmPerSec)) {
