@@ -143,38 +143,38 @@ class ProgressLine {
 }  // namespace
 
 std::string BatchUsageText() {
-  return R"(Usage:
-  tavoro batch TABLE.csv --out DIR [--jobs N] [--encoding utf-8|cp932]
-  tavoro batch CASE.tavoro... --out DIR [--jobs N]
+  return R"(使い方:
+  tavoro batch 表.csv --out フォルダー [--jobs N] [--encoding utf-8|cp932]
+  tavoro batch 案件.tavoro... --out フォルダー [--jobs N]
 
-Computes every shaft of TABLE.csv, one shaft a row under a header row, and
-writes into DIR:
-  NNN-<shaft>-report.pdf   the calculation report of row NNN
-  NNN-<shaft>-chart.pdf    its drawdown chart
-  summary.csv              every shaft's inputs and results (UTF-8 with BOM)
-  summary.pdf              the table of all shafts, A4
-Columns are named by the form's captions (地下水位, 不透水層深度, 掘削深度,
-立坑周長, 透水係数, 改良幅, 改良後の透水係数, 着目点, 計算範囲) or by the
-export option names (groundwater, impervious, ...); optional 立坑名/shaft,
-工事名/name, 作成者/author, 照査者/checker, 日付/date, メモ/notes. Every column must be one of
-these (or a column of summary.csv); all inputs but 改良幅 and 改良後の透水係数
-are required. Cells are read as the form reads its fields. 地盤の条件の列
+表.csv の立坑 (見出し行の下に 1 行 1 立坑) をすべて計算し、フォルダーに
+書き出す:
+  NNN-<立坑名>-report.pdf  NNN 行目の計算書
+  NNN-<立坑名>-chart.pdf   その水位降下曲線
+  summary.csv              全立坑の入力と結果 (UTF-8、BOM 付き)
+  summary.pdf              全立坑の一覧表 (A4)
+列名はフォームの項目名 (地下水位, 不透水層深度, 掘削深度, 立坑周長, 透水係数,
+改良幅, 改良後の透水係数, 着目点, 計算範囲) または export のオプション名
+(groundwater, impervious, ...)。任意で 立坑名/shaft, 工事名/name,
+作成者/author, 照査者/checker, 日付/date, メモ/notes。どの列もこのどれか
+(または summary.csv の列) でなければならず、改良幅と改良後の透水係数以外の
+入力は必須。セルはフォームと同じ規則で読む。地盤の条件の列
 (影響半径の式 Sichardt/Kusakin/指定, 影響半径, 根拠, 被圧帯水層上面, 被圧水頭,
-土の単位体積重量, 土層, 水の単位体積重量, 盤ぶくれ安全率, or radius-method, ...)
-may be added; summary.csv then carries them with 盤ぶくれ F and 盤ぶくれ判定 (OK/NG).
-Instead of a table, case files (.tavoro) may be given, one
-shaft each, numbered in the order given.
+土の単位体積重量, 土層, 水の単位体積重量, 盤ぶくれ安全率, または radius-method
+など) を加えると、summary.csv に盤ぶくれ F と盤ぶくれ判定 (OK/NG) が付く。
+表の代わりに案件ファイル (.tavoro) を 1 ファイル 1 立坑で、指定の順に番号を
+付けて渡してもよい。
 
-Options:
-  --out DIR              the output folder (made when missing)
-  --jobs N               shafts computed at once, at most 16 (default: the
-                         number of cores, at most 16)
-  --encoding NAME        utf-8 or cp932 (Shift_JIS); found by itself otherwise
+オプション:
+  --out フォルダー       出力先のフォルダー (なければ作る)
+  --jobs N               同時に計算する立坑の数、16 まで (既定: コア数、
+                         16 まで)
+  --encoding 名前        utf-8 または cp932 (Shift_JIS)。省略時は自動判別
 
-Exit status:
-  0  every shaft was computed and written
-  1  some shafts were not (each is listed in summary.csv with the reason)
-  2  a bad command line, or a table that cannot be used
+終了コード:
+  0  すべての立坑を計算して書き出した
+  1  できなかった立坑がある (summary.csv にその理由)
+  2  コマンドラインの誤り、または使えない表
 )";
 }
 

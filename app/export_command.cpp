@@ -13,97 +13,95 @@
 namespace tavoro {
 
 std::string UsageText() {
-  return R"(Usage:
-  tavoro                 open the input form (needs a display)
-  tavoro --help          show this help
-  tavoro --version       show the version
-  tavoro FILE.tavoro     open a case file in the input form
-  tavoro export [options]
-                         compute one case without a window and write
-                         the documents asked for
-  tavoro verify [options]
+  return R"(使い方:
+  tavoro                 入力フォームを開く (画面が必要)
+  tavoro --help          この説明を表示する
+  tavoro --version       版を表示する
+  tavoro FILE.tavoro     案件ファイルを入力フォームで開く
+  tavoro export [オプション]
+                         窓を開かずに 1 件を計算し、指定の書類を書き出す
+  tavoro study [オプション]
+                         改良幅の検討 (tavoro study --help)
+  tavoro batch 表.csv --out フォルダー
+                         表の立坑をまとめて計算する (tavoro batch --help)
+  tavoro verify [オプション]
                          組み込みの検証例を解き、公表値と比べる
                          (tavoro verify --help)
 
-Input fields of `tavoro export`, each taking the text as typed into the form
-(an omitted option is an empty field):
-  --groundwater TEXT     地下水位 GL- (m)
-  --impervious TEXT      不透水層深度 Hf (m)
-  --excavation TEXT      掘削深度 Ht (m)
-  --perimeter TEXT       立坑周長 L (m)
-  --kn TEXT              透水係数 kn (cm/sec)
-  --width TEXT           改良幅 B (m)
-  --kg TEXT              改良後の透水係数 kg (cm/sec)
-  --point TEXT           着目点 x (m), distance from the shaft centre
-  --range TEXT           計算範囲 (m)
-A field holds one number: optional sign, digits with the full stop as the
-decimal point, optional E exponent, blanks around it, and optionally the
-field's unit after it (m; cm/sec or cm/s). Full-width forms read as
-half-width ones. Anything else (a comma, a second number) is refused.
-Every field is required except --width and --kg; an empty or 0 --width means
-no ground improvement, and then --kg may stay empty. Accepted values:
-  0 <= groundwater < excavation <= impervious <= 500 m
-  0.1 <= perimeter <= 500 m, and r = L/2pi below R1 = 3000 S sqrt(kn)
-  1e-9 <= kn <= 10 cm/sec, and Q1 at most 1000 m3/min
-  0 <= width <= 50 m, with r + width below R1
-  1e-9 <= kg <= kn (with a ring)
-  0 <= point <= range;  r + width < range <= 10000 m
+tavoro export の入力項目 (フォームに入力するとおりの文字列。省略した
+オプションは空欄):
+  --groundwater 値       地下水位 GL- (m)
+  --impervious 値        不透水層深度 Hf (m)
+  --excavation 値        掘削深度 Ht (m)
+  --perimeter 値         立坑周長 L (m)
+  --kn 値                透水係数 kn (cm/sec)
+  --width 値             改良幅 B (m)
+  --kg 値                改良後の透水係数 kg (cm/sec)
+  --point 値             着目点 x (m)、立坑中心からの距離
+  --range 値             計算範囲 (m)
+各項目は数値 1 つ: 符号、小数点は「.」、指数 (1e-3) が使え、前後の空白と
+項目の単位 (m、cm/sec または cm/s) を付けてもよい。全角の数字・記号は半角と
+して読む。それ以外 (カンマ、2 つ目の数値など) は受け付けない。
+--width と --kg 以外は必須。--width が空欄か 0 なら地盤改良なしで、--kg は
+空欄でよい。受け付ける値:
+  0 <= 地下水位 < 掘削深度 <= 不透水層深度 <= 500 m
+  0.1 <= 立坑周長 <= 500 m、かつ r = L/2π が R1 より小さい
+  1e-9 <= kn <= 10 cm/sec、かつ Q1 は 1000 m3/min 以下
+  0 <= 改良幅 <= 50 m、かつ r + B が R1 より小さい
+  1e-9 <= kg <= kn (改良ありのとき)
+  0 <= 着目点 <= 計算範囲、r + B < 計算範囲 <= 10000 m
 
 地盤の条件 (すべて省略可。省略すると影響半径は Sichardt の式、盤ぶくれの検討なし):
   --radius-method M      影響半径の式: sichardt (既定)、kusakin
                          (R = 575 S √(H k))、given (--radius の指定値)
   --radius R             影響半径 (m)。given のときだけ: r + B < R <= 10000
-  --radius-note TEXT     根拠。given のときだけ、改行なし 30 文字以内
+  --radius-note 文字列   根拠。given のときだけ、改行なし 30 文字以内
   --confined-top Dc      被圧帯水層上面 GL- (m): 不透水層深度 <= Dc <= 500
   --confined-head hp     被圧水頭 GL- (m)、地表より上は負: -100 <= hp < Dc
                          (この二つを両方指定すると計算書に「盤ぶくれの検討」
                          のページが加わる)
   --unit-weight G        土の湿潤単位体積重量 (kN/m3)、10〜25、既定 18
-  --soil-layers LIST     --unit-weight の代わりに層ごとに "t1:g1,t2:g2,…"
+  --soil-layers 一覧     --unit-weight の代わりに層ごとに "t1:g1,t2:g2,…"
                          層厚 (m) : 単位体積重量 (kN/m3)、掘削底から下へ
                          12 層まで、層厚の和は Dc − 掘削深度
   --water-unit-weight G  水の単位体積重量 (kN/m3)、9〜11、既定 9.8
   --uplift-safety FS     必要安全率、1.0〜3.0、既定 1.1
                          (建築で 1.0、土木で 1.1 がよく使われる)
 
-Case files and project texts:
-  --case FILE            the nine fields and the project texts from a case
-                         file (*.tavoro); options given as well override
-                         single fields
-  --project-name TEXT    工事名, on every page's header line
-  --shaft-name TEXT      立坑名, on every page's header line
-  --author TEXT          作成者
-  --date YYYY-MM-DD      日付, at the right of the header line
-  --notes TEXT           メモ
-  --checker TEXT         照査者
+案件ファイルと案件情報:
+  --case ファイル        案件ファイル (*.tavoro) の入力項目と案件情報を使う。
+                         あわせて指定したオプションはその項目だけを置き換える
+  --project-name 文字列  工事名 (各ページのヘッダー行)
+  --shaft-name 文字列    立坑名 (各ページのヘッダー行)
+  --author 文字列        作成者
+  --checker 文字列       照査者
+  --date 日付            日付 (YYYY-MM-DD)、ヘッダー行の右
+  --notes 文字列         メモ
   --cover                計算書の前に表紙（計算条件・結果・算定方法と出典・
                          作成/照査欄）を付ける
-Pages carry the header line when 工事名 or 立坑名 is given.
+工事名か立坑名があるとき、各ページにヘッダー行とページ番号が付く。
 
-Outputs (at least one):
-  --json FILE.json|-     the computed case as JSON ("-" for standard output);
-                         kn and kg in m/s, a value not computed as null,
-                         with the project texts
-  --save-case FILE       the case file of the fields and project texts
-  --report FILE          the calculation report: FILE.pdf, FILE.png or
-                         FILE.svg (in PNG and SVG a two-page report adds
-                         -1 and -2 before the extension)
-  --chart FILE           the drawdown chart: FILE.pdf, FILE.png, FILE.svg,
-                         or FILE.dxf, a DXF R12 drawing for CAD at 1:1 in
-                         paper millimetres, texts in Shift_JIS
-  --csv FILE.csv         inputs, results and both curves as CSV (UTF-8 with
-                         a byte order mark), the values of --json
-  --dpi N                resolution of PNG files, 10 to 600 (default 150)
+出力 (1 つ以上):
+  --json ファイル.json|- 計算結果の JSON ("-" は標準出力)。kn と kg は m/s、
+                         算定できない値は null、案件情報を含む
+  --save-case ファイル   入力項目と案件情報の案件ファイル
+  --report ファイル      計算書: .pdf、.png、.svg (PNG と SVG では 2 ページ
+                         目以降は拡張子の前に -1、-2 を付けたファイル)
+  --chart ファイル       水位降下曲線: .pdf、.png、.svg、または .dxf (CAD 用の
+                         DXF R12、用紙の mm で 1:1、文字は Shift_JIS)
+  --csv ファイル.csv     入力、結果、両方の曲線の CSV (UTF-8、BOM 付き)、
+                         値は --json と同じ
+  --dpi N                PNG の解像度、10〜600 (既定 150)
 
-Every option also takes the form --option=value and may be given once.
-Files are written whole or not at all: when one cannot be written, none of
-the command's files is replaced.
+どのオプションも --オプション=値 の形でも書け、指定は 1 回だけ。
+ファイルはすべて書けたときだけ置き換わる: 1 つでも書けなければ、どの
+ファイルも元のまま。
 
-Exit status:
-  0  everything asked for was written
-  1  a file could not be written (no file of the command was replaced)
-  2  a bad command line (two outputs naming one file included), a case
-     file that cannot be read, or a refused input (nothing is written)
+終了コード:
+  0  指定のものをすべて書いた
+  1  ファイルを書けなかった (どのファイルも置き換えていない)
+  2  コマンドラインの誤り (同じファイルを指す 2 つの出力を含む)、読めない
+     案件ファイル、または受け付けない入力 (何も書かない)
 )";
 }
 

@@ -119,39 +119,39 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
 }
 
 std::string StudyUsageText() {
-  return R"(Usage:
-  tavoro study [case options] (--target-q2 Q | --target-s2 S) [study options]
+  return R"(使い方:
+  tavoro study [案件のオプション] (--target-q2 Q | --target-s2 S) [検討のオプション]
 
-Finds, for each permeability kg of a list, the narrowest improvement ring B
-(to 1 mm) that brings the inflow Q2 or the drawdown S2 at the ring's edge
-down to a target, and for the case's own B the loosest kg (3 significant
-digits) that does. Every value is computed as the calculation report does.
+一覧の透水係数 kg ごとに、湧水量 Q2 または改良端の水位降下高さ S2 を目標
+以下にする最小の改良幅 B (1 mm 単位) を求め、案件の B については目標を
+満たす最も緩い kg (有効数字 3 桁) を求める。値はすべて計算書と同じ計算に
+よる。
 
-Case options: the nine fields of `tavoro export` (--groundwater, --impervious,
---excavation, --perimeter, --kn, --width, --kg, --point, --range), or
-  --case FILE            the case and its project texts from a case file
-                         (the pages then carry the project's header line)
+案件のオプション: tavoro export の 9 項目 (--groundwater, --impervious,
+--excavation, --perimeter, --kn, --width, --kg, --point, --range)、または
+  --case ファイル        案件ファイルの案件と案件情報 (ページにヘッダー行が
+                         付く。地盤の条件もこのファイルから読む)
 
-Study options:
-  --kg-list LIST         permeabilities kg in cm/sec, comma-separated, 1 to 6
-                         from 1e-9 up to kn (default: the case's kg, ten
-                         times tighter and looser; without a ring kn/10,
-                         kn/100, kn/1000; only values the form accepts)
-  --width-max M          widest ring to try in m, up to 50 (default 10);
-                         the range stops short of the ring's edge reaching R1
-  --target-q2 Q          target inflow Q2 in m³/min (0.3 or 0.3 m3/min)
-  --target-s2 S          target drawdown S2 at the ring's edge in m
-  --pdf FILE             the study pages (graphs, then tables) as PDF
-  --csv FILE             the sampled curves as CSV
-  --json FILE|-          the study as JSON ("-" for standard output)
+検討のオプション:
+  --kg-list 一覧         kg (cm/sec) をカンマ区切りで 1〜6 個、1e-9 から kn
+                         まで (既定: 案件の kg とその 10 倍・1/10。改良なしの
+                         案件は kn/10、kn/100、kn/1000。フォームが受け付ける
+                         値だけ)
+  --width-max M          試す最大の改良幅 (m)、50 まで (既定 10)。改良端が
+                         R1 または計算範囲に達する手前で止まる
+  --target-q2 Q          目標の湧水量 Q2 (m³/min。0.3 または 0.3 m3/min)
+  --target-s2 S          改良端の目標の水位降下高さ S2 (m)
+  --pdf ファイル.pdf     検討のページ (グラフ、続いて表)
+  --csv ファイル.csv     試した改良幅ごとの値の CSV
+  --json ファイル.json|- 検討の JSON ("-" は標準出力)
 
-Without --json - the answers are also printed on standard output.
+--json - でなければ、答えは標準出力にも表示する。
 
-Exit status:
-  0  every kg of the list meets the target within the range
-  1  some kg does not (the best reached is reported), or a file could not
-     be written
-  2  a bad command line or a rejected input (nothing is written)
+終了コード:
+  0  一覧のどの kg も範囲内で目標を満たす
+  1  満たさない kg がある (到達できた最良の値を示す)、またはファイルを
+     書けなかった
+  2  コマンドラインの誤り、または受け付けない入力 (何も書かない)
 )";
 }
 
