@@ -9,6 +9,7 @@
 
 #include "batch/shaft_outcome.h"
 #include "batch/summary_pages.h"
+#include "calc/ground_rules.h"
 #include "calc/run_case.h"
 #include "chart/chart.h"
 #include "golden.h"
@@ -45,9 +46,12 @@ InputTexts WithoutRing() {
   return texts;
 }
 
-CalculationCase Computed(const InputTexts& texts, std::int16_t mode) {
-  const CaseRun run = RunCase(texts, mode);
-  EXPECT_FALSE(run.rejection);
+CalculationCase Computed(const InputTexts& texts, std::int16_t mode,
+                         std::initializer_list<std::pair<int, std::string>> ground = {}) {
+  GroundTexts groundTexts;
+  for (const auto& [field, text] : ground) GroundText(groundTexts, field) = text;
+  const CaseRun run = RunCase(texts, mode, groundTexts);
+  EXPECT_FALSE(run.rejection) << run.rejection->message;
   return run.calc;
 }
 
@@ -59,10 +63,11 @@ std::string Recorded(const std::function<void(PageSurface&, PageSettings&)>& dra
   return DocumentText(page.document());
 }
 
-std::string Report(const CalculationCase& calc, const ProjectInfo& project = {}) {
+std::string Report(const CalculationCase& calc, const ProjectInfo& project = {},
+                   const CoverFacts* cover = nullptr) {
   return Recorded([&](PageSurface& page, PageSettings& settings) {
     ReportLineCounter counter;
-    EXPECT_TRUE(DrawReport(page, calc, settings, counter, project).completed);
+    EXPECT_TRUE(DrawReport(page, calc, settings, counter, project, cover).completed);
   });
 }
 
@@ -80,6 +85,62 @@ TEST(GoldenTest, Report) {
   calc.Q[2] = calc.R[2] = calc.CurveY[2][kRingEdgePoint] = std::nan("");
   ExpectGolden("report-not-computed", Report(calc));
   ExpectGolden("report-ring-past-r2", Report(Computed(RingPastR2(), 0)));
+}
+
+// Kusakin's and a given radius of influence, with and without a note or a ring.
+TEST(GoldenTest, ReportRadiusMethods) {
+  const InputTexts noRing = WithoutRing();
+  ExpectGolden("report-kusakin", Report(Computed(kWorkedExampleTexts, 0, {{kRadiusMethodField, "kusakin"}})));
+  ExpectGolden("report-given-radius",
+               Report(Computed(kWorkedExampleTexts, 0,
+                               {{kRadiusMethodField, "given"}, {kRadiusField, "500"},
+                                {kRadiusNoteField, "河川までの距離の2倍"}})));
+  ExpectGolden("report-given-radius-no-note",
+               Report(Computed(noRing, 0, {{kRadiusMethodField, "given"}, {kRadiusField, "500"}})));
+}
+
+// The page 盤ぶくれの検討: unsafe (γt 14, d 8, γw 10, hw 12 gives F 0.933), safe, twelve
+// layers too light at any depth, the top layer carried above, and the bottom already reached.
+TEST(GoldenTest, ReportUplift) {
+  InputTexts shallower = kWorkedExampleTexts;
+  shallower[kImperviousField] = "18";
+  ExpectGolden("report-uplift-unsafe",
+               Report(Computed(shallower, 0, {{kConfinedTopField, "18"}, {kConfinedHeadField, "6"},
+                                              {kUnitWeightField, "14"}, {kWaterUnitWeightField, "10"}})));
+  ExpectGolden("report-uplift-safe",
+               Report(Computed(kWorkedExampleTexts, 0, {{kConfinedTopField, "25"}, {kConfinedHeadField, "15"},
+                                                        {kUpliftSafetyField, "1.0"}})));
+  std::string layers = "1:10";
+  for (int i = 1; i < kMaxSoilLayers; ++i) layers += ",1:10";
+  ExpectGolden("report-uplift-twelve-layers",
+               Report(Computed(kWorkedExampleTexts, 0, {{kConfinedTopField, "22"}, {kConfinedHeadField, "-100"},
+                                                        {kSoilLayersField, layers}})));
+  ExpectGolden("report-uplift-top-layer-carried",
+               Report(Computed(kWorkedExampleTexts, 0, {{kConfinedTopField, "22"}, {kConfinedHeadField, "10"},
+                                                        {kSoilLayersField, layers}})));
+  InputTexts reached = WithoutRing();
+  reached[kImperviousField] = "10";
+  ExpectGolden("report-uplift-reached",
+               Report(Computed(reached, 0, {{kConfinedTopField, "10"}, {kConfinedHeadField, "5"}})));
+}
+
+// The cover: header, signers, inputs, results, methods and their sources, the program; with
+// Kusakin and an unsafe uplift check, its layers summed.
+TEST(GoldenTest, ReportCover) {
+  const CoverFacts facts{"Tavoro 9.8", "2026-12-07"};
+  ProjectInfo project = kProject;
+  project.checker = "佐藤 花子";
+  ExpectGolden("report-cover", Report(Computed(kWorkedExampleTexts, 0), project, &facts));
+  std::string layers = "1.6:14";
+  for (int i = 1; i < 5; ++i) layers += ",1.6:14";
+  InputTexts shallower = kWorkedExampleTexts;
+  shallower[kImperviousField] = "18";
+  ExpectGolden("report-cover-kusakin-uplift",
+               Report(Computed(shallower, 0,
+                               {{kRadiusMethodField, "kusakin"}, {kConfinedTopField, "18"},
+                                {kConfinedHeadField, "6"}, {kWaterUnitWeightField, "10"},
+                                {kSoilLayersField, layers}}),
+                      project, &facts));
 }
 
 // A permeability whose m/min overflows stops the report where it is needed, says which one,
