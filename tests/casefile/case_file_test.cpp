@@ -118,18 +118,14 @@ TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
       {"not JSON", "{\"format\": \"tavoro-case\",\n \"version\": 1,\n oops}",
        "Tavoro の案件ファイルとして読めません（壊れているか、別の形式です。3 行目）"},
       {"not UTF-8", head + "\"inputs\": {\"kn\": \"\xff\"}}", "Tavoro の案件ファイルとして読めません"},
-      {"empty", "", "Tavoro の案件ファイルとして読めません"},
       {"another format", R"({"format": "other", "version": 1, "inputs": {}})",
        "Tavoro の案件ファイルではありません"},
-      {"no format", R"({"version": 1, "inputs": {}})", "Tavoro の案件ファイルではありません"},
       {"newer version", R"({"format": "tavoro-case", "version": 3, "inputs": {}})",
        "新しい版（version 3）"},
       {"version as text", R"({"format": "tavoro-case", "version": "1", "inputs": {}})",
        "1 以上の整数"},
-      {"version zero", R"({"format": "tavoro-case", "version": 0, "inputs": {}})", "1 以上の整数"},
       {"not an object", R"(["tavoro-case"])", "オブジェクトではありません"},
       {"no inputs", head + R"("project": {}})", "\"inputs\" オブジェクトがありません"},
-      {"inputs not an object", head + R"("inputs": ["2"]})", "\"inputs\" オブジェクトがありません"},
       {"input as number", head + R"("inputs": {"kn": 0.01}})", "\"inputs\" の \"kn\" は文字列"},
       {"project not an object", head + R"("inputs": {}, "project": "A"})",
        "\"project\" はオブジェクト"},
@@ -145,8 +141,6 @@ TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
        "NUL 文字があります（1 行目）"},
       {"impossible date", head + R"("inputs": {}, "project": {"date": "2026-02-30"}})",
        "\"date\" \"2026-02-30\" は日付ではありません"},
-      {"date in words", head + R"("inputs": {}, "project": {"date": "not a date"}})",
-       "は日付ではありません（YYYY-MM-DD"},
       {"more than 1 MiB",
        head + R"("inputs": {}, "x": ")" + std::string(kMaxCaseFileBytes, 'a') + "\"}",
        "大きすぎます"},
@@ -196,7 +190,8 @@ TEST(CaseFileText, ManyKeysKeepTheirOrderAndASavedFileStaysReadable) {
   EXPECT_EQ(text.find('\n'), text.size() - 1);
   EXPECT_TRUE(ParseCaseFile(text, "b.tavoro").file);
   big.project.notes += std::string(1500, 'n');
-  EXPECT_NE(WriteCaseFile("unused.tavoro", big).value_or("").find("1 MiB を超える"),
+  const testing::TempFolder folder;
+  EXPECT_NE(WriteCaseFile(folder.path() / "big.tavoro", big).value_or("").find("1 MiB を超える"),
             std::string::npos);
 }
 
