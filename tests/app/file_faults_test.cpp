@@ -249,15 +249,5 @@ TEST_F(FileFaultsTest, OutOfMemoryEndsWithAMessage) {
   for (const std::string& name : Names()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
 }
 
-// A file name that is not UTF-8 is written under exactly its bytes; --dpi twice writes nothing.
-TEST_F(FileFaultsTest, FileNamesAreBytesAndRepeatedOptionsWriteNothing) {
-  EXPECT_EQ(Export("--json $'\\\\xff\\\\xfe.json'").first, 0);
-  EXPECT_EQ(Names(), std::vector<std::string>{"\xff\xfe.json"});
-  const auto [status, err] = Export("--chart c.png --dpi 100 --dpi 100");
-  EXPECT_EQ(status, 2);
-  EXPECT_NE(err.find("--dpi が 2 回以上指定されています。"), std::string::npos) << err;
-  EXPECT_EQ(Names(), std::vector<std::string>{"\xff\xfe.json"});
-}
-
 }  // namespace
 }  // namespace tavoro
