@@ -104,32 +104,6 @@ class BatchRunTest : public ::testing::Test {
   const fs::path dir_ = folder_.path();
 };
 
-TEST_F(BatchRunTest, WritesTheSameFilesWithOneJobOrFour) {
-  const TextDevices devices;
-  const BatchResult one = RunBatch(Rows(), dir_ / "a", 1, devices, {});
-  const BatchResult four = RunBatch(Rows(), dir_ / "b", 4, devices, {});
-  EXPECT_EQ(one.error, "");
-  EXPECT_EQ(one.FailedCount(), 1);
-  EXPECT_FALSE(one.cancelled);
-  ASSERT_EQ(one.outcomes.size(), 9u);
-  for (std::size_t i = 0; i < 9; ++i)
-    EXPECT_EQ(one.outcomes[i].row.number, static_cast<int>(i) + 1);
-
-  const auto files = FilesIn(dir_ / "a");
-  EXPECT_EQ(files, FilesIn(dir_ / "b"));
-  std::set<std::string> names;
-  for (const auto& [name, bytes] : files) names.insert(name);
-  EXPECT_EQ(names.size(), 2u * 8 + 2);
-  EXPECT_TRUE(names.count("001-No.1-report.pdf"));
-  EXPECT_TRUE(names.count("003-chart.pdf"));
-  EXPECT_FALSE(names.count("004-No.4-report.pdf"));
-  EXPECT_TRUE(names.count("summary.csv"));
-  // Reports with a ring have two pages, without one.
-  EXPECT_EQ(files.at("001-No.1-report.pdf").rfind("pages 2\n", 0), 0u);
-  EXPECT_EQ(files.at("002-No.2-report.pdf").rfind("pages 1\n", 0), 0u);
-  EXPECT_NE(files.at("summary.pdf").find("一括計算 集計表"), std::string::npos);
-}
-
 TEST_F(BatchRunTest, ReportsAShaftItCouldNotWriteAndRemovesItsEarlierDocument) {
   std::ofstream(dir_ / "a" / "002-No.2-report.pdf") << "old";
   std::ofstream(dir_ / "a" / "001-No.1-report.pdf") << "old";
