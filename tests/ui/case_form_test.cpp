@@ -4,17 +4,10 @@
 #include <QPlainTextEdit>
 
 #include <QAction>
-#include <QDir>
-#include <QDropEvent>
 #include <QFile>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include "casefile/case_file.h"
 #include "ui/case_settings.h"
@@ -158,11 +151,6 @@ TEST_F(CaseFormTest, FormToFileToFormKeepsEveryTextAndTheUnknownKeys) {
   EXPECT_EQ(session.project, kProject);
   EXPECT_FALSE(form.IsModified());
   EXPECT_EQ(QByteArray::fromStdString(CaseFileText(form.CurrentCase())), saved);
-  // The output window's pages carry the project.
-  OutputWindow* window = Press(0);
-  ASSERT_NE(window, nullptr);
-  const auto& header = std::get<TextCommand>(window->Preview().document().pages.at(0).commands.at(0));
-  EXPECT_EQ(header.text, "工事名：A工事　　立坑名：1号立坑");
 }
 
 TEST_F(CaseFormTest, BadFileIsNamedInAMessageAndChangesNothing) {
@@ -244,26 +232,6 @@ TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
   EXPECT_TRUE(dialog.findChild<QPlainTextEdit*>()->tabChangesFocus());
   dialog.NameEdit().setText("B工事");
   EXPECT_EQ(dialog.Project(), (ProjectInfo{"B工事", "1号立坑", "山田", "令和6年", "メモ", ""}));
-}
-
-}  // namespace
-}  // namespace tavoro
-
-namespace tavoro {
-namespace {
-
-QString ResourceText(const char* name) {
-  QFile file(QStringLiteral(TAVORO_RESOURCES_DIR "/") + QString::fromLatin1(name));
-  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-TEST(DesktopEntryTest, OpensTheCaseFileTypeThatTheMimeFileDefines) {
-  const QString mime = ResourceText("tavoro-mime.xml");
-  const QString entry = ResourceText("tavoro.desktop");
-  EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-tavoro-case\">"));
-  EXPECT_TRUE(mime.contains("<glob pattern=\"*.tavoro\"/>"));
-  EXPECT_TRUE(entry.contains("\nMimeType=application/x-tavoro-case;\n"));
-  EXPECT_TRUE(entry.contains("\nExec=tavoro %f\n"));
 }
 
 }  // namespace
