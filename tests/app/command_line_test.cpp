@@ -46,6 +46,7 @@ const Row kRows[] = {
     {{"export", "@", "--report=r.png", "--dpi=10", "--save-case=a.tavoro"},
      0, "", {"a.tavoro", "r-1.png", "r-2.png"}},
     {{"export", "@", "--json", "\xff\xfe.json"}, 0, "", {"\xff\xfe.json"}},
+    {{"export", "@", "--checker=佐藤", "--cover", "--report", "c.pdf"}, 0, "", {"c.pdf"}},
     // export: usage errors write nothing.
     {{"export", "@", "--chart", "c.txt"}, 2, "c.txt", {}},
     {{"export", "@", "--csv", "ok.csv", "--chart", "c.PNG.bak"}, 2, "c.PNG.bak", {}},

@@ -67,20 +67,5 @@ TEST(TavoroBinaryTest, VerifyRunsSourcedExamplesThatAllPass) {
   EXPECT_EQ(testing::RunTavoro({"verify", "--pdf"}).status, 2);
 }
 
-// --cover puts the cover, with the checker named, before the report's pages,
-// all counted.
-TEST(TavoroBinaryTest, CoverComesFirstNamesTheCheckerAndIsCounted) {
-  const testing::TempFolder folder;
-  ASSERT_EQ(testing::RunTavoro({"export", "--case", TAVORO_EXAMPLES_DIR "/worked-example.tavoro",
-                                "--checker", "佐藤", "--cover", "--report", folder / "c.pdf"})
-                .status,
-            0);
-  const testing::ProcessResult text = testing::RunProcess({"pdftotext", folder / "c.pdf", "-"});
-  EXPECT_LT(text.out.find("佐藤"), text.out.find("1 / 3"));
-  EXPECT_LT(text.out.find("1 / 3"), text.out.find("2 / 3"));
-  EXPECT_LT(text.out.find("2 / 3"), text.out.find("3 / 3"));
-  EXPECT_NE(text.out.find("3 / 3"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace tavoro
