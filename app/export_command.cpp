@@ -75,7 +75,7 @@ tavoro export の入力項目 (フォームに入力するとおりの文字列�
   --shaft-name 文字列    立坑名 (各ページのヘッダー行)
   --author 文字列        作成者
   --checker 文字列       照査者
-  --date 日付            日付 (YYYY-MM-DD)、ヘッダー行の右
+  --date 日付            日付 (YYYY-MM-DD、YYYY/MM/DD、YYYY年M月D日)、ヘッダー行の右
   --notes 文字列         メモ
   --cover                計算書の前に表紙（計算条件・結果・算定方法と出典・
                          作成/照査欄）を付ける

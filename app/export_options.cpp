@@ -178,9 +178,13 @@ ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
     ProjectText(options.project, static_cast<int>(i)) = ToBytes(parser.value(projectTexts[i]));
     options.projectGiven[i] = true;
   }
-  if (!options.project.date.empty() && !IsProjectDate(options.project.date)) {
-    return Failure("--date には日付を YYYY-MM-DD の形で指定してください (「" +
-                   options.project.date.substr(0, 40) + "」)。");
+  if (!options.project.date.empty()) {
+    std::optional<std::string> date = NormalizedProjectDate(options.project.date);
+    if (!date) {
+      return Failure("--date には日付を " + std::string(kProjectDateForm) +
+                     " のいずれかの形で指定してください (「" + options.project.date.substr(0, 40) + "」)。");
+    }
+    options.project.date = std::move(*date);
   }
   const auto path = [&](const QCommandLineOption& option,
                         std::optional<std::string>& target) -> std::string {

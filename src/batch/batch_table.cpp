@@ -230,9 +230,12 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
         SetProjectText(row.project, name.role, std::string(Trim(cells[c])));
       }
     }
-    if (!row.project.date.empty() && !IsProjectDate(row.project.date)) {
+    if (row.project.date.empty()) {
+    } else if (std::optional<std::string> date = NormalizedProjectDate(row.project.date)) {
+      row.project.date = std::move(*date);
+    } else {
       row.unreadable = "日付 「" + row.project.date + "」 は日付ではありません (" +
-                       std::string(kProjectDateForm) + " の形の暦にある日付にしてください)";
+                       std::string(kProjectDateForm) + " のいずれかの形の暦にある日付にしてください)";
     }
     table.rows.push_back(std::move(row));
   }

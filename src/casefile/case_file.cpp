@@ -224,9 +224,14 @@ class Reader {
         if (!value.is_string()) return NotText("\"project\" の \"" + key + "\"");
         file.project.*(known->text) = value.get<std::string>();
       }
-      if (!file.project.date.empty() && !IsProjectDate(file.project.date)) {
-        return Fail("の \"project\" の \"date\" " + Quoted(file.project.date) + " は日付ではありません（" +
-                    std::string(kProjectDateForm) + " の形の暦にある日付にしてください）。");
+      if (!file.project.date.empty()) {
+        std::optional<std::string> date = NormalizedProjectDate(file.project.date);
+        if (date) {
+          file.project.date = std::move(*date);
+        } else {
+          return Fail("の \"project\" の \"date\" " + Quoted(file.project.date) + " は日付ではありません（" +
+                    std::string(kProjectDateForm) + " のいずれかの形の暦にある日付にしてください）。");
+        }
       }
     }
 

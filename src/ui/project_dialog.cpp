@@ -35,7 +35,7 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   notes_ = new QPlainTextEdit(QString::fromStdString(project.notes), this);
   // Tab leaves the memo as it leaves every other field.
   notes_->setTabChangesFocus(true);
-  dateHint_ = new QLabel(QStringLiteral("日付は YYYY-MM-DD の形で入力してください（例 2026-12-07）。"), this);
+  dateHint_ = new QLabel(QStringLiteral("日付は YYYY-MM-DD、YYYY/MM/DD、YYYY年M月D日 のいずれかの形で入力してください（例 2026-12-07）。"), this);
   dateHint_->setObjectName(QStringLiteral("dateHint"));
   dateHint_->setStyleSheet(QStringLiteral("color: #b00000;"));
   form->addRow(QStringLiteral("工事名(&N)"), name_);
@@ -52,7 +52,8 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   const auto checkDate = [this, ok] {
-    const bool valid = date_->text().isEmpty() || IsProjectDate(date_->text().toStdString());
+    const bool valid =
+        date_->text().isEmpty() || NormalizedProjectDate(date_->text().toStdString()).has_value();
     ok->setEnabled(valid);
     dateHint_->setVisible(!valid);
   };
@@ -73,8 +74,10 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
 }
 
 ProjectInfo ProjectDialog::Project() const {
+  const std::string typedDate = date_->text().toStdString();
+  std::string date = NormalizedProjectDate(typedDate).value_or(typedDate);
   return ProjectInfo{name_->text().toStdString(), shaft_->text().toStdString(),
-                     author_->text().toStdString(), date_->text().toStdString(),
+                     author_->text().toStdString(), std::move(date),
                      notes_->toPlainText().toStdString(), checker_->text().toStdString()};
 }
 

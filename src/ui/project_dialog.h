@@ -10,9 +10,9 @@ class QPlainTextEdit;
 
 namespace tavoro {
 
-// 案件情報: the five project texts. The date is empty or YYYY-MM-DD; OK
-// stays disabled while it is anything else, and a line under the date says
-// what it takes. Tab leaves the memo; Ctrl+Enter is OK.
+// 案件情報: the five project texts. The date is empty or one of the forms
+// NormalizedProjectDate reads, kept as YYYY-MM-DD; OK stays disabled while it
+// is anything else, and a line under the date says what it takes. Tab leaves the memo; Ctrl+Enter is OK.
 class ProjectDialog : public QDialog {
  public:
   ProjectDialog(const ProjectInfo& project, QWidget* parent);

@@ -100,7 +100,7 @@ TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {
   Args typed = kWorkedExample;
   typed.insert(
       typed.end(),
-      {"--project-name=計算例", "--shaft-name=No.1 立坑（地盤改良あり）", "--date=2024-04-01",
+      {"--project-name=計算例", "--shaft-name=No.1 立坑（地盤改良あり）", "--date=２０２４年4月1日",
        "--notes=地盤改良幅 2 m、改良後の透水係数 0.0001 cm/sec の例。", "--json=-"});
   EXPECT_EQ(std::get<1>(Export(typed)), json);
 }

@@ -90,12 +90,13 @@ TEST(BatchTableTest, NumbersRowsByTheirPlaceUnderTheHeaderSkippingBlankOnes) {
 TEST(BatchTableTest, ARowWithoutACalendarDateIsListedNotRun) {
   const BatchTable table = ReadBatchTable(
       "groundwater,impervious,excavation,perimeter,kn,point,range,日付\n"
-      "2,20,10,20,0.01,10,100,2024-02-29\n2,20,10,20,0.01,10,100,2026-02-30\n"
+      "2,20,10,20,0.01,10,100,2024/2/29\n2,20,10,20,0.01,10,100,2026-02-30\n"
       "2,20,10,20,0.01,10,100,令和\n");
   ASSERT_EQ(table.rows.size(), 3u) << table.error;
   EXPECT_EQ(table.rows[0].unreadable, "");
+  EXPECT_EQ(table.rows[0].project.date, "2024-02-29");
   EXPECT_EQ(table.rows[1].unreadable,
-            "日付 「2026-02-30」 は日付ではありません (YYYY-MM-DD の形の暦にある日付にしてください)");
+            "日付 「2026-02-30」 は日付ではありません (YYYY-MM-DD、YYYY/MM/DD、YYYY年M月D日 のいずれかの形の暦にある日付にしてください)");
   EXPECT_NE(table.rows[2].unreadable, "");
 }
 

@@ -223,15 +223,16 @@ TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
        std::initializer_list<std::pair<const char*, bool>>{{"2024-05-01", true},
                                                            {"", true},
                                                            {"2024-02-30", false},
-                                                           {"2024-5-1", false},
-                                                           {"令和6年", false}}) {
+                                                           {"2024-5-1", true},
+                                                           {"令和6年", false},
+                                                           {"２０２４年５月１日", true}}) {
     dialog.DateEdit().setText(QString::fromUtf8(date));
     EXPECT_EQ(ok->isEnabled(), accepted) << date;
     EXPECT_EQ(dialog.findChild<QLabel*>("dateHint")->isHidden(), accepted) << date;
   }
   EXPECT_TRUE(dialog.findChild<QPlainTextEdit*>()->tabChangesFocus());
   dialog.NameEdit().setText("B工事");
-  EXPECT_EQ(dialog.Project(), (ProjectInfo{"B工事", "1号立坑", "山田", "令和6年", "メモ", ""}));
+  EXPECT_EQ(dialog.Project(), (ProjectInfo{"B工事", "1号立坑", "山田", "2024-05-01", "メモ", ""}));
 }
 
 }  // namespace
