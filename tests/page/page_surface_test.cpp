@@ -41,22 +41,6 @@ TEST_F(PageSurfaceTest, MarginsReadBackInTwips) {
   }
 }
 
-TEST_F(PageSurfaceTest, TextMovesCurrentXToItsEndAndLeavesCurrentY) {
-  surface.StartDoc();
-  surface.SetFontName("ＭＳ 明朝");
-  surface.SetCurrentX(1000);
-  surface.SetCurrentY(2000);
-  surface.Text("Q1=");
-  surface.SetFontSize(6);
-  surface.SetTextAngle(900);  // a rising label advances CurrentX all the same
-  surface.Text("流量");
-  EXPECT_EQ(surface.CurrentX(), 1540);
-  EXPECT_EQ(surface.CurrentY(), 2000);
-  EXPECT_EQ(Commands(), (std::vector<PageCommand>{
-                            TextCommand{1000, 2000, "Q1=", {"ＭＳ 明朝", 10}, 0, 300, 200},
-                            TextCommand{1300, 2000, "流量", {"ＭＳ 明朝", 6}, 900, 240, 120}}));
-}
-
 TEST_F(PageSurfaceTest, PolylineContinuesFromTheLastRecordedLineEnd) {
   surface.StartDoc();
   surface.SetPenWidth(10);

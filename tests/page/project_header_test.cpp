@@ -83,20 +83,6 @@ TEST_F(ProjectHeaderTest, LongProjectNameIsCutFirstTheShaftOnlyWhenItAloneOverfl
   }
 }
 
-TEST_F(ProjectHeaderTest, LeavesFontPositionAndDirectionAsTheyWere) {
-  page_.SetFontName("ＭＳ ゴシック");
-  page_.SetFontSize(12);
-  page_.SetCurrentX(1234.5);
-  page_.SetCurrentY(2345.5);
-  page_.SetTextAngle(900);
-  DrawProjectHeader(page_, {"A", "B", "", "2024-01-01", ""});
-  EXPECT_EQ(page_.FontName(), "ＭＳ ゴシック");
-  EXPECT_EQ(page_.FontSize(), 12);
-  EXPECT_EQ(page_.CurrentX(), 1234.5);
-  EXPECT_EQ(page_.CurrentY(), 2345.5);
-  EXPECT_EQ(page_.TextAngle(), 900);
-}
-
 TEST_F(ProjectHeaderTest, TopMarginTooNarrowForTheLineGetsNoHeader) {
   page_.SetMarginTop("3mm");
   DrawProjectHeader(page_, {"A工事", "", "", "", ""});
