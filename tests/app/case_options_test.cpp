@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <tuple>
 
 #include "casefile/case_file.h"
 #include "export_command.h"
+#include "files.h"
+#include "worked_example.h"
 
 namespace tavoro {
 namespace {
@@ -23,30 +23,13 @@ std::tuple<int, std::string, std::string> Export(const Args& args) {
   return {status, out.str(), err.str()};
 }
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-const Args kWorkedExample = {"--groundwater=2", "--impervious=20", "--excavation=10",
-                             "--perimeter=20",  "--kn=0.01",       "--width=2",
-                             "--kg=0.0001",     "--point=10",      "--range=100"};
+using testing::ReadFile;
+const Args& kWorkedExample = testing::kWorkedExampleArgs;
 
 class CaseOptionsTest : public ::testing::Test {
  protected:
-  // A folder of each test's own: ctest runs them side by side.
-  CaseOptionsTest()
-      : dir_(fs::path(::testing::TempDir()) /
-             (std::string("tavoro-case-options-") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  ~CaseOptionsTest() override { fs::remove_all(dir_); }
-
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
-
-  fs::path dir_;
+  std::string Path(const char* name) const { return folder_ / name; }
+  const testing::TempFolder folder_;
 };
 
 TEST_F(CaseOptionsTest, CommandLineToFileToCommandLineGivesTheSameJsonAndFile) {
@@ -58,15 +41,15 @@ TEST_F(CaseOptionsTest, CommandLineToFileToCommandLineGivesTheSameJsonAndFile) {
   first.insert(first.end(), {"--save-case", Path("a.tavoro"), "--json", Path("a.json")});
   ASSERT_EQ(Export(first), std::tuple(kExitOk, "", ""));
   ASSERT_EQ(Export({"--case", Path("a.tavoro"), "--save-case", Path("b.tavoro"), "--json", "-"}),
-            std::tuple(kExitOk, Read(Path("a.json")), ""));
-  EXPECT_EQ(Read(Path("b.tavoro")), Read(Path("a.tavoro")));
+            std::tuple(kExitOk, ReadFile(Path("a.json")), ""));
+  EXPECT_EQ(ReadFile(Path("b.tavoro")), ReadFile(Path("a.tavoro")));
 
   const CaseFileRead saved = ReadCaseFile(Path("a.tavoro"));
   ASSERT_TRUE(saved.file) << saved.error;
   EXPECT_EQ(saved.file->inputs,
             (InputTexts{"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"}));
   EXPECT_EQ(saved.file->project, (ProjectInfo{"A工事", "1号立坑", "山田", "2024-05-01", "メモ", ""}));
-  EXPECT_NE(Read(Path("a.json"))
+  EXPECT_NE(ReadFile(Path("a.json"))
                 .find(R"("project":{"name":"A工事","shaft":"1号立坑","author":"山田",)"
                       R"("date":"2024-05-01","notes":"メモ","checker":""})"),
             std::string::npos);
@@ -92,7 +75,7 @@ TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {
     const fs::path path = fs::path(TAVORO_EXAMPLES_DIR) / name;
     const CaseFileRead read = ReadCaseFile(path);
     ASSERT_TRUE(read.file) << read.error;
-    EXPECT_EQ(CaseFileText(*read.file), Read(path));
+    EXPECT_EQ(CaseFileText(*read.file), ReadFile(path));
     EXPECT_EQ(std::get<0>(Export({"--case", path.string(), "--json", "-"})), kExitOk);
   }
   const auto [status, json, err] =
