@@ -42,16 +42,6 @@ TEST(StudySearchTest, BisectionFindsTheMillimetreAskingOnlyInsideTheBracket) {
   EXPECT_FALSE(NarrowestMeetingWidth(grid, Answers(grid, 10001), never));
 }
 
-TEST(StudySearchTest, GridTakesEveryMillimetreOfANarrowRange) {
-  EXPECT_EQ(WidthGrid(3), (std::vector<std::int64_t>{0, 1, 2, 3}));
-  EXPECT_EQ(WidthGrid(0), (std::vector<std::int64_t>{0}));
-  const std::vector<std::int64_t> odd = WidthGrid(1234);
-  EXPECT_EQ(odd.size(), 101u);
-  EXPECT_EQ(odd[1], 12);
-  EXPECT_EQ(odd[50], 617);
-  EXPECT_EQ(odd.back(), 1234);
-}
-
 TEST(StudySearchTest, WidthEndIsTheFirstBoundReached) {
   WidthBound bound = WidthBound::kR1;
   EXPECT_EQ(WidthEndMillimetres(10, 3, 240, 100, bound), 10000);
