@@ -45,6 +45,13 @@ std::string ShaftFileStem(int number, std::string_view shaft) {
   return stem;
 }
 
+std::string ProposedDocumentStem(std::string_view shaft, std::string_view caseStem,
+                                 std::string_view document) {
+  std::string stem = SafeShaftName(shaft);
+  if (stem.empty()) stem = caseStem;
+  return stem.empty() ? std::string(document) : stem + "_" + std::string(document);
+}
+
 std::string ShaftDocumentName(int number, std::string_view shaft, std::string_view kind) {
   return ShaftFileStem(number, shaft) + "-" + std::string(kind) + ".pdf";
 }

@@ -14,6 +14,13 @@ namespace tavoro {
 // a character boundary.
 std::string ShaftFileStem(int number, std::string_view shaft);
 
+// The name 保存 proposes for a document shown on the desktop, without its
+// extension: "<shaft>_<document>" with the shaft name made safe as above,
+// else "<case>_<document>" from the case file's base name, else the
+// document's name alone.
+std::string ProposedDocumentStem(std::string_view shaft, std::string_view caseStem,
+                                 std::string_view document);
+
 // The kinds of a shaft's documents: "NNN-<shaft>-report.pdf" and
 // "NNN-<shaft>-chart.pdf".
 inline constexpr std::string_view kShaftDocumentKinds[] = {"report", "chart"};

@@ -198,6 +198,7 @@ void InputWindow::UpdateCaption() {
 
 void InputWindow::ShowCase(const CaseFile& file, const QString& path, const CaseFile& saved) {
   path_ = path;
+  session_.caseStem = QFileInfo(path_).completeBaseName().toStdString();
   saved_ = saved;
   session_.project = file.project;
   ground_ = file.ground;
@@ -275,6 +276,7 @@ bool InputWindow::SaveTo(const QString& path) {
     return false;
   }
   path_ = QFileInfo(path).absoluteFilePath();
+  session_.caseStem = QFileInfo(path_).completeBaseName().toStdString();
   saved_ = current;
   AddRecentCaseFile(path_);
   UpdateCaption();

@@ -9,6 +9,7 @@
 #include <QResizeEvent>
 #include <exception>
 
+#include "batch/output_names.h"
 #include "chart/chart.h"
 #include "export/case_csv.h"
 #include "report/report.h"
@@ -120,7 +121,9 @@ void OutputWindow::ShowOutput(const QString& caption, QSizeF size, const QString
   placement_->Place(size);
   summary_ = summary;
   draw(preview_->NewSurface());
-  preview_->ShowDocument(caption);
+  preview_->ShowDocument(caption, QString::fromStdString(ProposedDocumentStem(
+                                      session_.project.shaft, session_.caseStem,
+                                      caption.toStdString())));
   // Other pages than the case's own are saved as pages only.
   preview_->SetSaveChoices(false, {});
 }

@@ -161,8 +161,9 @@ PageSurface& PagePreview::NewSurface() {
   return *surface_;
 }
 
-void PagePreview::ShowDocument(const QString& title) {
+void PagePreview::ShowDocument(const QString& title, const QString& fileStem) {
   title_ = title;
+  fileStem_ = fileStem;
   preview_->updatePreview();
   ApplyZoom();
   ShowPage(1);
@@ -327,7 +328,7 @@ void PagePreview::SaveWithDialog() {
   for (const Choice& choice : choices) filters << choice.filter;
   QString selected = filters.front();
   const QString suggested =
-      (title_.isEmpty() ? QStringLiteral("Tavoro") : title_) + QStringLiteral(".pdf");
+      (fileStem_.isEmpty() ? QStringLiteral("Tavoro") : fileStem_) + QStringLiteral(".pdf");
   QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存"), suggested,
                                               filters.join(QStringLiteral(";;")), &selected);
   if (path.isEmpty()) return;

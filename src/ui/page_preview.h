@@ -44,8 +44,9 @@ class PagePreview : public QWidget {
 
   // Previews what the surface holds from page 1, at the zoom last chosen
   // (the whole page at first).
-  // title names the document in the print queue and the PDF file name.
-  void ShowDocument(const QString& title);
+  // title names the document in the print queue; fileStem is the name 保存
+  // proposes, without its extension.
+  void ShowDocument(const QString& title, const QString& fileStem);
 
   // Drops the document; the preview turns empty.
   void Clear();
@@ -99,6 +100,7 @@ class PagePreview : public QWidget {
   QtTextMeasurer measurer_;
   std::unique_ptr<PageSurface> surface_;
   QString title_;
+  QString fileStem_;
   QPrintPreviewWidget* preview_ = nullptr;  // owned by this widget
   QToolBar* toolBar_ = nullptr;             // owned by this widget
   QLabel* pageLabel_ = nullptr;             // owned by the tool bar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "calc/calculation_case.h"
 #include "calc/project_info.h"
 #include "page/page_setup.h"
@@ -18,6 +20,9 @@ struct DesktopSession {
   ProjectInfo project;
   PageSettings settings;
   ReportLineCounter counter;
+  // The base name of the case file the form shows; empty until one is opened
+  // or saved.
+  std::string caseStem;
   // 表紙を付ける: the report starts with its cover page.
   bool cover = false;
 };

@@ -42,6 +42,14 @@ TEST(OutputNamesTest, PadsTheNumberAndMakesTheShaftNameSafe) {
   EXPECT_EQ(ShaftFileStem(1, long_name), "001-" + long_name.substr(0, 78));
 }
 
+// 保存 proposes the shaft's name, else the case file's, else the document's own.
+TEST(OutputNamesTest, ProposedDocumentNameFallsBackFromShaftToCaseToDocument) {
+  EXPECT_EQ(ProposedDocumentStem("No.1 立坑", "a", "計算書"), "No.1 立坑_計算書");
+  EXPECT_EQ(ProposedDocumentStem("A/B:1?", "", "地下水位降下曲線"), "A_B_1__地下水位降下曲線");
+  EXPECT_EQ(ProposedDocumentStem(" . ", "現場A", "計算書"), "現場A_計算書");
+  EXPECT_EQ(ProposedDocumentStem("", "", "計算書"), "計算書");
+}
+
 TEST(SummaryColumnsTest, WritesTheShortestTextThatReadsBack) {
   EXPECT_EQ(ShortestNumberText(1e-7), "1e-07");
   EXPECT_EQ(ShortestNumberText(2e15), "2e+15");
