@@ -16,6 +16,7 @@
 #include "batch/job_runner.h"
 #include "batch/qt/batch_inputs.h"
 #include "batch/qt/qt_batch_devices.h"
+#include "ui/case_settings.h"
 
 namespace tavoro {
 namespace {
@@ -118,9 +119,10 @@ std::unique_ptr<QMessageBox> BatchDoneBox(QWidget* parent, const BatchDoneMessag
 
 void RunBatchFromMenu(QWidget* parent) {
   const QStringList files = QFileDialog::getOpenFileNames(
-      parent, QStringLiteral("一括計算 - 表を開く"), QString(),
+      parent, QStringLiteral("一括計算 - 表を開く"), InLastFolder(DialogFolder::kBatch),
       QStringLiteral("立坑の表 (*.csv);;案件ファイル (*.tavoro);;すべてのファイル (*)"));
   if (files.isEmpty()) return;
+  RememberFolderOf(DialogFolder::kBatch, files.front());
   std::vector<std::string> paths;
   for (const QString& file : files) paths.push_back(QFile::encodeName(file).toStdString());
   const BatchTable table = ReadBatchInputs(paths, TableEncoding::kAuto);

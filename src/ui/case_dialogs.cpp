@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "tavoro_version.h"
+#include "ui/case_settings.h"
 #include "ui/project_dialog.h"
 
 namespace tavoro {
@@ -29,14 +30,19 @@ UnsavedChoice AskToSave(QWidget* parent, const QString& caseName) {
 }
 
 QString OpenFileName(QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("開く"), QString(), kFilter);
+  const QString path = QFileDialog::getOpenFileName(
+      parent, QStringLiteral("開く"), InLastFolder(DialogFolder::kCases), kFilter);
+  RememberFolderOf(DialogFolder::kCases, path);
+  return path;
 }
 
 QString SaveFileName(QWidget* parent, const QString& suggested) {
-  QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"), suggested, kFilter);
+  QFileDialog dialog(parent, QStringLiteral("名前を付けて保存"),
+                     InLastFolder(DialogFolder::kCases, suggested), kFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("tavoro"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  RememberFolderOf(DialogFolder::kCases, dialog.selectedFiles().constFirst());
   return dialog.selectedFiles().constFirst();
 }
 

@@ -1,6 +1,9 @@
 #include "ui/case_settings.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <array>
 #include <memory>
 
 namespace tavoro {
@@ -10,6 +13,12 @@ const QString kRecent = QStringLiteral("recentFiles");
 const QString kLastPath = QStringLiteral("lastCase/path");
 const QString kLastModified = QStringLiteral("lastCase/modified");
 const QString kLastText = QStringLiteral("lastCase/text");
+
+QString FolderKey(DialogFolder kind) {
+  constexpr std::array<const char*, 3> kKeys = {"folders/cases", "folders/exports",
+                                                "folders/batch"};
+  return QString::fromLatin1(kKeys[static_cast<std::size_t>(kind)]);
+}
 
 std::unique_ptr<QSettings> Settings() {
   return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
@@ -56,6 +65,18 @@ std::optional<LastCase> RememberedLastCase() {
   if (!settings->contains(kLastText)) return std::nullopt;
   return LastCase{settings->value(kLastPath).toString(), settings->value(kLastModified).toBool(),
                   settings->value(kLastText).toString().toStdString()};
+}
+
+QString InLastFolder(DialogFolder kind, const QString& name) {
+  if (!name.isEmpty() && QFileInfo(name).isAbsolute()) return name;
+  const QString folder = Settings()->value(FolderKey(kind)).toString();
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) return name;
+  return name.isEmpty() ? folder : QDir(folder).filePath(name);
+}
+
+void RememberFolderOf(DialogFolder kind, const QString& path) {
+  if (path.isEmpty()) return;
+  Settings()->setValue(FolderKey(kind), QFileInfo(path).absolutePath());
 }
 
 }  // namespace tavoro

@@ -27,4 +27,13 @@ struct LastCase {
 void RememberLastCase(const LastCase& last);
 std::optional<LastCase> RememberedLastCase();
 
+// File dialogs start in the folder last used for their kind.
+enum class DialogFolder { kCases, kExports, kBatch };
+// name (a file name, or "" for the folder itself) in the folder last used for
+// kind; name alone when none is kept or the folder is gone, and an absolute
+// name as it is.
+QString InLastFolder(DialogFolder kind, const QString& name = {});
+// Keeps the folder of path, a file chosen in a dialog of kind.
+void RememberFolderOf(DialogFolder kind, const QString& path);
+
 }  // namespace tavoro

@@ -21,6 +21,7 @@
 
 #include "export/qt/document_files.h"
 #include "fileio/staged_files.h"
+#include "ui/case_settings.h"
 #include "ui/print_job.h"
 #include "ui/print_progress_box.h"
 #include "ui/zoom_steps.h"
@@ -329,9 +330,11 @@ void PagePreview::SaveWithDialog() {
   QString selected = filters.front();
   const QString suggested =
       (fileStem_.isEmpty() ? QStringLiteral("Tavoro") : fileStem_) + QStringLiteral(".pdf");
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存"), suggested,
-                                              filters.join(QStringLiteral(";;")), &selected);
+  QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("保存"), InLastFolder(DialogFolder::kExports, suggested),
+      filters.join(QStringLiteral(";;")), &selected);
   if (path.isEmpty()) return;
+  RememberFolderOf(DialogFolder::kExports, path);
   // The name's own extension chooses the format; without one, the filter does.
   std::optional<OutputFormat> format = OutputFormatOf(path.toStdString());
   const auto offered = [&](OutputFormat f) {

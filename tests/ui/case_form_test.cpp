@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QSettings>
@@ -210,6 +211,19 @@ TEST_F(CaseFormTest, RecentFilesAndTheLastCaseOutliveTheForm) {
   InputWindow fourth(next, [](QWidget*, const QString&) {});
   fourth.RestoreLastCase();
   EXPECT_EQ(fourth.CurrentCase().inputs, InputTexts{});
+}
+
+// Each kind of file dialog starts where the last one of its kind ended, while that folder exists.
+TEST_F(CaseFormTest, DialogsOfEachKindStartInTheirOwnLastFolder) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("out"));
+  RememberFolderOf(DialogFolder::kExports, Path("out/x.pdf"));
+  RememberFolderOf(DialogFolder::kBatch, Path("t.csv"));
+  EXPECT_EQ(InLastFolder(DialogFolder::kExports, "計算書.pdf"), Path("out/計算書.pdf"));
+  EXPECT_EQ(InLastFolder(DialogFolder::kBatch), dir.path());
+  EXPECT_EQ(InLastFolder(DialogFolder::kCases, "無題.tavoro"), "無題.tavoro");
+  EXPECT_EQ(InLastFolder(DialogFolder::kBatch, Path("a.tavoro")), Path("a.tavoro"));
+  ASSERT_TRUE(QDir(Path("out")).removeRecursively());
+  EXPECT_EQ(InLastFolder(DialogFolder::kExports, "計算書.pdf"), "計算書.pdf");
 }
 
 TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
