@@ -16,6 +16,14 @@ bool IsContinuationByte(unsigned char c) {
   return (c & 0xC0) == 0x80;
 }
 
+std::string NumberText(int number) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%03d", number);
+  return digits;
+}
+
+}  // namespace
+
 std::string SafeShaftName(std::string_view shaft) {
   std::string safe;
   for (const char c : shaft) safe += IsForbidden(static_cast<unsigned char>(c)) ? '_' : c;
@@ -29,14 +37,6 @@ std::string SafeShaftName(std::string_view shaft) {
   const std::size_t last = safe.find_last_not_of(" .");
   return safe.substr(first, last - first + 1);
 }
-
-std::string NumberText(int number) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%03d", number);
-  return digits;
-}
-
-}  // namespace
 
 std::string ShaftFileStem(int number, std::string_view shaft) {
   std::string stem = NumberText(number);

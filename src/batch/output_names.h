@@ -14,6 +14,9 @@ namespace tavoro {
 // a character boundary.
 std::string ShaftFileStem(int number, std::string_view shaft);
 
+// The shaft name made safe as a file name by that rule; "" when nothing is left.
+std::string SafeShaftName(std::string_view shaft);
+
 // The name 保存 proposes for a document shown on the desktop, without its
 // extension: "<shaft>_<document>" with the shaft name made safe as above,
 // else "<case>_<document>" from the case file's base name, else the

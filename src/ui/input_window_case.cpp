@@ -15,6 +15,7 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "batch/output_names.h"
 #include "ui/batch_window.h"
 #include "ui/case_settings.h"
 #include "ui/input_window.h"
@@ -260,7 +261,7 @@ bool InputWindow::Save() {
 bool InputWindow::SaveAs() {
   QString suggested = path_;
   if (suggested.isEmpty()) {
-    const QString shaft = QString::fromStdString(session_.project.shaft);
+    const QString shaft = QString::fromStdString(SafeShaftName(session_.project.shaft));
     suggested = (shaft.isEmpty() ? QStringLiteral("無題") : shaft) + QStringLiteral(".tavoro");
   }
   QString path = dialogs_.saveFileName(this, suggested);
