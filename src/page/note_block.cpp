@@ -1,5 +1,7 @@
 #include "page/note_block.h"
 
+#include "page/saved_text_state.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -40,11 +42,7 @@ std::vector<std::string> Wrapped(const PageSurface& page, std::string_view text,
 double DrawNoteBlock(PageSurface& page, const std::vector<std::string>& notes, double left,
                      double top, double width) {
   if (notes.empty() || page.document().pages.empty()) return top;
-  const std::string face = page.FontName();
-  const double points = page.FontSize();
-  const double x = page.CurrentX();
-  const double y = page.CurrentY();
-  const std::int16_t angle = page.TextAngle();
+  const SavedTextState saved(page);
 
   page.SetFontName(kNoteFace);
   page.SetFontSize(kNotePoints);
@@ -62,11 +60,6 @@ double DrawNoteBlock(PageSurface& page, const std::vector<std::string>& notes, d
     }
   }
 
-  page.SetFontName(face);
-  page.SetFontSize(points);
-  page.SetCurrentX(x);
-  page.SetCurrentY(y);
-  page.SetTextAngle(angle);
   return bottom;
 }
 

@@ -1,5 +1,7 @@
 #include "page/page_numbers.h"
 
+#include "page/saved_text_state.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,11 +16,7 @@ constexpr double kNumberPoints = 9;
 void DrawPageNumbers(PageSurface& page) {
   const std::size_t count = page.PageCount();
   if (count == 0 || page.document().finished) return;
-  const std::string face = page.FontName();
-  const double points = page.FontSize();
-  const double x = page.CurrentX();
-  const double y = page.CurrentY();
-  const std::int16_t angle = page.TextAngle();
+  const SavedTextState saved(page);
 
   page.SetFontName(kNumberFace);
   page.SetFontSize(kNumberPoints);
@@ -37,11 +35,6 @@ void DrawPageNumbers(PageSurface& page) {
     }
     page.TurnToPage(count - 1);
   }
-  page.SetFontName(face);
-  page.SetFontSize(points);
-  page.SetCurrentX(x);
-  page.SetCurrentY(y);
-  page.SetTextAngle(angle);
 }
 
 }  // namespace tavoro

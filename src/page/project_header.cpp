@@ -1,5 +1,7 @@
 #include "page/project_header.h"
 
+#include "page/saved_text_state.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -67,34 +69,6 @@ std::string LeftText(const PageSurface& page, const ProjectInfo& project, double
   if (fittedName.size() <= std::string("工事名：…").size()) return Fitted(page, shaft, width);
   return fittedName + tail;
 }
-
-class SavedTextState {
- public:
-  explicit SavedTextState(PageSurface& page)
-      : page_(page),
-        face_(page.FontName()),
-        points_(page.FontSize()),
-        x_(page.CurrentX()),
-        y_(page.CurrentY()),
-        angle_(page.TextAngle()) {}
-  ~SavedTextState() {
-    page_.SetFontName(face_);
-    page_.SetFontSize(points_);
-    page_.SetCurrentX(x_);
-    page_.SetCurrentY(y_);
-    page_.SetTextAngle(angle_);
-  }
-  SavedTextState(const SavedTextState&) = delete;
-  SavedTextState& operator=(const SavedTextState&) = delete;
-
- private:
-  PageSurface& page_;
-  std::string face_;
-  double points_;
-  double x_;
-  double y_;
-  std::int16_t angle_;
-};
 
 }  // namespace
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "page/page_surface.h"
+
+namespace tavoro {
+
+// Keeps the surface's face, size, current point and text angle, and puts them
+// back when it goes out of scope, so a margin text leaves the page body's
+// drawing state as it found it.
+class SavedTextState {
+ public:
+  explicit SavedTextState(PageSurface& page)
+      : page_(page),
+        face_(page.FontName()),
+        points_(page.FontSize()),
+        x_(page.CurrentX()),
+        y_(page.CurrentY()),
+        angle_(page.TextAngle()) {}
+  ~SavedTextState() {
+    page_.SetFontName(face_);
+    page_.SetFontSize(points_);
+    page_.SetCurrentX(x_);
+    page_.SetCurrentY(y_);
+    page_.SetTextAngle(angle_);
+  }
+  SavedTextState(const SavedTextState&) = delete;
+  SavedTextState& operator=(const SavedTextState&) = delete;
+
+ private:
+  PageSurface& page_;
+  std::string face_;
+  double points_;
+  double x_;
+  double y_;
+  std::int16_t angle_;
+};
+
+}  // namespace tavoro
