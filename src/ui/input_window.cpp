@@ -1,7 +1,5 @@
 #include "ui/input_window.h"
 
-#include <QLabel>
-
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,13 +12,12 @@
 #include "study/study_pages.h"
 
 #include "ui/app_icon.h"
+#include "ui/case_settings.h"
 #include "ui/enter_key.h"
-#include "ui/input_window_controls.h"
 #include "ui/output_window.h"
 #include "ui/study_dialog.h"
 #include "tavoro_version.h"
 #include "verify/verify_pages.h"
-#include "ui/window_metrics.h"
 #include "ui/window_placement.h"
 
 namespace tavoro {
@@ -42,21 +39,16 @@ InputWindow::InputWindow(DesktopSession& session, MessageFunction message)
   setWindowIcon(TavoroIcon());
   setAcceptDrops(true);
   BuildMenuBar();
-  // The controls keep their designed places in the client area below the
-  // menu bar; the window grows by the menu bar's height.
-  const QSize client(TwipsToPixels(kInputClientWidth, LogicalDpiX(*this)),
-                     TwipsToPixels(kInputClientHeight, LogicalDpiY(*this)));
-  const int menuHeight = menuBar_->sizeHint().height();
-  menuBar_->setGeometry(0, 0, client.width(), menuHeight);
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("ClientArea"));
-  client_->setGeometry(0, menuHeight, client.width(), client.height());
-  setFixedSize(client.width(), menuHeight + client.height());
   groundLine_ = new QLabel(this);
   groundLine_->setObjectName(QStringLiteral("GroundLine"));
   groundLine_->setIndent(8);
   groundLine_->hide();
   BuildControls();
+  zoom_ = FormZoom();
+  LayOut();
+  FitZoomToScreen();
   InstallEnterKeyHabits(*this);
   for (int index = 0; index < 2; ++index) {
     connect(&RunButton(index), &QPushButton::clicked, this, [this, index] { Calculate(index); });
@@ -73,10 +65,9 @@ InputWindow::InputWindow(DesktopSession& session, MessageFunction message)
 InputWindow::~InputWindow() = default;
 
 void InputWindow::BuildControls() {
-  const double dpiX = LogicalDpiX(*this);
-  const double dpiY = LogicalDpiY(*this);
   std::vector<QWidget*> tabChain;
-  for (const ControlSpec& row : kInputControls) {
+  for (std::size_t i = 0; i < kInputControls.size(); ++i) {
+    const ControlSpec& row = kInputControls[i];
     QWidget* parent = row.inFrame ? static_cast<QWidget*>(improvementFrame_) : client_;
     const QString caption = QString::fromUtf8(row.caption);
     QWidget* control = nullptr;
@@ -102,10 +93,7 @@ void InputWindow::BuildControls() {
         break;
     }
     control->setObjectName(QString::fromUtf8(row.name));
-    control->setGeometry(TwipsToPixels(row.left, dpiX), TwipsToPixels(row.top, dpiY),
-                         TwipsToPixels(row.width, dpiX), TwipsToPixels(row.height, dpiY));
-    // Labels size themselves to their caption.
-    if (row.kind == ControlKind::kLabel) control->adjustSize();
+    controls_[i] = control;
     if (row.kind == ControlKind::kButton || row.kind == ControlKind::kTextBox) {
       tabChain.push_back(control);
     }
@@ -125,8 +113,10 @@ void InputWindow::PlaceAndFocus() {
 void InputWindow::CascadeBy(int slot) {
   // A title bar's height down and across per slot.
   constexpr int kStepPixels = 32;
-  placement_->SetOffset(QPoint(slot * kStepPixels, slot * kStepPixels));
+  cascade_ = QPoint(slot * kStepPixels, slot * kStepPixels);
+  placement_->SetOffset(cascade_);
   placement_->Place(std::nullopt);
+  if (output_) output_->SetCascadeOffset(cascade_);
 }
 
 InputTexts InputWindow::FieldTexts() {
@@ -168,7 +158,10 @@ void InputWindow::OpenOutputWindow() {
 }
 
 OutputWindow& InputWindow::OutputWindowCreated() {
-  if (!output_) output_ = std::make_unique<OutputWindow>(session_, message_);
+  if (!output_) {
+    output_ = std::make_unique<OutputWindow>(session_, message_);
+    output_->SetCascadeOffset(cascade_);
+  }
   return *output_;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -9,11 +10,13 @@
 #include "casefile/case_file.h"
 #include "study/study.h"
 #include "ui/case_dialogs.h"
+#include "ui/input_window_controls.h"
 #include "ui/message.h"
 #include "ui/session.h"
 
 class QGroupBox;
 class QLabel;
+class QAction;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
@@ -98,8 +101,18 @@ class InputWindow : public QWidget {
   void SetGround(const GroundTexts& ground);
   QLabel& GroundLine() { return *groundLine_; }
 
+  // 表示 menu: the whole form (controls, fonts and window) at a step of
+  // kFormZoomLevels, 1.0 being the form as designed. SetZoom takes the
+  // step nearest factor at or below it, and below that the largest step
+  // whose window fits on the screen's available area; the window is placed
+  // again inside that area and the step kept for the next start. ZoomBy
+  // moves steps up (> 0) or down (< 0) the ladder.
+  double Zoom() const { return zoom_; }
+  void SetZoom(double factor);
+  void ZoomBy(int steps);
+
   // Places the window offset by slot steps from the centre, for the slot'th
-  // Tavoro running at the same time.
+  // Tavoro running at the same time; its output window opens offset alike.
   void CascadeBy(int slot);
 
   // Shows the case remembered from the last session, and remembers the
@@ -115,6 +128,12 @@ class InputWindow : public QWidget {
  private:
   void BuildControls();
   void BuildMenuBar();
+  void BuildViewMenu();
+  // Sizes and places the controls, the ground line and the window at zoom_.
+  void LayOut();
+  // Steps zoom_ down until the window fits on the screen's available area.
+  void FitZoomToScreen();
+  bool FitsOnScreen() const;
   void FillRecentMenu();
   void PlaceAndFocus();
   void OpenOutputWindow();
@@ -139,12 +158,18 @@ class InputWindow : public QWidget {
   // Controls, owned through their Qt parents.
   std::array<QLineEdit*, kInputFieldCount> fields_{};
   std::array<QPushButton*, 2> runButtons_{};
+  // Every control, in the order of kInputControls.
+  std::array<QWidget*, kInputControlCount> controls_{};
   QGroupBox* improvementFrame_ = nullptr;
   WindowPlacement* placement_ = nullptr;  // owned by this form
   QMenuBar* menuBar_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QWidget* client_ = nullptr;
   QLabel* groundLine_ = nullptr;
+  QAction* zoomIn_ = nullptr;
+  QAction* zoomOut_ = nullptr;
+  double zoom_ = 1.0;
+  QPoint cascade_;  // this form's offset from the first Tavoro's
   GroundTexts ground_;
   std::unique_ptr<OutputWindow> output_;
   // The open file and the case as it was last opened or saved.

@@ -92,6 +92,8 @@ void InputWindow::BuildMenuBar() {
   connect(AddAction(edit, "actionGround", QStringLiteral("計算条件(&C)…"), QKeySequence()),
           &QAction::triggered, this, [this] { EditGround(); });
 
+  BuildViewMenu();
+
   QMenu* study = menuBar_->addMenu(QStringLiteral("検討(&S)"));
   connect(AddAction(study, "actionStudy", QStringLiteral("改良幅の検討(&W)…"), QKeySequence()),
           &QAction::triggered, this, [this] { OpenStudy(); });
@@ -175,11 +177,8 @@ void InputWindow::UpdateGroundLine() {
   }
   groundLine_->setText(line);
   if (shown == !groundLine_->isHidden()) return;
-  const int lineHeight = groundLine_->sizeHint().height() + 4;
-  const int top = client_->geometry().bottom() + 1;
-  groundLine_->setGeometry(0, top, client_->width(), lineHeight);
   groundLine_->setVisible(shown);
-  setFixedSize(client_->width(), top + (shown ? lineHeight : 0));
+  LayOut();
 }
 
 bool InputWindow::IsModified() const {
