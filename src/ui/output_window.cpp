@@ -26,13 +26,14 @@ constexpr double kDesignClientWidth = 9885;
 constexpr double kDesignClientHeight = 7095;
 
 struct OutputLayout {
+  WindowKind kind;
   const char* caption;
   double width;
   double height;
 };
 
-constexpr OutputLayout kReportLayout{"計算書", 7500, 10000};
-constexpr OutputLayout kChartLayout{"地下水位降下曲線", 10000, 7500};
+constexpr OutputLayout kReportLayout{WindowKind::kReport, "計算書", 7500, 10000};
+constexpr OutputLayout kChartLayout{WindowKind::kChart, "地下水位降下曲線", 10000, 7500};
 
 constexpr Qt::WindowFlags kSizableFrame = Qt::Window | Qt::WindowTitleHint |
                                           Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
@@ -92,7 +93,7 @@ void OutputWindow::ShowCaseDocument() {
   const OutputLayout* layout = LayoutFor(mode);
   if (layout == nullptr) return;
   const QString caption = QString::fromUtf8(layout->caption);
-  ShowOutput(caption, QSizeF(layout->width, layout->height),
+  ShowOutput(layout->kind, caption, QSizeF(layout->width, layout->height),
              QString::fromStdString(ResultSummary(session_.calc)),
              [&](PageSurface& page) { DrawDocument(page, caption); });
   // 保存 writes the case this document shows: the chart also as DXF.
@@ -103,22 +104,31 @@ void OutputWindow::ShowCaseDocument() {
 void OutputWindow::LoadDocument(const QString& caption, const QString& summary,
                          const std::function<void(PageSurface&)>& draw) {
   coverAction_->setVisible(false);
-  ShowOutput(caption, QSizeF(kChartLayout.width, kChartLayout.height), summary, draw);
+  ShowOutput(WindowKind::kStudy, caption, QSizeF(kChartLayout.width, kChartLayout.height), summary,
+             draw);
 }
 
 void OutputWindow::LoadPortraitDocument(const QString& caption,
                                         const std::function<void(PageSurface&)>& draw) {
   coverAction_->setVisible(false);
-  ShowOutput(caption, QSizeF(kReportLayout.width, kReportLayout.height), {}, draw);
+  ShowOutput(WindowKind::kWorkedExamples, caption,
+             QSizeF(kReportLayout.width, kReportLayout.height), {}, draw);
 }
 
-void OutputWindow::ShowOutput(const QString& caption, QSizeF size, const QString& summary,
-                       const std::function<void(PageSurface&)>& draw) {
+void OutputWindow::ShowOutput(WindowKind kind, const QString& caption, QSizeF size,
+                              const QString& summary,
+                              const std::function<void(PageSurface&)>& draw) {
+  if (isVisible()) RememberFrame();
+  kind_ = kind;
   setWindowTitle(caption);
   // A maximised or minimised window returns to its own size first.
   setWindowState(windowState() &
                  ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
-  placement_->Place(size);
+  if (const std::optional<QRect> frame = RememberedWindowFrame(kind)) {
+    placement_->Restore(*frame);
+  } else {
+    placement_->Place(size);
+  }
   summary_ = summary;
   draw(preview_->NewSurface());
   preview_->ShowDocument(caption, QString::fromStdString(ProposedDocumentStem(
@@ -135,6 +145,14 @@ void OutputWindow::CopySummary() const {
 
 bool OutputWindow::MovedByUser() const {
   return placement_->MovedByUser();
+}
+
+void OutputWindow::SetCascadeOffset(QPoint offset) {
+  placement_->SetOffset(offset);
+}
+
+void OutputWindow::RememberFrame() const {
+  if (kind_ && placement_->ChangedByUser()) RememberWindowFrame(*kind_, placement_->NormalFrame());
 }
 
 void OutputWindow::DrawDocument(PageSurface& page, const QString& caption) {
@@ -173,6 +191,7 @@ void OutputWindow::FitPreview() {
 
 void OutputWindow::closeEvent(QCloseEvent* event) {
   // Closing unloads the window together with its page.
+  if (isVisible()) RememberFrame();
   preview_->Clear();
   QWidget::closeEvent(event);
 }

@@ -3,7 +3,9 @@
 #include <QSizeF>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
+#include "ui/case_settings.h"
 #include "ui/message.h"
 #include "ui/page_preview.h"
 #include "ui/session.h"
@@ -23,7 +25,10 @@ class OutputWindow : public QWidget {
   // Loads the window for the case's OutputMode: caption and outer size of
   // the output ("計算書" 7500 x 10000 twips or "地下水位降下曲線" 10000 x
   // 7500), centred on the screen (or where the user moved it), kept inside
-  // the screen, and the whole document drawn once on preview.
+  // the screen, and the whole document drawn once on preview. Once the user
+  // has moved or resized a window of a kind (report, chart, study pages,
+  // worked examples), that kind opens where and as large as the user last
+  // had it, in this run or an earlier one, kept inside the screen.
   // For any other mode nothing happens. A report that stops with an error
   // is reported in a message box and kept as far as it was drawn.
   void ShowCaseDocument();
@@ -45,6 +50,10 @@ class OutputWindow : public QWidget {
   // Whether the user has moved the window from where it was placed.
   bool MovedByUser() const;
 
+  // Moves the places the window is restored to by offset pixels: the
+  // window of a second Tavoro beside the first one's.
+  void SetCascadeOffset(QPoint offset);
+
   PagePreview& Preview() { return *preview_; }
   const PagePreview& Preview() const { return *preview_; }
 
@@ -62,8 +71,10 @@ class OutputWindow : public QWidget {
   void DrawDocument(PageSurface& page, const QString& caption);
   // Caption, placement at the outer size in twips, the clipboard summary,
   // then draw on a fresh surface.
-  void ShowOutput(const QString& caption, QSizeF size, const QString& summary,
+  void ShowOutput(WindowKind kind, const QString& caption, QSizeF size, const QString& summary,
                   const std::function<void(PageSurface&)>& draw);
+  // Keeps the frame of the kind shown when the user has changed it.
+  void RememberFrame() const;
 
   DesktopSession& session_;
   MessageFunction message_;
@@ -71,6 +82,7 @@ class OutputWindow : public QWidget {
   QAction* coverAction_ = nullptr;             // 表紙を付ける, owned by this window
   WindowPlacement* placement_ = nullptr;  // owned by this window
   QSizeF previewSizeTwips_;
+  std::optional<WindowKind> kind_;  // the kind shown
   QString summary_;  // the case shown, as copied
 };
 

@@ -56,6 +56,17 @@ QMargins WindowPlacement::KnownFrame() const {
   return valid ? frame : QMargins();
 }
 
+void WindowPlacement::Restore(const QRect& frame) {
+  userPlace_ = frame.topLeft() + offset_;
+  resizedByUser_ = true;
+  Place(QSizeF(PixelsToTwips(frame.width(), LogicalDpiX(window_)),
+               PixelsToTwips(frame.height(), LogicalDpiY(window_))));
+}
+
+QRect WindowPlacement::NormalFrame() const {
+  return window_.normalGeometry().marginsAdded(KnownFrame());
+}
+
 void WindowPlacement::Place(std::optional<QSizeF> outerTwips) {
   outerTwips_ = outerTwips;
   pending_ = true;
@@ -123,11 +134,16 @@ bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Show:
       if (pending_) {
         CheckFrame();
-      } else if (event->type() == QEvent::Move && !applying_ && window_.isVisible()) {
-        const QPoint frameTopLeft = window_.geometry().marginsAdded(KnownFrame()).topLeft();
-        if (frameTopLeft != placed_.topLeft()) {
-          userPlace_ = frameTopLeft;
-          placed_.moveTopLeft(frameTopLeft);
+      } else if (!applying_ && window_.isVisible() &&
+                 (window_.windowState() & ~Qt::WindowActive) == Qt::WindowNoState) {
+        // Maximising or minimising is no place or size of the user's.
+        const QRect frame = window_.geometry().marginsAdded(KnownFrame());
+        if (event->type() == QEvent::Move && frame.topLeft() != placed_.topLeft()) {
+          userPlace_ = frame.topLeft();
+          placed_.moveTopLeft(frame.topLeft());
+        } else if (event->type() == QEvent::Resize && frame.size() != placed_.size()) {
+          resizedByUser_ = true;
+          placed_.setSize(frame.size());
         }
       }
       break;

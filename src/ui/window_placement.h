@@ -36,11 +36,23 @@ class WindowPlacement : public QObject {
   // it is, plus the frame) and places it with PlacedFrame.
   void Place(std::optional<QSizeF> outerTwips);
 
-  // Moves later centred placements by offset pixels.
+  // Gives the window the outer frame frame (pixels), a place and size the
+  // user gave it before, moved by the offset and kept inside the screen as
+  // PlacedFrame keeps a user's place. Later placements keep that place.
+  void Restore(const QRect& frame);
+
+  // Moves later centred placements, and restored ones, by offset pixels.
   void SetOffset(QPoint offset) { offset_ = offset; }
 
-  // True once the user has moved the window from where it was placed.
+  // True once the user has moved the window from where it was placed (or
+  // it was restored to a place the user gave it).
   bool MovedByUser() const { return userPlace_.has_value(); }
+  // True once the user has moved or resized the window.
+  bool ChangedByUser() const { return userPlace_.has_value() || resizedByUser_; }
+
+  // The window's outer frame in its normal state (not maximised or
+  // minimised), frame included once the window manager has framed it.
+  QRect NormalFrame() const;
 
   // True while a placement waits for the window manager's frame.
   bool Pending() const { return pending_; }
@@ -56,6 +68,7 @@ class WindowPlacement : public QObject {
   QWidget& window_;
   std::optional<QSizeF> outerTwips_;
   std::optional<QPoint> userPlace_;
+  bool resizedByUser_ = false;
   QPoint offset_;
   QRect placed_;           // the outer frame as last placed
   bool pending_ = false;   // placed with a frame that may not be the real one

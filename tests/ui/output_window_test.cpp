@@ -8,6 +8,8 @@
 #include <tuple>
 
 #include "export/case_csv.h"
+#include "ui/case_settings.h"
+#include "ui/window_placement.h"
 #include "ui_test_support.h"
 
 namespace tavoro {
@@ -109,6 +111,60 @@ TEST_F(DeskTest, SaveWritesTheShownDocumentInTheChosenFormat) {
   EXPECT_EQ(save("report.png", OutputFormat::kPng), QString());
   EXPECT_TRUE(QFile::exists(directory.filePath(QStringLiteral("report-2.png"))));
   EXPECT_FALSE(save("no/such/dir/report.pdf", OutputFormat::kPdf).isEmpty());
+}
+
+// Once the user has moved or resized it, each kind of document opens where
+// and as large as the user last had it, in a later run too (a second Tavoro's
+// offset from there); a kind never changed opens at its own size, centred.
+TEST_F(DeskTest, OutputWindowsOpenWhereTheUserLastHadThem) {
+  TypeWorkedExample();
+  OutputWindow* window = Press(0);
+  ASSERT_NE(window, nullptr);
+  window->setGeometry(40, 30, 500, 600);  // as the user drags and resizes it
+  test::Settle();
+  ASSERT_TRUE(window->MovedByUser());
+  const QRect report = window->frameGeometry();
+  EXPECT_EQ(Press(0)->frameGeometry(), report);  // a new run keeps it
+  // The chart at its own size, from the place the user chose.
+  const QSize chartSize = test::PxRect(*window, 0, 0, 10000, 7500).size();
+  EXPECT_EQ(Press(1)->frameGeometry(), QRect(report.topLeft(), chartSize));
+  window->close();
+
+  DesktopSession later;
+  later.calc = session.calc;
+  later.calc.OutputMode = 0;
+  OutputWindow next(later, {});
+  next.SetCascadeOffset(QPoint(32, 32));
+  next.ShowCaseDocument();
+  next.show();
+  test::Settle();
+  EXPECT_EQ(next.frameGeometry(), report.translated(32, 32));
+
+  OutputWindow fresh(later, {});
+  fresh.LoadDocument(QStringLiteral("改良幅の検討"), {}, [](PageSurface&) {});
+  fresh.show();
+  test::Settle();
+  EXPECT_EQ(fresh.frameGeometry().size(), chartSize);
+  test::ExpectCentred(fresh);
+}
+
+// A kept frame goes back inside the available area of the screen as it is
+// now: a monitor gone, a taskbar moved, a screen made smaller.
+TEST(PlacedFrameTest, ARestoredFrameIsKeptInsideTheScreen) {
+  const QRect screen(0, 0, 1920, 1080);
+  const QRect available(0, 0, 1920, 1040);
+  struct Case {
+    QRect kept;
+    QRect placed;
+  };
+  for (const Case& c : {Case{{100, 50, 800, 900}, {100, 50, 800, 900}},
+                        Case{{2500, 100, 800, 900}, {1120, 100, 800, 900}},
+                        Case{{100, 600, 800, 900}, {100, 140, 800, 900}},
+                        Case{{-300, -40, 800, 900}, {0, 0, 800, 900}},
+                        Case{{-50, -20, 2500, 1200}, {0, 0, 1920, 1040}}}) {
+    EXPECT_EQ(PlacedFrame(c.kept.size(), screen, available, 96, 96, c.kept.topLeft()), c.placed)
+        << c.kept.x() << "," << c.kept.y();
+  }
 }
 
 TEST(OutputWindowLoad, ReportErrorIsShownAndThePageKeptAsDrawn) {
