@@ -117,6 +117,11 @@ std::unique_ptr<QMessageBox> BatchDoneBox(QWidget* parent, const BatchDoneMessag
   return box;
 }
 
+QString BatchOutputFolderStart(const QString& table) {
+  const QString last = InLastFolder(DialogFolder::kBatchOutput);
+  return last.isEmpty() ? QFileInfo(table).absolutePath() : last;
+}
+
 void RunBatchFromMenu(QWidget* parent) {
   const QStringList files = QFileDialog::getOpenFileNames(
       parent, QStringLiteral("一括計算 - 表を開く"), InLastFolder(DialogFolder::kBatch),
@@ -132,8 +137,9 @@ void RunBatchFromMenu(QWidget* parent) {
   }
   const QString outDir =
       QFileDialog::getExistingDirectory(parent, QStringLiteral("一括計算 - 出力先のフォルダー"),
-                                        QFileInfo(files.front()).absolutePath());
+                                        BatchOutputFolderStart(files.front()));
   if (outDir.isEmpty()) return;
+  RememberFolder(DialogFolder::kBatchOutput, outDir);
   const BatchResult result =
       RunBatchWithProgress(parent, table.rows, std::filesystem::path(outDir.toStdU16String()));
   BatchDoneBox(parent, BatchDoneMessageOf(result, outDir))->exec();

@@ -17,6 +17,10 @@ namespace tavoro {
 // can be cancelled, then reports the count and opens the folder.
 void RunBatchFromMenu(QWidget* parent);
 
+// Where the dialog for the output folder starts: the output folder last
+// chosen while it exists, else the folder of table, the first file chosen.
+QString BatchOutputFolderStart(const QString& table);
+
 // Makes the output folder when missing, then runs the batch on a worker
 // thread while a modal progress dialog shows the shafts done; its cancel
 // button leaves the shafts not yet started.

@@ -2,12 +2,14 @@
 // closing message.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QMessageBox>
 #include <QWidget>
 #include <filesystem>
 
 #include "files.h"
 #include "ui/batch_window.h"
+#include "ui/case_settings.h"
 
 namespace tavoro {
 namespace {
@@ -75,6 +77,21 @@ TEST(BatchWindowTest, ManyShaftsNotComputedGoToTheDetailsAndAllComputedIsNoWarni
   EXPECT_EQ(fine.text, QStringLiteral("立坑 1 本のうち 1 本を計算しました。\n出力先: /o"));
   QWidget parent;
   EXPECT_EQ(BatchDoneBox(&parent, fine)->icon(), QMessageBox::Information);
+}
+
+// The output folder's dialog starts in the folder last chosen (kept in the
+// settings), and in the table's folder before that or once that folder is gone.
+TEST(BatchWindowTest, OutputFolderDialogStartsInTheLastOutputFolder) {
+  const testing::TempFolder root;
+  const QString tables = QString::fromStdU16String((root.path() / "表").u16string());
+  const QString out = QString::fromStdU16String((root.path() / "出力").u16string());
+  ASSERT_TRUE(QDir().mkpath(tables) && QDir().mkpath(out));
+  const QString table = tables + QStringLiteral("/shafts.csv");
+  EXPECT_EQ(BatchOutputFolderStart(table), tables);
+  RememberFolder(DialogFolder::kBatchOutput, out);
+  EXPECT_EQ(BatchOutputFolderStart(table), out);
+  ASSERT_TRUE(QDir(out).removeRecursively());
+  EXPECT_EQ(BatchOutputFolderStart(table), tables);
 }
 
 }  // namespace
