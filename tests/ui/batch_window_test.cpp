@@ -79,19 +79,18 @@ TEST(BatchWindowTest, ManyShaftsNotComputedGoToTheDetailsAndAllComputedIsNoWarni
   EXPECT_EQ(BatchDoneBox(&parent, fine)->icon(), QMessageBox::Information);
 }
 
-// The output folder's dialog starts in the folder last chosen (kept in the
-// settings), and in the table's folder before that or once that folder is gone.
+// The output folder's dialog starts in the one last chosen, else (never
+// chosen, or gone since) in the table's folder.
 TEST(BatchWindowTest, OutputFolderDialogStartsInTheLastOutputFolder) {
   const testing::TempFolder root;
-  const QString tables = QString::fromStdU16String((root.path() / "表").u16string());
-  const QString out = QString::fromStdU16String((root.path() / "出力").u16string());
-  ASSERT_TRUE(QDir().mkpath(tables) && QDir().mkpath(out));
-  const QString table = tables + QStringLiteral("/shafts.csv");
-  EXPECT_EQ(BatchOutputFolderStart(table), tables);
+  const QString tables = QString::fromStdU16String(root.path().u16string());
+  const QString out = tables + QStringLiteral("/出力");
+  ASSERT_TRUE(QDir().mkpath(out));
+  EXPECT_EQ(BatchOutputFolderStart(tables + QStringLiteral("/表.csv")), tables);
   RememberFolder(DialogFolder::kBatchOutput, out);
-  EXPECT_EQ(BatchOutputFolderStart(table), out);
+  EXPECT_EQ(BatchOutputFolderStart(tables + QStringLiteral("/表.csv")), out);
   ASSERT_TRUE(QDir(out).removeRecursively());
-  EXPECT_EQ(BatchOutputFolderStart(table), tables);
+  EXPECT_EQ(BatchOutputFolderStart(tables + QStringLiteral("/表.csv")), tables);
 }
 
 }  // namespace

