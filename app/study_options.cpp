@@ -122,10 +122,9 @@ std::string StudyUsageText() {
   return R"(使い方:
   tavoro study [案件のオプション] (--target-q2 Q | --target-s2 S) [検討のオプション]
 
-一覧の透水係数 kg ごとに、湧水量 Q2 または改良端の水位降下高さ S2 を目標
-以下にする最小の改良幅 B (1 mm 単位) を求め、案件の B については目標を
-満たす最も緩い kg (有効数字 3 桁) を求める。値はすべて計算書と同じ計算に
-よる。
+一覧の透水係数 kg ごとに、湧水量 Q2 または水位低下量 S2 を目標以下に
+する最小の改良幅 B (1 mm 単位) を求め、案件の B については目標を満たす
+最も緩い kg (有効数字 3 桁) を求める。値はすべて計算書と同じ計算による。
 
 案件のオプション: tavoro export の 9 項目 (--groundwater, --impervious,
 --excavation, --perimeter, --kn, --width, --kg, --point, --range)、または
@@ -137,10 +136,10 @@ std::string StudyUsageText() {
                          まで (既定: 案件の kg とその 10 倍・1/10。改良なしの
                          案件は kn/10、kn/100、kn/1000。フォームが受け付ける
                          値だけ)
-  --width-max M          試す最大の改良幅 (m)、50 まで (既定 10)。改良端が
-                         R1 または計算範囲に達する手前で止まる
+  --width-max M          試す最大の改良幅 (m)、50 まで (既定 10)。改良外円
+                         (r + B) が R1 または計算範囲に達する手前で止まる
   --target-q2 Q          目標の湧水量 Q2 (m³/min。0.3 または 0.3 m3/min)
-  --target-s2 S          改良端の目標の水位降下高さ S2 (m)
+  --target-s2 S          目標の水位低下量 S2 (m)
   --pdf ファイル.pdf     検討のページ (グラフ、続いて表)
   --csv ファイル.csv     試した改良幅ごとの値の CSV
   --json ファイル.json|- 検討の JSON ("-" は標準出力)

@@ -46,6 +46,20 @@ AxisScale ScaleEndingAt(double end) {
   return scale;
 }
 
+AxisScale WidthScale(const std::vector<double>& widths, double end) {
+  constexpr double kMargin = 1.25;
+  constexpr double kNarrowest = 0.005;  // m
+  double widest = 0;
+  for (const double width : widths) {
+    if (std::isfinite(width)) widest = std::max(widest, width);
+  }
+  if (widest > 0) {
+    const AxisScale zoomed = ScaleUpTo(std::max(widest * kMargin, kNarrowest));
+    if (zoomed.top <= end / 2) return zoomed;
+  }
+  return ScaleEndingAt(end);
+}
+
 std::string TickText(double value, int decimals) {
   std::string text = FormatNumber(value, NumberPattern::kSixDecimals);
   const std::size_t point = text.find('.');

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "calc/compute_case.h"
+#include "study/graph_scale.h"
 #include "study/ring_evaluation.h"
 #include "study/study_search.h"
 #include "study/study_text.h"
@@ -90,6 +91,28 @@ std::optional<double> WidthBeyondRange(const StudyRequest& request, double kg, d
   return MillimetresToMetres(*found);
 }
 
+// Samples of every kg over 0..widths of the grid, as the curves are.
+std::vector<StudyCurve> SampledCurves(const StudyRequest& request,
+                                      const std::vector<double>& widths) {
+  std::vector<StudyCurve> curves;
+  for (const double kg : request.kgList) {
+    StudyCurve curve;
+    curve.kg = kg;
+    curve.values.reserve(widths.size());
+    for (const double width : widths) {
+      curve.values.push_back(EvaluateRing(request.inputs, width, kg));
+    }
+    curves.push_back(std::move(curve));
+  }
+  return curves;
+}
+
+std::vector<double> GridWidths(std::int64_t endMm) {
+  std::vector<double> widths;
+  for (const std::int64_t mm : WidthGrid(endMm)) widths.push_back(MillimetresToMetres(mm));
+  return widths;
+}
+
 std::optional<double> LargestKgForWidth(const StudyRequest& request) {
   const double width = request.inputs.B;
   const double kn = request.knCmPerSec;
@@ -169,25 +192,26 @@ StudyResult RunStudy(const StudyRequest& request) {
                                                  request.inputs.CalcRange, result.bound);
   result.widthEnd = MillimetresToMetres(endMm);
   const std::vector<std::int64_t> grid = WidthGrid(endMm);
-  result.widths.reserve(grid.size());
-  for (const std::int64_t mm : grid) result.widths.push_back(MillimetresToMetres(mm));
-
-  for (const double kg : request.kgList) {
-    StudyCurve curve;
-    curve.kg = kg;
-    curve.values.reserve(grid.size());
-    for (const double width : result.widths) {
-      curve.values.push_back(EvaluateRing(request.inputs, width, kg));
-    }
+  result.widths = GridWidths(endMm);
+  result.curves = SampledCurves(request, result.widths);
+  for (const StudyCurve& curve : result.curves) {
     StudySolution solution = SolveWidth(request, curve, grid, result.widths);
     if (!solution.width && result.bound == WidthBound::kRange) {
-      solution.widthBeyondRange = WidthBeyondRange(request, kg, result.r, R1, endMm);
+      solution.widthBeyondRange = WidthBeyondRange(request, curve.kg, result.r, R1, endMm);
       if (solution.widthBeyondRange) {
         solution.rangeNeeded = RangeBeyond(result.r, *solution.widthBeyondRange);
       }
     }
     result.solutions.push_back(std::move(solution));
-    result.curves.push_back(std::move(curve));
+  }
+  std::vector<double> found;
+  for (const StudySolution& solution : result.solutions) {
+    if (solution.width) found.push_back(*solution.width);
+  }
+  const AxisScale axis = WidthScale(found, result.widthEnd);
+  if (axis.top < result.widthEnd) {
+    result.graphWidths = GridWidths(std::llround(axis.top * 1000));
+    result.graphCurves = SampledCurves(request, result.graphWidths);
   }
   result.kgForWidth = LargestKgForWidth(request);
   return result;

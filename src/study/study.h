@@ -99,6 +99,11 @@ struct StudyResult {
   std::optional<double> kgForWidth;
   // The case without a ring.
   RingValues withoutRing;
+  // When the widths found are narrow beside the range, the graph's B axis
+  // ends short of widthEnd (WidthScale) and its curves are sampled afresh
+  // over that axis; empty when the graph spans the whole range.
+  std::vector<double> graphWidths;
+  std::vector<StudyCurve> graphCurves;
   double r = 0;
 };
 

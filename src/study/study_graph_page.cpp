@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "study/graph_obstacles.h"
 #include "study/graph_scale.h"
 #include "study/ring_evaluation.h"
 #include "study/study_page_text.h"
@@ -27,6 +29,8 @@ constexpr double kAnswersY = 8900;
 constexpr double kAnswerPitch = 250;
 constexpr double kMarkRadius = 40;
 constexpr double kTargetPen = 25;
+// How many lines out from its dot a width's value may move.
+constexpr int kWidthLabelRings = 8;
 
 // One graph: a quantity of the ring against B inside a frame, 0 at the
 // bottom-left corner.
@@ -48,7 +52,7 @@ double Quantity(const RingValues& values, StudyTargetKind kind) {
 }
 
 const char* AxisTitle(StudyTargetKind kind) {
-  return kind == StudyTargetKind::kInflow ? "湧水量 Q2 (m³/min)" : "改良範囲端の水位低下量 S2 (m)";
+  return kind == StudyTargetKind::kInflow ? "湧水量 Q2 (m³/min)" : "水位低下量 S2 (m)";
 }
 
 const char* GraphCaption(StudyTargetKind kind) {
@@ -130,8 +134,8 @@ void DrawAxes(PageSurface& page, const Graph& g) {
 
 // The segment between two points on the page, cut where it leaves the frame
 // through its top; nothing when both lie above it.
-void DrawClipped(PageSurface& page, const Graph& g, double x1, double y1, double x2, double y2) {
-  if (y1 < g.top && y2 < g.top) return;
+std::optional<Segment> Clipped(const Graph& g, double x1, double y1, double x2, double y2) {
+  if (y1 < g.top && y2 < g.top) return std::nullopt;
   if (y1 < g.top) {
     x1 = x1 + (x2 - x1) * (g.top - y1) / (y2 - y1);
     y1 = g.top;
@@ -139,26 +143,35 @@ void DrawClipped(PageSurface& page, const Graph& g, double x1, double y1, double
     x2 = x1 + (x2 - x1) * (g.top - y1) / (y2 - y1);
     y2 = g.top;
   }
-  page.DrawLine(x1, y1, x2, y2);
+  return Segment{x1, y1, x2, y2};
 }
 
-// Draws the curve and returns the page y of its last point inside the
-// frame, or NaN when it has none.
-double DrawCurve(PageSurface& page, const Graph& g, const StudyResult& result,
-                 const StudyCurve& curve) {
+// A curve as drawn: its segments on the page, and the page y of its last
+// point inside the frame (NaN when it has none).
+struct DrawnCurve {
+  std::vector<Segment> segments;
   double lastY = std::nan("");
-  const std::size_t count = std::min(result.widths.size(), curve.values.size());
+};
+
+DrawnCurve DrawCurve(PageSurface& page, const Graph& g, const std::vector<double>& widths,
+                     const StudyCurve& curve) {
+  DrawnCurve drawn;
+  const std::size_t count = std::min(widths.size(), curve.values.size());
   for (std::size_t i = 0; i < count; ++i) {
-    const double x = g.X(result.widths[i]);
+    const double x = g.X(widths[i]);
     const double y = g.Y(Quantity(curve.values[i], g.kind));
     if (!std::isfinite(x) || !std::isfinite(y)) continue;
-    lastY = std::max(y, g.top);
+    drawn.lastY = std::max(y, g.top);
     if (i == 0) continue;
-    const double x0 = g.X(result.widths[i - 1]);
+    const double x0 = g.X(widths[i - 1]);
     const double y0 = g.Y(Quantity(curve.values[i - 1], g.kind));
-    if (std::isfinite(x0) && std::isfinite(y0)) DrawClipped(page, g, x0, y0, x, y);
+    if (!std::isfinite(x0) || !std::isfinite(y0)) continue;
+    if (const std::optional<Segment> s = Clipped(g, x0, y0, x, y)) {
+      page.DrawLine(s->x1, s->y1, s->x2, s->y2);
+      drawn.segments.push_back(*s);
+    }
   }
-  return lastY;
+  return drawn;
 }
 
 // A label in the column right of the frame, for a line ending at the
@@ -169,11 +182,14 @@ struct EndLabel {
 };
 
 // Labels right of the frame at each line's end, pushed apart so that none
-// covers another, each joined to its line by a short leader.
-void DrawEndLabels(PageSurface& page, const Graph& g, std::vector<EndLabel> labels) {
+// covers another and none goes below the frame, each joined to its line by
+// a short leader. The column is
+// headed "kg (cm/sec)" when it holds a curve's label.
+void DrawEndLabels(PageSurface& page, const Graph& g, std::vector<EndLabel> labels,
+                   bool curvesAmongThem) {
   SetFont(page, kStudySmallSize);
   const double h = page.TextHeight("0");
-  Put(page, g.Right() + 2 * kGap, g.top - h - 3 * kGap, "kg (cm/sec)");
+  if (curvesAmongThem) Put(page, g.Right() + 2 * kGap, g.top - h - 3 * kGap, "kg (cm/sec)");
   std::erase_if(labels, [](const EndLabel& label) { return !std::isfinite(label.end); });
   std::stable_sort(labels.begin(), labels.end(),
                    [](const EndLabel& a, const EndLabel& b) { return a.end < b.end; });
@@ -181,73 +197,167 @@ void DrawEndLabels(PageSurface& page, const Graph& g, std::vector<EndLabel> labe
   const double labelX = g.Right() + 3 * kGap;
   page.SetPenWidth(0);
   page.SetPenStyle(kPenSolid);
+  std::vector<double> centres;
   for (const EndLabel& label : labels) {
-    const double centre = std::max(label.end, nextFree + h / 2);
-    page.DrawLine(g.Right(), label.end, labelX - kGap / 2, centre);
-    Put(page, labelX, centre - h / 2, label.text);
-    nextFree = centre + h / 2 + kGap / 2;
+    centres.push_back(std::max(label.end, nextFree + h / 2));
+    nextFree = centres.back() + h / 2 + kGap / 2;
+  }
+  // Back up from the frame's bottom, clear of the last tick value below it.
+  double lowest = g.Bottom();
+  for (std::size_t i = centres.size(); i-- > 0;) {
+    centres[i] = std::min(centres[i], lowest);
+    lowest = centres[i] - h - kGap / 2;
+  }
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    page.DrawLine(g.Right(), labels[i].end, labelX - kGap / 2, centres[i]);
+    Put(page, labelX, centres[i] - h / 2, labels[i].text);
   }
 }
 
+// The first candidate that lies inside the frame and, with a little room
+// around it, is free of every obstacle (of the boxes alone, lines false).
+std::optional<Box> FirstFree(const Graph& g, const std::vector<Box>& candidates,
+                             const GraphObstacles& obstacles, bool lines = true) {
+  for (const Box& box : candidates) {
+    const Box clear{box.left - kGap / 2, box.top - kGap / 2, box.right + kGap / 2,
+                    box.bottom + kGap / 2};
+    if (clear.left >= g.left && clear.right <= g.Right() && clear.top >= g.top &&
+        clear.bottom <= g.Bottom() && obstacles.IsFree(clear, lines)) {
+      return box;
+    }
+  }
+  return std::nullopt;
+}
+
 // The target as a bold line across the frame, and each width found as a
-// dot on its curve with its value; values that would cover one another
-// move down.
-void DrawTargetAndSolutions(PageSurface& page, const Graph& g, const StudyResult& result) {
+// dot on its curve with its value beside it, where it crosses no line and
+// covers no other. What is drawn joins obstacles.
+void DrawTargetAndSolutions(PageSurface& page, const Graph& g, const StudyResult& result,
+                            GraphObstacles& obstacles) {
   if (result.target.kind != g.kind) return;
   const double y = g.Y(result.target.value);
   page.SetPenWidth(kTargetPen);
   page.SetPenStyle(kPenSolid);
   page.DrawLine(g.left, y, g.Right(), y);
+  if (std::isfinite(y)) obstacles.Add(Segment{g.left, y, g.Right(), y});
   page.SetPenWidth(10);
   SetFont(page, kStudySmallSize);
   const double h = page.TextHeight("0");
 
   page.SetBrushStyle(kBrushSolid);
-  std::vector<std::pair<double, double>> placed;  // left and top of each value
   for (const StudySolution& solution : result.solutions) {
     if (!solution.width) continue;
     const double x = g.X(*solution.width);
     const double v = g.Y(solution.value);
     if (!std::isfinite(x) || !std::isfinite(v)) continue;
     page.DrawCircle(x, v, kMarkRadius);
+    obstacles.Add(Box{x - kMarkRadius, v - kMarkRadius, x + kMarkRadius, v + kMarkRadius});
+  }
+  // The values after every dot, so that none is written over one.
+  for (const StudySolution& solution : result.solutions) {
+    if (!solution.width) continue;
+    const double x = g.X(*solution.width);
+    const double v = g.Y(solution.value);
+    if (!std::isfinite(x) || !std::isfinite(v)) continue;
     const std::string text = "B=" + StudyLengthText(*solution.width) + "m";
     const double w = page.TextWidth(text);
-    const double left = x + 2 * kGap;
-    double top = v + kGap;
-    // Each pass moves the value below every one it covers; a pass without a
-    // move ends it, and one pass per value placed always does.
-    bool moved = true;
-    for (std::size_t pass = 0; moved && pass <= placed.size(); ++pass) {
-      moved = false;
-      for (const auto& [otherLeft, otherTop] : placed) {
-        if (std::abs(otherLeft - left) < w + kGap && std::abs(otherTop - top) < h) {
-          top = otherTop + h;
-          moved = true;
-        }
-      }
+    // Beside the dot, right and above first, then a line further out at a
+    // time; where curves crowd the dot, the first that covers no other
+    // text, else the first.
+    std::vector<Box> candidates;
+    for (int out = 0; out < kWidthLabelRings; ++out) {
+      const double up = v - kGap - out * h;
+      const double down = v + kGap + out * h;
+      const double right = x + 2 * kGap;
+      const double left = x - 2 * kGap - w;
+      candidates.push_back({right, up - h, right + w, up});
+      candidates.push_back({left, down, left + w, down + h});
+      candidates.push_back({right, down, right + w, down + h});
+      candidates.push_back({left, up - h, left + w, up});
     }
-    Put(page, left, top, text);
-    placed.emplace_back(left, top);
+    std::optional<Box> box = FirstFree(g, candidates, obstacles);
+    if (!box) box = FirstFree(g, candidates, obstacles, false);
+    if (!box) box = candidates.front();
+    Put(page, box->left, box->top, text);
+    obstacles.Add(*box);
   }
 }
 
+// The page y of the drawn curve at page x, NaN where it has no segment.
+double CurveYAt(const DrawnCurve& curve, double x) {
+  for (const Segment& s : curve.segments) {
+    const double lo = std::min(s.x1, s.x2);
+    const double hi = std::max(s.x1, s.x2);
+    if (x < lo || x > hi) continue;
+    if (hi == lo) return std::min(s.y1, s.y2);
+    return s.y1 + (s.y2 - s.y1) * (x - s.x1) / (s.x2 - s.x1);
+  }
+  return std::nan("");
+}
+
+// A curve's label inside the frame, beside the curve, where it crosses no
+// line and covers nothing already written: candidates from the right of the
+// frame leftwards, at each a corner beside the curve, the first free one
+// taken. False when none is free.
+bool PlaceCurveLabel(PageSurface& page, const Graph& g, const DrawnCurve& curve,
+                     const std::string& text, GraphObstacles& obstacles) {
+  constexpr double kSpots[] = {0.88, 0.74, 0.6, 0.46, 0.32, 0.18, 0.06};
+  const double w = page.TextWidth(text);
+  const double h = page.TextHeight(text);
+  std::vector<Box> candidates;
+  for (const double spot : kSpots) {
+    const double x = g.left + spot * kFrameWidth;
+    const double y = CurveYAt(curve, x);
+    if (!std::isfinite(y)) continue;
+    // Above and right of the point, below and left, then the other two:
+    // a falling curve leaves the first two clear.
+    candidates.insert(candidates.end(), {{x, y - kGap - h, x + w, y - kGap},
+                                         {x - w, y + kGap, x, y + kGap + h},
+                                         {x - w, y - kGap - h, x, y - kGap},
+                                         {x, y + kGap, x + w, y + kGap + h}});
+  }
+  const std::optional<Box> box = FirstFree(g, candidates, obstacles);
+  if (!box) return false;
+  Put(page, box->left, box->top, text);
+  obstacles.Add(*box);
+  return true;
+}
+
 void DrawGraph(PageSurface& page, const StudyResult& result, StudyTargetKind kind, double left) {
+  const bool zoomed = !result.graphWidths.empty();
+  const std::vector<double>& widths = zoomed ? result.graphWidths : result.widths;
+  const std::vector<StudyCurve>& curves = zoomed ? result.graphCurves : result.curves;
+  std::vector<double> found;
+  for (const StudySolution& solution : result.solutions) {
+    if (solution.width) found.push_back(*solution.width);
+  }
   Graph g;
   g.kind = kind;
   g.left = left;
-  g.xScale = ScaleEndingAt(result.widthEnd);
+  g.xScale = WidthScale(found, result.widthEnd);
   g.yScale = ValueScale(result, kind);
   DrawFrameAndGrid(page, g);
   DrawAxes(page, g);
   page.SetPenWidth(10);
   page.SetPenStyle(kPenSolid);
-  std::vector<EndLabel> labels;
-  for (const StudyCurve& curve : result.curves) {
-    labels.push_back({DrawCurve(page, g, result, curve), KgText(curve.kg)});
+  GraphObstacles obstacles;
+  std::vector<DrawnCurve> drawn;
+  for (const StudyCurve& curve : curves) {
+    drawn.push_back(DrawCurve(page, g, widths, curve));
+    for (const Segment& s : drawn.back().segments) obstacles.Add(s);
   }
+  DrawTargetAndSolutions(page, g, result, obstacles);
+  SetFont(page, kStudySmallSize);
+  std::vector<EndLabel> labels;
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    const std::string text = "kg=" + KgText(curves[i].kg);
+    if (!PlaceCurveLabel(page, g, drawn[i], text, obstacles)) {
+      labels.push_back({drawn[i].lastY, KgText(curves[i].kg)});
+    }
+  }
+  const bool curvesAmongThem = !labels.empty();
   if (result.target.kind == kind) labels.push_back({g.Y(result.target.value), "目標"});
-  DrawTargetAndSolutions(page, g, result);
-  DrawEndLabels(page, g, std::move(labels));
+  DrawEndLabels(page, g, std::move(labels), curvesAmongThem);
 }
 
 void DrawHeading(PageSurface& page, const StudyResult& result) {

@@ -190,6 +190,18 @@ TEST(GoldenTest, StudyPages) {
   ExpectGolden("study-drawdown", Recorded([&](PageSurface& page, PageSettings& settings) {
                  BuildStudyPages(page, drawdown, {}, settings);
                }));
+  // Widths of 7 and 2 mm and one kg that never meets: the B axis 0 to 10 mm, sampled
+  // every millimetre.
+  request.kgList = {1e-7, 2e-8, 1e-3};
+  request.widthMax = 10;
+  request.target = StudyTarget{StudyTargetKind::kInflow, 0.02};
+  const StudyResult narrow = RunStudy(request);
+  ExpectGolden("study-graph-millimetres", Recorded([&](PageSurface& page, PageSettings& settings) {
+                 SetupChartPage(page, settings);
+                 page.StartDoc();
+                 DrawStudyGraphPage(page, narrow);
+                 page.EndDoc();
+               }));
 }
 
 ShaftOutcome Outcome(int number, std::string shaft, const InputTexts& inputs) {
