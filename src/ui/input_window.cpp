@@ -10,6 +10,7 @@
 #include "calc/input_rules.h"
 #include "study/study_page_text.h"
 #include "study/study_pages.h"
+#include "study/study_text.h"
 
 #include "ui/app_icon.h"
 #include "ui/case_settings.h"
@@ -172,24 +173,43 @@ void InputWindow::BringOutputWindowForward() {
 }
 
 void InputWindow::OpenStudy() {
+  const std::unique_ptr<StudyDialog> dialog = NewStudyDialog();
+  if (!dialog) return;
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->exec();
+}
+
+std::unique_ptr<StudyDialog> InputWindow::NewStudyDialog() {
   const InputTexts texts = FieldTexts();
   const CaseRun run = RunCase(texts, 0, ground_);
   if (run.rejection) {
     ShowRejection(*run.rejection);
-    return;
+    return nullptr;
   }
   StudyRequest base;
   base.inputs = run.calc;
   base.knCmPerSec = ReadFieldText(kKnField, texts[kKnField]).value_or(0);
   const double caseKg = ReadFieldText(kKgField, texts[kKgField]).value_or(0);
-  StudyDialog dialog(base, DefaultStudyPermeabilities(base.inputs.B, caseKg, base.knCmPerSec),
-                     message_, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  ShowStudy(dialog.request());
+  StudyDialogActions actions;
+  actions.showPages = [this](const StudyResult& result) { ShowStudy(result); };
+  actions.apply = [this](double width, double kg) { ApplyStudyAnswer(width, kg); };
+  actions.keepTarget = [this](const StudyTarget& target) { studyTarget_ = target; };
+  return std::make_unique<StudyDialog>(
+      base, DefaultStudyPermeabilities(base.inputs.B, caseKg, base.knCmPerSec), studyTarget_,
+      message_, std::move(actions), this);
 }
 
-void InputWindow::ShowStudy(const StudyRequest& request) {
-  const StudyResult result = RunStudy(request);
+void InputWindow::ApplyStudyAnswer(double width, double kgCmPerSec) {
+  const auto put = [this](int field, double value, const std::string& text) {
+    QLineEdit& edit = Field(field);
+    if (ReadFieldText(field, edit.text().toStdString()) == value) return;
+    edit.setText(QString::fromStdString(text));
+  };
+  put(kWidthField, width, StudyLengthText(width));
+  put(kKgField, kgCmPerSec, ShortNumberText(kgCmPerSec));
+}
+
+void InputWindow::ShowStudy(const StudyResult& result) {
   std::string answers = StudyRangeText(result) + "\n";
   for (const StudySolution& solution : result.solutions) {
     answers += SolutionText(solution, result.target.kind) + "\n";

@@ -25,6 +25,7 @@ class QPushButton;
 namespace tavoro {
 
 class OutputWindow;
+class StudyDialog;
 class WindowPlacement;
 
 // The input form: a menu bar over the client area, which holds the nine
@@ -54,12 +55,16 @@ class InputWindow : public QWidget {
   void Calculate(int index);
 
   // 改良幅の検討: runs the nine fields as a run would (without replacing
-  // the session's case), asks the study's questions in a dialog and shows
-  // the study pages in the output window. A refused case is named in the
-  // rule's message with the focus in its field.
+  // the session's case) and opens the study dialog on it, modal to this
+  // form alone so that the study's pages can be looked through. A refused
+  // case is named in the rule's message with the focus in its field.
   void OpenStudy();
-  // Runs a checked study and shows its pages in the output window.
-  void ShowStudy(const StudyRequest& request);
+  // The dialog OpenStudy shows, or null for a refused case. It starts from
+  // the target last studied on this case; 適用 puts B and kg into the
+  // fields.
+  std::unique_ptr<StudyDialog> NewStudyDialog();
+  // Shows a study's pages in the output window.
+  void ShowStudy(const StudyResult& result);
   // ヘルプ → 検証例: the worked examples run now, as pages in the output window.
   void ShowWorkedExamples();
 
@@ -151,6 +156,9 @@ class InputWindow : public QWidget {
   void UpdateGroundLine();
   // Shows a refusal and puts the focus where it can be mended.
   void ShowRejection(const InputRejection& rejection);
+  // Puts a study's width (m) and kg (cm/sec) into their fields, leaving a
+  // field that already reads as the value as typed.
+  void ApplyStudyAnswer(double width, double kgCmPerSec);
 
   DesktopSession& session_;
   MessageFunction message_;
@@ -175,6 +183,9 @@ class InputWindow : public QWidget {
   // The open file and the case as it was last opened or saved.
   QString path_;
   CaseFile saved_;
+  // The target last studied on the case shown; a new or other case starts
+  // without one.
+  std::optional<StudyTarget> studyTarget_;
 };
 
 }  // namespace tavoro

@@ -200,6 +200,7 @@ void InputWindow::ShowCase(const CaseFile& file, const QString& path, const Case
   path_ = path;
   session_.caseStem = QFileInfo(path_).completeBaseName().toStdString();
   saved_ = saved;
+  studyTarget_.reset();
   session_.project = file.project;
   ground_ = file.ground;
   for (int field = 0; field < kInputFieldCount; ++field) {
