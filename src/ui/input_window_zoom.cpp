@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -31,6 +32,23 @@ QAction* AddZoomAction(QMenu* menu, const char* name, const QString& text,
   return action;
 }
 
+// A key that matches more than one shortcut of the same action (Shift+= read
+// both as "+" and as Shift with "=") triggers the action: Qt would only warn
+// about an ambiguous shortcut.
+class OneActionShortcuts : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Shortcut || !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+      return false;
+    }
+    static_cast<QAction*>(watched)->trigger();
+    return true;
+  }
+};
+
 // The application's font with its size times factor; at 1.0 no font of the
 // form's own, so that every control keeps the font it has by default.
 QFont ZoomedFont(double factor) {
@@ -49,10 +67,13 @@ QFont ZoomedFont(double factor) {
 void InputWindow::BuildViewMenu() {
   QMenu* view = menuBar_->addMenu(QStringLiteral("表示(&V)"));
   view->setObjectName(QStringLiteral("menuView"));
+  // Ctrl++ as keyboards send it: "+" on a key of its own or the keypad,
+  // Shift+= (reported as + with Shift, or as = with Shift), or = alone.
   zoomIn_ = AddZoomAction(view, "actionZoomIn", QStringLiteral("拡大(&I)"),
                           {QKeySequence(Qt::CTRL | Qt::Key_Plus),
                            QKeySequence(Qt::CTRL | Qt::Key_Equal),
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal)});
+  zoomIn_->installEventFilter(new OneActionShortcuts(zoomIn_));
   connect(zoomIn_, &QAction::triggered, this, [this] { ZoomBy(1); });
   zoomOut_ = AddZoomAction(view, "actionZoomOut", QStringLiteral("縮小(&O)"),
                            {QKeySequence(Qt::CTRL | Qt::Key_Minus)});

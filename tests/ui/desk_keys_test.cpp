@@ -54,6 +54,10 @@ TEST_F(DeskTest, ZoomKeysStepTheForm) {
     QTest::keyClick(&form.Field(2), keys.key(), keys.keyboardModifiers());
     EXPECT_EQ(form.Zoom(), zoom) << QKeySequence(keys).toString().toStdString();
   }
+  // Shift+= read both as "+" and as Shift with "=" (X11): one step all the same.
+  QShortcutEvent both(QKeySequence(Qt::CTRL | Qt::Key_Plus), 0, true);
+  QCoreApplication::sendEvent(form.findChild<QAction*>(QStringLiteral("actionZoomIn")), &both);
+  EXPECT_EQ(form.Zoom(), 1.25);
 }
 
 }  // namespace
