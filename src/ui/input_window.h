@@ -14,9 +14,9 @@
 #include "ui/message.h"
 #include "ui/session.h"
 
+class QAction;
 class QGroupBox;
 class QLabel;
-class QAction;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
@@ -108,10 +108,10 @@ class InputWindow : public QWidget {
 
   // 表示 menu: the whole form (controls, fonts and window) at a step of
   // kFormZoomLevels, 1.0 being the form as designed. SetZoom takes the
-  // step nearest factor at or below it, and below that the largest step
-  // whose window fits on the screen's available area; the window is placed
-  // again inside that area and the step kept for the next start. ZoomBy
-  // moves steps up (> 0) or down (< 0) the ladder.
+  // largest step at or below factor whose window fits on the screen's
+  // available area (100 % always), places the window again inside that area
+  // and keeps the step for the next start. ZoomBy moves steps up (> 0) or
+  // down (< 0) the ladder.
   double Zoom() const { return zoom_; }
   void SetZoom(double factor);
   void ZoomBy(int steps);
