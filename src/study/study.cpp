@@ -31,7 +31,7 @@ std::string TargetMessage(const StudyTarget& target) {
 }
 
 std::string KgBoundsText(double knCmPerSec) {
-  return "1e-9 以上で透水係数 kn（" + ShortNumberText(knCmPerSec) +
+  return "1e-9 以上で改良前の透水係数 kn（" + ShortNumberText(knCmPerSec) +
          " cm/sec）以下の値";
 }
 
@@ -164,14 +164,14 @@ std::optional<std::string> CheckStudyRequest(const StudyRequest& request) {
   const double r = CaseRadius(request.inputs);
   const RingValues base = EvaluateRing(request.inputs, 0, request.kgList.front());
   if (!(r > 0) || !std::isfinite(base.Q2) || !std::isfinite(base.R2) || !(base.R2 > r)) {
-    return "この案件では改良幅を検討できません。改良前の湧水量 Q1 と影響半径 R1 "
-           "が求まり、R1 が換算円半径 r より大きくなる入力にしてください。";
+    return "この案件では改良幅を検討できません。改良前の湧水量 Q1 と影響範囲 R1 "
+           "が求まり、R1 が円換算半径 r より大きくなる入力にしてください。";
   }
   WidthBound bound = WidthBound::kAsked;
   if (WidthEndMillimetres(request.widthMax, r, base.R2, request.inputs.CalcRange, bound) <= 0) {
     return std::string(
-        "改良幅を取れる範囲がありません。改良幅の上限を 1 mm 以上にし、影響半径 R1 "
-        "と計算範囲が換算円半径 r より 1 mm 以上大きくなる入力にしてください。");
+        "改良幅を取れる範囲がありません。改良幅の上限を 1 mm 以上にし、影響範囲 R1 "
+        "と計算範囲が円換算半径 r より 1 mm 以上大きくなる入力にしてください。");
   }
   return std::nullopt;
 }

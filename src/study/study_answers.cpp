@@ -10,7 +10,7 @@ std::string WidthBoundName(const StudyResult& result) {
     case WidthBound::kAsked:
       return result.widthEnd >= kMaxStudyWidth ? "入力できる最大の改良幅" : "指定した上限";
     case WidthBound::kR1:
-      return "影響半径 R1";
+      return "影響範囲 R1";
     case WidthBound::kRange:
       return "計算範囲";
   }

@@ -28,7 +28,7 @@ std::vector<std::string> StudyAnswerHeader(StudyTargetKind kind);
 StudyAnswerTable StudyAnswers(const StudyResult& result);
 
 // The short name of what ended the widths studied: "指定した上限",
-// "入力できる最大の改良幅", "影響半径 R1" or "計算範囲".
+// "入力できる最大の改良幅", "影響範囲 R1" or "計算範囲".
 std::string WidthBoundName(const StudyResult& result);
 
 // Tab-separated text, the header first, each line ending in "\n".

@@ -60,7 +60,7 @@ StudyValueRead ReadStudyWidthMax(std::string_view text) {
 }
 
 KgListRead ReadKgList(std::string_view text, double knCmPerSec) {
-  const std::string accepted = "1e-9 以上で透水係数 kn（" +
+  const std::string accepted = "1e-9 以上で改良前の透水係数 kn（" +
                                ShortNumberText(knCmPerSec) +
                                " cm/sec）以下の値を、1e-4,1e-5 のようにコンマで区切って入力してください";
   const auto fail = [](std::string message) { return KgListRead{std::nullopt, std::move(message)}; };

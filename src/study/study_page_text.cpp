@@ -36,7 +36,7 @@ std::string StudyRangeText(const StudyResult& result) {
                                                        : "（指定した上限まで）");
     case WidthBound::kR1:
       return text + "（上限 " + StudyLengthText(result.widthMax) +
-             " m のうち、r + B が影響半径 R1 = " + StudyLengthText(result.withoutRing.R2) +
+             " m のうち、r + B が影響範囲 R1 = " + StudyLengthText(result.withoutRing.R2) +
              " m に達する手前まで）";
     case WidthBound::kRange:
       return text + "（上限 " + StudyLengthText(result.widthMax) + " m のうち、r + B が計算範囲 " +
