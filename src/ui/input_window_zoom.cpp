@@ -119,7 +119,10 @@ bool InputWindow::FitsOnScreen() const {
 }
 
 void InputWindow::LayOut() {
-  setFont(ZoomedFont(zoom_));
+  const QFont font = ZoomedFont(zoom_);
+  setFont(font);
+  // Menus are windows of their own, which take no font from the form.
+  for (QMenu* menu : menuBar_->findChildren<QMenu*>()) menu->setFont(font);
   const double dpiX = LogicalDpiX(*this) * zoom_;
   const double dpiY = LogicalDpiY(*this) * zoom_;
   // The controls keep their designed places in the client area below the

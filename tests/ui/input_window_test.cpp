@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <vector>
 
@@ -70,7 +71,10 @@ TEST_F(DeskTest, ZoomGrowsTheWholeFormAndStandardIsTheDesignedForm) {
   EXPECT_EQ(form.Zoom(), 2.0);
   EXPECT_EQ(form.Field(6).geometry(), test::PxRect(form, 5040, 1440, 1800, 600));
   EXPECT_EQ(form.ClientArea().size(), test::PxRect(form, 0, 0, 9840, 9720).size());
-  EXPECT_EQ(form.RunButton(1).font().pointSizeF(), 2 * QApplication::font().pointSizeF());
+  for (const QWidget* control : {static_cast<QWidget*>(&form.RunButton(1)),
+                                 static_cast<QWidget*>(form.findChild<QMenu*>("menuRecent"))}) {
+    EXPECT_EQ(control->font().pointSizeF(), 2 * QApplication::font().pointSizeF());
+  }
   form.ZoomBy(-1);
   EXPECT_EQ(InputWindow(session).Zoom(), 1.75);
   form.SetZoom(1.0);
