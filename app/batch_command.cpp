@@ -1,9 +1,8 @@
 #include "batch_command.h"
 
-#include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QStringList>
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -13,10 +12,12 @@
 
 #include "batch/batch_run.h"
 #include "batch/batch_table.h"
+#include "calc/ground_rules.h"
 #include "batch/job_runner.h"
 #include "batch/qt/batch_inputs.h"
 #include "batch/qt/qt_batch_devices.h"
 #include "batch/qt/table_decoding.h"
+#include "command_line.h"
 #include "export_command.h"
 #include "page/qt/qt_page.h"
 
@@ -54,53 +55,88 @@ ParsedBatchOptions Failure(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
-ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
-  QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  const QCommandLineOption out(QStringList{"o", "out"}, {}, "DIR");
-  const QCommandLineOption jobs(QStringList{"j", "jobs"}, {}, "N");
-  const QCommandLineOption encoding("encoding", {}, "NAME");
-  const QCommandLineOption help(QStringList{"h", "help"});
-  parser.addOptions({out, jobs, encoding, help});
+CommandSpec MakeBatchCommand() {
+  CommandSpec spec;
+  spec.name = "batch";
+  spec.synopsis =
+      "batch 表.csv --out フォルダー [--jobs N] [--encoding utf-8|cp932]\n"
+      "batch 案件.tavoro... --out フォルダー [--jobs N]";
+  spec.takesFiles = true;
+  spec.summary =
+      "表.csv の見出し行の下の 1 行を 1 本の立坑として、すべての立坑を計算し、フォルダーに\n"
+      "書き出します:\n"
+      "  NNN-<立坑名>-report.pdf  NNN 行目の計算書\n"
+      "  NNN-<立坑名>-chart.pdf   その水位降下曲線\n"
+      "  summary.csv              全立坑の入力値と結果 (BOM 付き UTF-8)\n"
+      "  summary.pdf              全立坑の集計表 (A4)\n"
+      "列の見出しは入力欄の名前 (";
+  std::string& summary = spec.summary;
+  for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+    summary.append(i == 0 ? "" : "、").append(kInputFields[i].caption);
+  }
+  summary +=
+      ") か\nオプション名 (groundwater など)。ほかに ";
+  for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
+    summary.append(i == 0 ? "" : "、")
+        .append(kProjectTexts[i].caption)
+        .append("/")
+        .append(kProjectTexts[i].key);
+  }
+  summary += "\nの列も読みます。地盤の条件の列 (";
+  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+    summary.append(field == kFirstGroundField ? "" : "、").append(GroundFieldOf(field).caption);
+  }
+  summary +=
+      "、\nまたは radius-method など) を加えると、summary.csv に盤ぶくれ F と盤ぶくれ判定 (OK/NG)\n"
+      "が付きます。どの列もこのどれか (または summary.csv の列) でなければならず、改良幅と\n"
+      "改良後の透水係数のほかの入力は必須です。セルは入力フォームと同じ規則で読みます。\n"
+      "表の代わりに案件ファイル (.tavoro) を並べると、1 ファイルを 1 本の立坑として、\n"
+      "指定した順に番号を付けます。\n";
+  spec.groups.push_back({"オプション", {}});
+  auto& options = spec.groups.back().options;
+  options.push_back({"out", "DIR", "出力先のフォルダー (なければ作る)", {}, false, true, 'o'});
+  options.push_back({"jobs", "N", "同時に計算する立坑の数、" + std::to_string(kMaxJobs) + " まで (既定: CPU のコア数)", {}, false, false, 'j'});
+  options.push_back({"encoding", "NAME", "表の文字コード utf-8 か cp932 (Shift_JIS)。省略すると判別する"});
+  spec.notes =
+      "終了ステータス:\n"
+      "  0  すべての立坑を計算して書き出した\n"
+      "  1  計算できなかった立坑がある (summary.csv にそれぞれの理由を載せる)\n"
+      "  2  コマンドラインの誤りか、使えない表\n";
+  return spec;
+}
 
-  QStringList arguments{QStringLiteral("tavoro-batch")};
-  for (const std::string& arg : args) arguments << QString::fromLatin1(arg.data(), static_cast<qsizetype>(arg.size()));
-  if (!parser.parse(arguments)) {
-    const QStringList unknown = parser.unknownOptionNames();
-    if (!unknown.isEmpty()) {
-      return Failure("不明なオプションです: " + unknown.join(QStringLiteral(", ")).toLatin1().toStdString());
-    }
-    return Failure("オプションに値がありません (--out DIR, --jobs N, --encoding NAME)");
-  }
-  for (const QCommandLineOption* option : {&out, &jobs, &encoding}) {
-    if (parser.values(*option).size() > 1) {
-      return Failure("--" + option->names().last().toLatin1().toStdString() + " が 2 回以上指定されています");
-    }
-  }
+const CommandSpec& BatchCommand() {
+  static const CommandSpec spec = MakeBatchCommand();
+  return spec;
+}
+
+ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
+  ParsedCommandLine parsed = ParseCommandLine(BatchCommand(), args);
+  if (!parsed.line) return Failure(parsed.error);
+  const CommandLine& line = *parsed.line;
 
   BatchOptions options;
-  options.help = parser.isSet(help);
+  options.help = line.Help();
   if (options.help) return {std::move(options), ""};
-  for (const QString& input : parser.positionalArguments())
-    options.inputs.push_back(input.toLatin1().toStdString());
-  if (options.inputs.empty())
-    return Failure("表の CSV ファイル (または案件ファイル) を指定してください");
-  if (!parser.isSet(out) || parser.value(out).isEmpty()) {
-    return Failure("出力先のフォルダーを --out で指定してください");
+  options.inputs = line.Files();
+  if (options.inputs.empty()) {
+    return Failure("表の CSV ファイル (または案件ファイル) を指定してください。");
   }
-  options.outDir = parser.value(out).toLatin1().toStdString();
+  if (!line.Has("out")) return Failure("出力先のフォルダーを --out で指定してください。");
+  options.outDir = line.Value("out");
   options.jobs = std::min(DefaultJobCount(), kMaxJobs);
-  if (parser.isSet(jobs)) {
-    bool ok = false;
-    options.jobs = parser.value(jobs).toInt(&ok);
-    if (!ok || options.jobs < 1 || options.jobs > kMaxJobs) {
+  if (line.Has("jobs")) {
+    const std::string& text = line.Value("jobs");
+    const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), options.jobs);
+    if (failure != std::errc() || end != text.data() + text.size() || options.jobs < 1 ||
+        options.jobs > kMaxJobs) {
       return Failure("--jobs には 1 から " + std::to_string(kMaxJobs) +
-                     " までの整数を指定してください");
+                     " までの整数を指定してください。");
     }
   }
-  if (parser.isSet(encoding)) {
-    const std::optional<TableEncoding> named = EncodingNamed(parser.value(encoding).toLatin1().toStdString());
-    if (!named) return Failure("--encoding には utf-8 か cp932 を指定してください");
+  if (line.Has("encoding")) {
+    const std::optional<TableEncoding> named = EncodingNamed(line.Value("encoding"));
+    if (!named) return Failure("--encoding には utf-8 か cp932 を指定してください。");
     options.encoding = *named;
   }
   return {std::move(options), ""};
@@ -142,52 +178,16 @@ class ProgressLine {
 
 }  // namespace
 
-std::string BatchUsageText() {
-  return R"(使い方:
-  tavoro batch 表.csv --out フォルダー [--jobs N] [--encoding utf-8|cp932]
-  tavoro batch 案件.tavoro... --out フォルダー [--jobs N]
-
-表.csv の立坑 (見出し行の下に 1 行 1 立坑) をすべて計算し、フォルダーに
-書き出す:
-  NNN-<立坑名>-report.pdf  NNN 行目の計算書
-  NNN-<立坑名>-chart.pdf   その水位降下曲線
-  summary.csv              全立坑の入力と結果 (UTF-8、BOM 付き)
-  summary.pdf              全立坑の一覧表 (A4)
-列名はフォームの項目名 (地下水位, 不透水層深度, 掘削深度, 立坑周長, 透水係数,
-改良幅, 改良後の透水係数, 着目点, 計算範囲) または export のオプション名
-(groundwater, impervious, ...)。任意で 立坑名/shaft, 工事名/name,
-作成者/author, 照査者/checker, 日付/date, メモ/notes。どの列もこのどれか
-(または summary.csv の列) でなければならず、改良幅と改良後の透水係数以外の
-入力は必須。セルはフォームと同じ規則で読む。地盤の条件の列
-(影響半径の式 Sichardt/Kusakin/指定, 影響半径, 根拠, 被圧帯水層上面, 被圧水頭,
-土の単位体積重量, 土層, 水の単位体積重量, 盤ぶくれ安全率, または radius-method
-など) を加えると、summary.csv に盤ぶくれ F と盤ぶくれ判定 (OK/NG) が付く。
-表の代わりに案件ファイル (.tavoro) を 1 ファイル 1 立坑で、指定の順に番号を
-付けて渡してもよい。
-
-オプション:
-  --out フォルダー       出力先のフォルダー (なければ作る)
-  --jobs N               同時に計算する立坑の数、16 まで (既定: コア数、
-                         16 まで)
-  --encoding 名前        utf-8 または cp932 (Shift_JIS)。省略時は自動判別
-
-終了コード:
-  0  すべての立坑を計算して書き出した
-  1  できなかった立坑がある (summary.csv にその理由)
-  2  コマンドラインの誤り、または使えない表
-)";
-}
-
 int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     std::ostream* progressStream) {
   const ParsedBatchOptions parsed = ParseBatchOptions(args);
   if (!parsed.options) {
-    err << "tavoro batch: " << parsed.error << "\n(tavoro batch --help を参照)\n";
+    err << UsageErrorText(BatchCommand(), parsed.error);
     return kExitUsage;
   }
   const BatchOptions& options = *parsed.options;
   if (options.help) {
-    out << BatchUsageText();
+    out << HelpText(BatchCommand());
     return kExitOk;
   }
 

@@ -6,8 +6,6 @@
 
 namespace tavoro {
 
-// The help text of `tavoro batch`.
-std::string BatchUsageText();
 
 // `tavoro batch` with the arguments that follow "batch": computes every
 // shaft of a table (or of a list of case files) and writes its report and

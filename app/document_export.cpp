@@ -6,13 +6,12 @@
 #include <QString>
 #include <cctype>
 
-#include "chart/chart.h"
+#include "documents/case_documents.h"
 #include "export/output_formats.h"
 #include "export/qt/document_files.h"
 #include "page/page_setup.h"
 #include "page/page_surface.h"
 #include "page/qt/qt_page.h"
-#include "report/report.h"
 #include "study/study_pages.h"
 #include "tavoro_version.h"
 #include "verify/verify_pages.h"
@@ -43,30 +42,17 @@ std::string StageFor(const Document& document, const std::string& path, int dpi,
 
 }  // namespace
 
-std::string StageReport(const CalculationCase& calc, const ProjectInfo& project,
-                        const std::string& path, int dpi, StagedFiles& files, bool cover) {
+std::string StageCaseDocument(CaseDocument which, const CalculationCase& calc,
+                              const ProjectInfo& project, const std::string& path, int dpi,
+                              StagedFiles& files, std::string* note, bool cover) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
-  PageSurface page(measurer);
-  PageSettings settings;
-  ReportLineCounter counter;
   // The cover dates the calculation today, in the local calendar.
-  const CoverFacts facts{"Tavoro " TAVORO_VERSION,
-                         QDate::currentDate().toString(Qt::ISODate).toStdString()};
-  const ReportOutcome outcome =
-      DrawReport(page, calc, settings, counter, project, cover ? &facts : nullptr);
-  if (!outcome.completed) return outcome.error;
-  return StageFor(page.document(), path, dpi, files);
-}
-
-std::string StageChart(const CalculationCase& calc, const ProjectInfo& project,
-                       const std::string& path, int dpi, StagedFiles& files, std::string* note) {
-  EnsureGuiApplication();
-  const QtTextMeasurer measurer;
-  PageSurface page(measurer);
-  PageSettings settings;
-  BuildChartPage(page, calc, settings, project);
-  return StageFor(page.document(), path, dpi, files, note);
+  const CoverFacts facts = CoverMadeOn(QDate::currentDate().toString(Qt::ISODate).toStdString());
+  const BuiltDocument built =
+      BuildCaseDocument(measurer, which, calc, project, cover ? &facts : nullptr);
+  if (!built.error.empty()) return built.error;
+  return StageFor(built.document, path, dpi, files, note);
 }
 
 std::string StageStudy(const StudyResult& result, const ProjectInfo& project,

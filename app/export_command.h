@@ -11,7 +11,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;  // a file could not be written
 inline constexpr int kExitUsage = 2;   // bad command line or refused input
 
-// The help text of `tavoro` and `tavoro export`.
+// The help text of `tavoro`: its commands.
 std::string UsageText();
 
 // `tavoro export` with the arguments that follow "export": runs one case

@@ -1,38 +1,14 @@
 #include "export_options.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
-#include <QStringList>
-#include <array>
 #include <charconv>
-#include <map>
-#include <utility>
 
 #include "calc/ground_rules.h"
 #include "calc/project_date.h"
+#include "calc/text_cut.h"
 #include "casefile/case_file.h"
-
-#include "export/output_formats.h"
 
 namespace tavoro {
 namespace {
-
-constexpr std::array<const char*, kInputFieldCount> kFieldOptions = {
-    "groundwater", "impervious", "excavation", "perimeter", "kn", "width", "kg", "point", "range",
-};
-constexpr std::array<const char*, kProjectTextCount> kProjectOptions = {
-    "project-name", "shaft-name", "author", "date", "notes", "checker",
-};
-
-// Arguments pass through Latin-1 so that every byte comes back unchanged:
-// file names are bytes, whatever their encoding.
-QString FromBytes(const std::string& bytes) {
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string ToBytes(const QString& text) {
-  return text.toLatin1().toStdString();
-}
 
 std::optional<int> ParseDpi(std::string_view text) {
   int value = 0;
@@ -46,180 +22,141 @@ ParsedExportOptions Failure(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
-// The option named in one of the parser's own messages ("... '--kn'.").
-std::string QuotedName(const QString& parserError) {
-  const qsizetype open = parserError.indexOf(QLatin1Char('\''));
-  const qsizetype close = parserError.indexOf(QLatin1Char('\''), open + 1);
-  if (open < 0 || close < 0) return {};
-  return ToBytes(parserError.mid(open + 1, close - open - 1));
-}
-
-std::string Dashed(const QString& name) {
-  return (name.size() == 1 ? "-" : "--") + ToBytes(name);
+CommandSpec MakeExportCommand() {
+  using enum OutputFormat;
+  CommandSpec spec;
+  spec.name = "export";
+  spec.synopsis = "export [オプション]";
+  spec.summary = "窓を開かずに 1 件の立坑を計算し、指定した書類を書き出します。\n";
+  spec.groups.push_back({"入力欄 (フォームに入力する文字列のまま。省略した項目は空欄)", {}});
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    spec.groups.back().options.push_back({Field(field).key, "TEXT", FieldHeading(field)});
+  }
+  AddGroundOptions(spec);
+  spec.groups.push_back({"案件ファイルと案件情報", {}});
+  spec.groups.back().options.push_back(
+      {"case", "FILE", "入力欄と案件情報を案件ファイル (*.tavoro) から読む。\n一緒に指定した入力欄はその項目だけを置き換える",
+       {}, false, true});
+  for (const ProjectText& text : kProjectTexts) {
+    const bool date = text.text == &ProjectInfo::date;
+    spec.groups.back().options.push_back(
+        {text.option, date ? "日付" : "TEXT",
+         std::string(text.caption) + (date ? " (" + std::string(kProjectDateForm) + ")" : "")});
+  }
+  spec.groups.back().options.push_back(
+      {"cover", "", "計算書の前に表紙 (計算条件・結果・算定方法と出典・\n作成/照査欄) を付ける"});
+  spec.groups.push_back({"出力 (1 つ以上)", {}});
+  auto& outputs = spec.groups.back().options;
+  outputs.push_back({"json", "FILE", "計算した値の JSON (- なら標準出力)。kn と kg は m/s、\n計算できなかった値は null",
+                     {kJson}, true});
+  outputs.push_back({"save-case", "FILE", "入力欄と案件情報の案件ファイル (*.tavoro)", {}, false, true});
+  outputs.push_back({"report", "FILE", "計算書: PDF、PNG か SVG (PNG と SVG の 2 ページの計算書は\n拡張子の前に -1、-2 を付けた 2 つのファイル)",
+                     {kPdf, kPng, kSvg}});
+  outputs.push_back({"chart", "FILE", "水位降下曲線: PDF、PNG、SVG か DXF (CAD 用の DXF R12、\n用紙の mm で 1:1、文字は Shift_JIS)",
+                     {kPdf, kPng, kSvg, kDxf}});
+  outputs.push_back({"csv", "FILE", "入力値、結果と 2 本の曲線の CSV (BOM 付き UTF-8)", {kCsv}});
+  outputs.push_back({"dpi", "N", "PNG の解像度、10 から 600 (既定 150)"});
+  spec.notes =
+      "入力欄には数値を 1 つ書きます: 符号、小数点は「.」、指数 E も使え、前後の空白と\n"
+      "後ろの単位 (m、cm/sec か cm/s) は読み飛ばします。全角文字は半角として読みます。\n"
+      "桁区切りのコンマや 2 つ目の数値は受け付けません。改良幅と改良後の透水係数のほかは\n"
+      "必須です。改良幅が空欄か 0 なら地盤改良なしで、改良後の透水係数は空欄でかまいません。\n"
+      "受け付ける値:\n";
+  for (const InputField& field : kInputFields) {
+    spec.notes.append("  ").append(field.caption).append(": ").append(field.accepted).append("\n");
+  }
+  spec.notes +=
+      "  そのうえ換算半径 r = L/2π と r + B が影響範囲 R1 = 3000·S·√kn より小さく、\n"
+      "  湧水量 Q1 が 1000 m³/min 以下であること\n"
+      "工事名か立坑名を指定すると、各ページの上余白に見出し行が付きます。\n"
+      "ファイルはすべて書けたときだけ置き換わります。1 つでも書けなければ、\n"
+      "どのファイルも元のままです。\n"
+      "\n"
+      "終了ステータス:\n"
+      "  0  指定したものをすべて書き出した\n"
+      "  1  書けないファイルがあった (どのファイルも置き換えていない)\n"
+      "  2  コマンドラインの誤り、読めない案件ファイルか受け付けられない入力\n"
+      "     (何も書き出さない)\n";
+  return spec;
 }
 
 }  // namespace
 
-const char* InputFieldOption(int field) {
-  constexpr int kCount = kInputFieldCount + kGroundFieldCount;
-  static const std::array<std::string, kCount> dashed = [] {
-    std::array<std::string, kCount> names;
-    for (int i = 0; i < kCount; ++i) {
-      names[static_cast<std::size_t>(i)] =
-          std::string("--") + (i < kInputFieldCount ? kFieldOptions[static_cast<std::size_t>(i)]
-                                                    : GroundFieldOf(i).key);
-    }
-    return names;
-  }();
-  if (field < 0 || field >= kCount) return "";
-  return dashed[static_cast<std::size_t>(field)].c_str();
-}
-
-const char* ProjectTextOption(int text) {
-  static const std::array<std::string, kProjectTextCount> dashed = [] {
-    std::array<std::string, kProjectTextCount> names;
-    for (std::size_t i = 0; i < names.size(); ++i)
-      names[i] = std::string("--") + kProjectOptions[i];
-    return names;
-  }();
-  if (text < 0 || text >= kProjectTextCount) return "";
-  return dashed[static_cast<std::size_t>(text)].c_str();
-}
-
-const std::string& ProjectText(const ProjectInfo& project, int text) {
-  switch (text) {
-    case 0:
-      return project.name;
-    case 1:
-      return project.shaft;
-    case 2:
-      return project.author;
-    case 3:
-      return project.date;
-    case 4:
-      return project.notes;
-    default:
-      return project.checker;
+void AddGroundOptions(CommandSpec& spec) {
+  spec.groups.push_back(
+      {"地盤の条件 (すべて省略可。省略すると影響半径は Sichardt の式、盤ぶくれの検討なし)", {}});
+  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+    const GroundField& ground = GroundFieldOf(field);
+    spec.groups.back().options.push_back({ground.key, ground.valueName, ground.help});
   }
 }
 
-std::string& ProjectText(ProjectInfo& project, int text) {
-  return const_cast<std::string&>(ProjectText(std::as_const(project), text));
+void ReadGroundOptions(const CommandLine& line, GroundTexts& texts,
+                       std::array<bool, kGroundFieldCount>& given) {
+  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
+    const auto i = static_cast<std::size_t>(field - kFirstGroundField);
+    given[i] = line.Has(GroundFieldOf(field).key);
+    texts[i] = line.Value(GroundFieldOf(field).key);
+  }
+}
+
+const CommandSpec& ExportCommand() {
+  static const CommandSpec spec = MakeExportCommand();
+  return spec;
+}
+
+std::string InputFieldOption(int field) {
+  if (field >= kFirstGroundField) return std::string("--") + GroundFieldOf(field).key;
+  return "--" + std::string(Field(field).key);
 }
 
 ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args) {
-  QCommandLineParser parser;
-  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-  parser.addOption(help);
-  const QCommandLineOption cover(QStringLiteral("cover"));
-  parser.addOption(cover);
-  std::vector<QCommandLineOption> fields;
-  for (const char* name : kFieldOptions) {
-    fields.emplace_back(QString::fromLatin1(name), QString(), QStringLiteral("TEXT"));
-    parser.addOption(fields.back());
-  }
-  std::vector<QCommandLineOption> groundFields;
-  for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
-    groundFields.emplace_back(QString::fromLatin1(GroundFieldOf(field).key), QString(),
-                              QStringLiteral("TEXT"));
-    parser.addOption(groundFields.back());
-  }
-  const QCommandLineOption json(QStringLiteral("json"), QString(), QStringLiteral("FILE"));
-  const QCommandLineOption report(QStringLiteral("report"), QString(), QStringLiteral("FILE"));
-  const QCommandLineOption chart(QStringLiteral("chart"), QString(), QStringLiteral("FILE"));
-  const QCommandLineOption csv(QStringLiteral("csv"), QString(), QStringLiteral("FILE"));
-  const QCommandLineOption dpi(QStringLiteral("dpi"), QString(), QStringLiteral("N"));
-  const QCommandLineOption caseFile(QStringLiteral("case"), QString(), QStringLiteral("FILE"));
-  const QCommandLineOption saveCase(QStringLiteral("save-case"), QString(), QStringLiteral("FILE"));
-  for (const QCommandLineOption& option : {json, report, chart, csv, dpi, caseFile, saveCase}) {
-    parser.addOption(option);
-  }
-  std::vector<QCommandLineOption> projectTexts;
-  for (const char* name : kProjectOptions) {
-    projectTexts.emplace_back(QString::fromLatin1(name), QString(), QStringLiteral("TEXT"));
-    parser.addOption(projectTexts.back());
-  }
-
-  QStringList arguments{QStringLiteral("tavoro")};
-  for (const std::string& arg : args) arguments.push_back(FromBytes(arg));
-  if (!parser.parse(arguments)) {
-    if (!parser.unknownOptionNames().isEmpty()) {
-      return Failure("不明なオプション " + Dashed(parser.unknownOptionNames().front()) +
-                     " があります。");
-    }
-    return Failure(QuotedName(parser.errorText()) + " に値がありません。");
-  }
-  if (!parser.positionalArguments().isEmpty()) {
-    return Failure("余分な引数「" + ToBytes(parser.positionalArguments().front()) +
-                   "」があります。");
-  }
-  std::map<QString, int> seen;
-  for (const QString& name : parser.optionNames()) {
-    const QString canonical = name == QStringLiteral("h") ? QStringLiteral("help") : name;
-    if (++seen[canonical] > 1) return Failure(Dashed(canonical) + " が 2 回以上指定されています。");
-  }
+  ParsedCommandLine parsed = ParseCommandLine(ExportCommand(), args);
+  if (!parsed.line) return Failure(parsed.error);
+  const CommandLine& line = *parsed.line;
 
   ExportOptions options;
-  options.help = parser.isSet(help);
-  options.cover = parser.isSet(cover);
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (parser.isSet(fields[i])) {
-      options.texts[i] = ToBytes(parser.value(fields[i]));
-      options.textGiven[i] = true;
-    }
+  options.help = line.Help();
+  options.cover = line.Has("cover");
+  for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+    options.textGiven[i] = line.Has(kInputFields[i].key);
+    options.texts[i] = line.Value(kInputFields[i].key);
   }
-  for (std::size_t i = 0; i < groundFields.size(); ++i) {
-    if (!parser.isSet(groundFields[i])) continue;
-    options.ground[i] = ToBytes(parser.value(groundFields[i]));
-    options.groundGiven[i] = true;
-  }
-  for (std::size_t i = 0; i < projectTexts.size(); ++i) {
-    if (!parser.isSet(projectTexts[i])) continue;
-    ProjectText(options.project, static_cast<int>(i)) = ToBytes(parser.value(projectTexts[i]));
-    options.projectGiven[i] = true;
+  ReadGroundOptions(line, options.ground, options.groundGiven);
+  for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
+    options.projectGiven[i] = line.Has(kProjectTexts[i].option);
+    options.project.*kProjectTexts[i].text = line.Value(kProjectTexts[i].option);
   }
   if (!options.project.date.empty()) {
     std::optional<std::string> date = NormalizedProjectDate(options.project.date);
     if (!date) {
       return Failure("--date には日付を " + std::string(kProjectDateForm) +
-                     " のいずれかの形で指定してください (「" + options.project.date.substr(0, 40) + "」)。");
+                     " のいずれかの形で指定してください (「" + FirstCharacters(options.project.date) +
+                     "」)。");
     }
     options.project.date = std::move(*date);
   }
-  const auto path = [&](const QCommandLineOption& option,
-                        std::optional<std::string>& target) -> std::string {
-    if (!parser.isSet(option)) return {};
-    const std::string value = ToBytes(parser.value(option));
-    const std::string name = Dashed(option.names().front());
-    if (value.empty()) return name + " にファイル名がありません。";
-    if (const std::optional<std::string> wrong = CheckOutputName(name, value)) return *wrong;
-    target = value;
-    return {};
+  const auto path = [&](std::string_view name) -> std::optional<std::string> {
+    if (!line.Has(name)) return std::nullopt;
+    return line.Value(name);
   };
-  for (const auto& [option, target] :
-       {std::pair{&json, &options.jsonPath}, std::pair{&report, &options.reportPath},
-        std::pair{&chart, &options.chartPath}, std::pair{&csv, &options.csvPath}}) {
-    if (std::string error = path(*option, *target); !error.empty()) return Failure(error);
-  }
+  options.jsonPath = path("json");
+  options.reportPath = path("report");
+  options.chartPath = path("chart");
+  options.csvPath = path("csv");
+  options.casePath = path("case");
+  options.saveCasePath = path("save-case");
   // A case file is read from any name and saved only under *.tavoro.
-  for (const auto& [option, target] :
-       {std::pair{&caseFile, &options.casePath}, std::pair{&saveCase, &options.saveCasePath}}) {
-    if (!parser.isSet(*option)) continue;
-    const std::string name = Dashed(option->names().front());
-    const std::string value = ToBytes(parser.value(*option));
-    if (value.empty()) return Failure(name + " にファイル名がありません。");
-    if (option == &saveCase && !IsCaseFileName(value)) {
-      return Failure(name + " のファイル名「" + value +
-                     "」は .tavoro で終わる名前にしてください。");
-    }
-    *target = value;
+  if (options.saveCasePath && !IsCaseFileName(*options.saveCasePath)) {
+    return Failure("--save-case のファイル名「" + FirstCharacters(*options.saveCasePath) +
+                   "」は .tavoro で終わる名前にしてください。");
   }
-  if (parser.isSet(dpi)) {
-    const std::string text = ToBytes(parser.value(dpi));
-    const std::optional<int> value = ParseDpi(text);
+  if (line.Has("dpi")) {
+    const std::optional<int> value = ParseDpi(line.Value("dpi"));
     if (!value) {
       return Failure("--dpi には " + std::to_string(kMinDpi) + " から " + std::to_string(kMaxDpi) +
-                     " までの整数を指定してください (「" + text + "」)。");
+                     " までの整数を指定してください (「" + FirstCharacters(line.Value("dpi")) +
+                     "」)。");
     }
     options.dpi = *value;
   }

@@ -8,16 +8,13 @@
 #include "calc/ground_texts.h"
 #include "calc/input_texts.h"
 #include "calc/project_info.h"
+#include "command_line.h"
 
 namespace tavoro {
 
 inline constexpr int kDefaultDpi = 150;
 inline constexpr int kMinDpi = 10;
 inline constexpr int kMaxDpi = 600;
-
-// The project texts in the order of ProjectTextOption: name, shaft,
-// author, date, notes, checker.
-inline constexpr int kProjectTextCount = 6;
 
 // What `tavoro export` was asked to do.
 struct ExportOptions {
@@ -30,7 +27,7 @@ struct ExportOptions {
   std::array<bool, kGroundFieldCount> groundGiven{};
   // The texts of every page's header line, each given or taken from --case.
   ProjectInfo project;
-  std::array<bool, kProjectTextCount> projectGiven{};
+  std::array<bool, kProjectTexts.size()> projectGiven{};
   std::optional<std::string> casePath;      // --case: inputs and project from a case file
   std::optional<std::string> saveCasePath;  // --save-case: the case file of the inputs
   std::optional<std::string> jsonPath;      // "-" for standard output
@@ -42,17 +39,15 @@ struct ExportOptions {
   bool cover = false;  // --cover: the report starts with its cover page
 };
 
-// The option of form field 0..8, e.g. "--groundwater", or of a ground
-// field, e.g. "--radius-method"; "" for any other number.
-const char* InputFieldOption(int field);
+// The ground fields' options (--radius-method …) as one group of spec's help,
+// and their values in line, each marked when given.
+void AddGroundOptions(CommandSpec& spec);
+void ReadGroundOptions(const CommandLine& line, GroundTexts& texts,
+                       std::array<bool, kGroundFieldCount>& given);
 
-// The option of project text 0..4: "--project-name", "--shaft-name",
-// "--author", "--date", "--notes", "--checker"; "" outside 0..5.
-const char* ProjectTextOption(int text);
-
-// The project text 0..4 of project (4 beyond).
-std::string& ProjectText(ProjectInfo& project, int text);
-const std::string& ProjectText(const ProjectInfo& project, int text);
+// The option of an input field, e.g. "--groundwater", or of a ground field,
+// e.g. "--radius-method".
+std::string InputFieldOption(int field);
 
 // Either the options or, for a command line that cannot run, a message.
 struct ParsedExportOptions {
@@ -60,12 +55,14 @@ struct ParsedExportOptions {
   std::string error;
 };
 
-// Reads the arguments that follow `tavoro export` with QCommandLineParser.
-// Accepts "--opt value" and "--opt=value"; values come back byte for byte.
-// Unknown options, stray arguments, missing values, any option given twice,
-// a dpi outside 10..600, an output name whose extension its option does not
-// write, and a command line without any of --json, --report, --chart and
-// --csv are errors, with a Japanese message. --help needs nothing else.
+// The options of `tavoro export`.
+const CommandSpec& ExportCommand();
+
+// Reads the arguments that follow `tavoro export` against ExportCommand().
+// Besides its usage errors: a date that is not YYYY-MM-DD, a --save-case
+// name not ending in .tavoro, a dpi outside 10..600, and a command line
+// without any of --json, --report, --chart, --csv and --save-case. --help
+// needs nothing else.
 ParsedExportOptions ParseExportOptions(const std::vector<std::string>& args);
 
 }  // namespace tavoro

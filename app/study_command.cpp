@@ -32,17 +32,17 @@ void PrintAnswers(const StudyResult& result, std::ostream& out) {
 int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ParsedStudyOptions parsed = ParseStudyOptions(args);
   if (!parsed.options) {
-    err << "tavoro: " << parsed.error << "\n（tavoro study --help を参照してください）\n";
+    err << UsageErrorText(StudyCommand(), parsed.error);
     return kExitUsage;
   }
   const StudyOptions& options = *parsed.options;
   if (options.help) {
-    out << StudyUsageText();
+    out << HelpText(StudyCommand());
     return kExitOk;
   }
 
   InputTexts texts = options.texts;
-  GroundTexts ground;
+  GroundTexts ground = options.ground;
   ProjectInfo project;
   if (options.casePath) {
     const CaseFileRead read = ReadCaseFile(std::filesystem::path(*options.casePath));

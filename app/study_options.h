@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "calc/ground_texts.h"
 #include "calc/input_texts.h"
+#include "command_line.h"
 #include "study/study.h"
 
 namespace tavoro {
@@ -13,6 +15,7 @@ namespace tavoro {
 // takes them; --kg-list is kept as typed, to be read against the case's kn.
 struct StudyOptions {
   InputTexts texts;
+  GroundTexts ground;                         // the ground options, when no --case
   std::optional<std::string> casePath;        // the case from a case file instead
   std::optional<std::string> kgList;  // none: the case's default list
   double widthMax = kDefaultStudyWidth;
@@ -30,13 +33,14 @@ struct ParsedStudyOptions {
   std::string error;
 };
 
-// Reads the arguments that follow `tavoro study`: the nine case options of
-// `tavoro export` or --case FILE, --kg-list, --width-max, exactly one of --target-q2 and
-// --target-s2, and --pdf, --csv, --json. An option given twice, an unknown
-// option, a stray argument or a number that does not read whole is an error.
-ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args);
+// The options of `tavoro study`.
+const CommandSpec& StudyCommand();
 
-// The help text of `tavoro study`.
-std::string StudyUsageText();
+// Reads the arguments that follow `tavoro study` against StudyCommand():
+// the case by its input fields and ground options or --case FILE (not both), --kg-list,
+// --width-max, exactly one of --target-q2 and --target-s2, and --pdf, --csv,
+// --json. Besides the usage errors of the option table, a number that does
+// not read whole is an error.
+ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args);
 
 }  // namespace tavoro

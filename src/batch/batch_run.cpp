@@ -9,11 +9,9 @@
 #include "batch/summary_csv.h"
 #include "batch/summary_pages.h"
 #include "calc/run_case.h"
-#include "chart/chart.h"
+#include "documents/case_documents.h"
 #include "fileio/staged_files.h"
-#include "page/page_setup.h"
 #include "page/page_surface.h"
-#include "report/report.h"
 
 namespace tavoro {
 namespace {
@@ -24,12 +22,15 @@ std::filesystem::path Utf8Path(std::string_view name) {
   return std::filesystem::path(std::u8string(name.begin(), name.end()));
 }
 
-// Draws and renders one document of a shaft; returns the failure or "".
+// Draws, renders and stages one document of a shaft; returns the failure or "".
 std::string AddDocument(StagedFiles& files, const std::filesystem::path& path,
-                        const BatchDevices& devices, const Document& document,
-                        std::string_view what) {
-  const RenderedDocument rendered = devices.RenderPdf(document);
-  if (!rendered.error.empty()) return std::string(what) + "を作成できません: " + rendered.error;
+                        const BatchDevices& devices, CaseDocument which, const std::string& what,
+                        const ShaftOutcome& shaft) {
+  const BuiltDocument built =
+      BuildCaseDocument(devices.Measurer(), which, shaft.calc, shaft.row.project);
+  if (!built.error.empty()) return what + "を作成できません: " + built.error;
+  const RenderedDocument rendered = devices.RenderPdf(built.document);
+  if (!rendered.error.empty()) return what + "を作成できません: " + rendered.error;
   files.Add(path, rendered.bytes);
   return "";
 }
@@ -51,25 +52,15 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
   outcome.calc = run.calc;
 
   StagedFiles files;
-  {
-    PageSurface page(devices.Measurer());
-    PageSettings settings;
-    ReportLineCounter counter;
-    const ReportOutcome report = DrawReport(page, outcome.calc, settings, counter, row.project);
-    if (!report.completed) {
-      outcome.failure = "計算書を作成できません: " + report.error;
-      return outcome;
-    }
-    outcome.failure = AddDocument(files, ShaftDocumentPath(outDir, row, "report"), devices,
-                                  page.document(), "計算書");
-    if (!outcome.failure.empty()) return outcome;
-  }
-  {
-    PageSurface page(devices.Measurer());
-    PageSettings settings;
-    BuildChartPage(page, outcome.calc, settings, row.project);
-    outcome.failure = AddDocument(files, ShaftDocumentPath(outDir, row, "chart"), devices,
-                                  page.document(), "水位降下曲線");
+  struct ShaftDocument {
+    CaseDocument which;
+    const char* kind;  // in the file name
+    const char* what;  // in a failure
+  };
+  for (const ShaftDocument& document : {ShaftDocument{CaseDocument::kReport, "report", "計算書"},
+                                        ShaftDocument{CaseDocument::kChart, "chart", "水位降下曲線"}}) {
+    outcome.failure = AddDocument(files, ShaftDocumentPath(outDir, row, document.kind), devices,
+                                  document.which, document.what, outcome);
     if (!outcome.failure.empty()) return outcome;
   }
   if (std::optional<std::string> error = files.Commit()) outcome.failure = std::move(*error);

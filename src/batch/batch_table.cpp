@@ -5,36 +5,12 @@
 
 #include "batch/csv_table.h"
 #include "calc/ground_rules.h"
+#include "calc/input_fields.h"
 #include "batch/table_header.h"
 #include "calc/project_date.h"
 
 namespace tavoro {
 namespace {
-
-constexpr std::array<std::string_view, kInputFieldCount> kCaptions = {
-    "地下水位", "不透水層深度",     "掘削深度", "立坑周長", "透水係数",
-    "改良幅",   "改良後の透水係数", "着目点",   "計算範囲",
-};
-constexpr std::array<std::string_view, kInputFieldCount> kSymbols = {
-    "GL-", "Hf", "Ht", "L", "kn", "B", "kg", "x", "",
-};
-constexpr std::array<std::string_view, kInputFieldCount> kOptionNames = {
-    "groundwater", "impervious", "excavation", "perimeter", "kn", "width", "kg", "point", "range",
-};
-
-struct ProjectColumn {
-  std::string_view caption;
-  std::string_view option;
-  ColumnRole role;
-};
-constexpr std::array<ProjectColumn, 6> kProjectColumns = {{
-    {"立坑名", "shaft", ColumnRole::kShaft},
-    {"工事名", "name", ColumnRole::kProjectName},
-    {"作成者", "author", ColumnRole::kAuthor},
-    {"照査者", "checker", ColumnRole::kChecker},
-    {"日付", "date", ColumnRole::kDate},
-    {"メモ", "notes", ColumnRole::kNotes},
-}};
 
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
 
@@ -93,43 +69,18 @@ bool IsBlankRow(const CsvRow& row) {
   return true;
 }
 
-void SetProjectText(ProjectInfo& project, ColumnRole role, std::string text) {
-  switch (role) {
-    case ColumnRole::kShaft:
-      project.shaft = std::move(text);
-      break;
-    case ColumnRole::kProjectName:
-      project.name = std::move(text);
-      break;
-    case ColumnRole::kAuthor:
-      project.author = std::move(text);
-      break;
-    case ColumnRole::kChecker:
-      project.checker = std::move(text);
-      break;
-    case ColumnRole::kDate:
-      project.date = std::move(text);
-      break;
-    case ColumnRole::kNotes:
-      project.notes = std::move(text);
-      break;
-    case ColumnRole::kNone:
-    case ColumnRole::kField:
-      break;
-  }
-}
-
 }  // namespace
 
 const std::vector<HeaderColumn>& HeaderColumns() {
   static const std::vector<HeaderColumn> columns = [] {
     std::vector<HeaderColumn> all;
     for (int field = 0; field < kInputFieldCount; ++field) {
-      const auto i = static_cast<std::size_t>(field);
-      all.push_back({ColumnRole::kField, field, kCaptions[i], kOptionNames[i], kSymbols[i]});
+      all.push_back({ColumnRole::kField, field, Field(field).caption, Field(field).key,
+                     Field(field).symbol});
     }
-    for (const ProjectColumn& column : kProjectColumns) {
-      all.push_back({column.role, -1, column.caption, column.option, ""});
+    for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
+      all.push_back({ColumnRole::kProject, static_cast<int>(i), kProjectTexts[i].caption,
+                     kProjectTexts[i].key, ""});
     }
     for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
       all.push_back({ColumnRole::kField, field, GroundFieldOf(field).caption,
@@ -141,30 +92,24 @@ const std::vector<HeaderColumn>& HeaderColumns() {
 }
 
 std::size_t HeaderColumnIndex(const ColumnName& name) {
-  if (name.role == ColumnRole::kField && name.field < kInputFieldCount) {
-    return static_cast<std::size_t>(name.field);
-  }
-  const std::vector<HeaderColumn>& columns = HeaderColumns();
-  if (name.role == ColumnRole::kField) {
-    return columns.size() - static_cast<std::size_t>(kFirstGroundField + kGroundFieldCount - name.field);
-  }
-  for (std::size_t i = kInputFieldCount; i < columns.size(); ++i) {
-    if (columns[i].role == name.role) return i;
-  }
-  return 0;
+  const auto index = static_cast<std::size_t>(name.index);
+  if (name.role == ColumnRole::kProject) return kInputFieldCount + index;
+  if (name.index < kInputFieldCount) return index;
+  return kProjectTexts.size() + index;
 }
 
 ColumnName NameColumn(std::string_view header) {
   const std::string_view name = WithoutUnit(Trim(header));
   if (name.empty()) return {};
   for (int field = 0; field < kInputFieldCount; ++field) {
-    const auto i = static_cast<std::size_t>(field);
-    if (name == kCaptions[i]) return {ColumnRole::kField, field};
-    if (kSymbols[i].empty() || name.substr(0, kCaptions[i].size()) != kCaptions[i]) continue;
-    if (Trim(name.substr(kCaptions[i].size())) == kSymbols[i]) return {ColumnRole::kField, field};
+    const std::string_view caption = Field(field).caption;
+    const std::string_view symbol = Field(field).symbol;
+    if (name == caption) return {ColumnRole::kField, field};
+    if (symbol.empty() || name.substr(0, caption.size()) != caption) continue;
+    if (Trim(name.substr(caption.size())) == symbol) return {ColumnRole::kField, field};
   }
-  for (const ProjectColumn& column : kProjectColumns) {
-    if (name == column.caption) return {column.role, -1};
+  for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
+    if (name == kProjectTexts[i].caption) return {ColumnRole::kProject, static_cast<int>(i)};
   }
   for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
     if (name == GroundFieldOf(field).caption) return {ColumnRole::kField, field};
@@ -172,12 +117,10 @@ ColumnName NameColumn(std::string_view header) {
   std::string option = AsciiLower(name);
   if (option.rfind("--", 0) == 0) option.erase(0, 2);
   for (int field = 0; field < kInputFieldCount; ++field) {
-    if (option == kOptionNames[static_cast<std::size_t>(field)]) {
-      return {ColumnRole::kField, field};
-    }
+    if (option == Field(field).key) return {ColumnRole::kField, field};
   }
-  for (const ProjectColumn& column : kProjectColumns) {
-    if (option == column.option) return {column.role, -1};
+  for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
+    if (option == kProjectTexts[i].key) return {ColumnRole::kProject, static_cast<int>(i)};
   }
   for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
     if (option == GroundFieldOf(field).key) return {ColumnRole::kField, field};
@@ -222,12 +165,13 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
     row.number = static_cast<int>(r - headerIndex);
     for (std::size_t c = 0; c < columns.size() && c < cells.size(); ++c) {
       const ColumnName& name = columns[c];
-      if (name.role == ColumnRole::kField && name.field >= kFirstGroundField) {
-        GroundText(row.ground, name.field) = std::move(cells[c]);
+      if (name.role == ColumnRole::kField && name.index >= kFirstGroundField) {
+        GroundText(row.ground, name.index) = std::move(cells[c]);
       } else if (name.role == ColumnRole::kField) {
-        row.inputs[static_cast<std::size_t>(name.field)] = std::move(cells[c]);
-      } else if (name.role != ColumnRole::kNone) {
-        SetProjectText(row.project, name.role, std::string(Trim(cells[c])));
+        row.inputs[static_cast<std::size_t>(name.index)] = std::move(cells[c]);
+      } else if (name.role == ColumnRole::kProject) {
+        row.project.*kProjectTexts[static_cast<std::size_t>(name.index)].text =
+            std::string(Trim(cells[c]));
       }
     }
     if (row.project.date.empty()) {

@@ -29,28 +29,20 @@ struct BatchTable {
   std::string error;  // Japanese; empty when the table is usable
 };
 
-// What a header cell names: input field 0..8, a project text, or nothing.
-enum class ColumnRole {
-  kNone,
-  kField,
-  kShaft,
-  kProjectName,
-  kAuthor,
-  kChecker,
-  kDate,
-  kNotes,
-};
+// What a header cell names: an input or ground field, a project text, or
+// nothing.
+enum class ColumnRole { kNone, kField, kProject };
 
 struct ColumnName {
   ColumnRole role = ColumnRole::kNone;
-  int field = -1;  // 0..8, or a ground field 9..17, for kField
+  // kField: 0..8, or a ground field 9..17; kProject: the place in kProjectTexts
+  int index = -1;
 };
 
 // Names a header cell. Accepted: the form's caption ("地下水位"), optionally
 // followed by its symbol ("地下水位 GL-"); or the command-line option name
 // with or without its dashes ("groundwater", "--groundwater", any case); for
-// project texts 立坑名/shaft, 工事名/name, 作成者/author, 日付/date,
-// メモ/notes. Blanks (also ideographic) around the name and a trailing unit
+// project texts their caption or case-file key (立坑名/shaft, …). Blanks (also ideographic) around the name and a trailing unit
 // in brackets ("(m)", "（m）", "[cm/sec]") are ignored.
 ColumnName NameColumn(std::string_view header);
 
@@ -59,7 +51,7 @@ ColumnName NameColumn(std::string_view header);
 // the project texts.
 struct HeaderColumn {
   ColumnRole role = ColumnRole::kNone;
-  int field = -1;
+  int index = -1;
   std::string_view caption;
   std::string_view key;
   std::string_view symbol;

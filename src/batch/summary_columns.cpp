@@ -7,22 +7,6 @@
 #include "calc/result_notes.h"
 
 namespace tavoro {
-namespace {
-
-constexpr std::array<std::string_view, kInputFieldCount> kInputHeadings = {
-    "地下水位 GL- (m)",
-    "不透水層深度 Hf (m)",
-    "掘削深度 Ht (m)",
-    "立坑周長 L (m)",
-    "透水係数 kn (cm/sec)",
-    "改良幅 B (m)",
-    "改良後の透水係数 kg (cm/sec)",
-    "着目点 x (m)",
-    "計算範囲 (m)",
-};
-
-}  // namespace
-
 const std::array<ResultColumn, kResultColumnCount> kResultColumns = {{
     {"r (m)", [](const CalculationCase& c) { return c.r; }},
     {"H (m)", [](const CalculationCase& c) { return c.H; }},
@@ -63,11 +47,6 @@ std::string DocumentsNote(const ShaftOutcome& outcome) {
     }
   }
   return note;
-}
-
-std::string InputColumnHeading(int field) {
-  if (field < 0 || field >= kInputFieldCount) return "";
-  return std::string(kInputHeadings[static_cast<std::size_t>(field)]);
 }
 
 std::string ShortestNumberText(double value) {

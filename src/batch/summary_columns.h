@@ -36,10 +36,6 @@ std::string ShaftNotes(const ShaftOutcome& outcome);
 // earlier run removed under its number.
 std::string DocumentsNote(const ShaftOutcome& outcome);
 
-// The heading of input column 0..8: caption, symbol and unit, as a batch
-// table header accepts it again ("地下水位 GL- (m)").
-std::string InputColumnHeading(int field);
-
 // The shortest text that reads back to the same double, in plain decimals
 // from 1e-6 up to 1e15 ("0.1", "240", "0.0001") and with an exponent beyond
 // ("1e-07"); "inf", "-inf", and "" for a value not computed (NaN).

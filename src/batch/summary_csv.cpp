@@ -45,7 +45,7 @@ std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
   std::string out = "\xEF\xBB\xBF";
   std::vector<std::string> header = {"No.", "立坑名", "状態"};
   for (int field = 0; field < kInputFieldCount; ++field) {
-    header.push_back(InputColumnHeading(field));
+    header.push_back(FieldHeading(field));
   }
   for (const ResultColumn& column : kResultColumns) header.emplace_back(column.heading);
   // The ground columns only when a row has ground texts: a table without

@@ -36,19 +36,24 @@ struct Column {
   const char* unit;     // last heading line
   double width;
   Align align;
+  int field = -1;  // an input field: headed by its caption, symbol and unit
 };
+
+constexpr Column Input(int field, double width) {
+  return {"", "", width, Align::kRight, field};
+}
 
 // No., 立坑名, seven inputs (form fields 0..6), five results.
 constexpr std::array<Column, 14> kColumns = {{
     {"No.", "", 500, Align::kRight},
     {"立坑名", "", 1800, Align::kLeft},
-    {"地下水位", "GL- (m)", 950, Align::kRight},
-    {"不透水層\n深度", "Hf (m)", 950, Align::kRight},
-    {"掘削深度", "Ht (m)", 950, Align::kRight},
-    {"立坑周長", "L (m)", 950, Align::kRight},
-    {"透水係数", "kn (cm/sec)", 1150, Align::kRight},
-    {"改良幅", "B (m)", 950, Align::kRight},
-    {"改良後の\n透水係数", "kg (cm/sec)", 1150, Align::kRight},
+    Input(kGroundwaterField, 950),
+    Input(kImperviousField, 950),
+    Input(kExcavationField, 950),
+    Input(kPerimeterField, 950),
+    Input(kKnField, 1150),
+    Input(kWidthField, 950),
+    Input(kKgField, 1150),
     {"湧水量", "Q1 (m3/min)", 1100, Align::kRight},
     {"改良後の\n湧水量", "Q2 (m3/min)", 1100, Align::kRight},
     {"影響圏半径", "R1 (m)", 1100, Align::kRight},
@@ -100,6 +105,40 @@ std::string RemovedNote(const ShaftOutcome& outcome) {
     note += (i > 0 ? "、" : "") + outcome.removed[i];
   }
   return note;
+}
+
+// A heading's lines: the caption broken at "\n", then the unit. An input
+// field's caption stands in lines of four characters above "GL- (m)".
+std::vector<std::string> HeadingLines(const Column& column) {
+  std::vector<std::string> lines;
+  if (column.field >= 0) {
+    const InputField& field = Field(column.field);
+    constexpr std::size_t kLineCharacters = 4;
+    std::string line;
+    std::size_t characters = 0;
+    for (const char c : field.caption) {
+      const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      if (starts && characters++ == kLineCharacters) {
+        lines.push_back(std::move(line));
+        line.clear();
+        characters = 1;
+      }
+      line.push_back(c);
+    }
+    lines.push_back(std::move(line));
+    std::string unit(field.symbol);
+    if (!unit.empty()) unit += ' ';
+    lines.push_back(unit.append("(").append(UnitText(field.unit)).append(")"));
+    return lines;
+  }
+  std::string_view caption = column.caption;
+  for (std::size_t end; (end = caption.find('\n')) != std::string_view::npos;) {
+    lines.emplace_back(caption.substr(0, end));
+    caption.remove_prefix(end + 1);
+  }
+  lines.emplace_back(caption);
+  if (*column.unit != '\0') lines.emplace_back(column.unit);
+  return lines;
 }
 
 // One table row, laid out before any page is drawn.
@@ -255,13 +294,9 @@ class SummaryLayout {
     for (const Column& column : kColumns) {
       const double inner = column.width - 2 * kCellPadding;
       std::vector<std::string> lines;
-      std::string_view caption = column.caption;
-      for (std::size_t end; (end = caption.find('\n')) != std::string_view::npos;) {
-        lines.push_back(FitText(WidthOf(), caption.substr(0, end), inner));
-        caption.remove_prefix(end + 1);
+      for (const std::string& line : HeadingLines(column)) {
+        lines.push_back(FitText(WidthOf(), line, inner));
       }
-      lines.push_back(FitText(WidthOf(), caption, inner));
-      if (*column.unit != '\0') lines.push_back(FitText(WidthOf(), column.unit, inner));
       // Bottom-aligned, so the units stand on one line across the table.
       double y = bottom - kCellPadding - static_cast<double>(lines.size()) * headingLineHeight_;
       for (const std::string& line : lines) {

@@ -19,15 +19,22 @@ constexpr double kMaxUpliftSafety = 3.0;
 constexpr double kLayerTolerance = 0.001;    // m, Σt against d
 
 constexpr GroundField kFields[kGroundFieldCount] = {
-    {"影響半径の式", "radius-method", ""},
-    {"影響半径", "radius", "m"},
-    {"根拠", "radius-note", ""},
-    {"被圧帯水層上面", "confined-top", "m"},
-    {"被圧水頭", "confined-head", "m"},
-    {"土の単位体積重量", "unit-weight", "kN/m³"},
-    {"土層", "soil-layers", ""},
-    {"水の単位体積重量", "water-unit-weight", "kN/m³"},
-    {"盤ぶくれ安全率", "uplift-safety", ""},
+    {"影響半径の式", "radius-method", "", "M",
+     "影響半径の式: sichardt (既定)、kusakin\n(R = 575 S √(H k))、given (--radius の指定値)"},
+    {"影響半径", "radius", "m", "R", "影響半径 (m)。given のときだけ: r + B < R <= 10000"},
+    {"根拠", "radius-note", "", "TEXT", "根拠。given のときだけ、改行なし 30 文字以内"},
+    {"被圧帯水層上面", "confined-top", "m", "Dc", "被圧帯水層上面 GL- (m): 不透水層深度 <= Dc <= 500"},
+    {"被圧水頭", "confined-head", "m", "hp",
+     "被圧水頭 GL- (m)、地表より上は負: -100 <= hp < Dc\n(この二つを両方指定すると計算書に"
+     "「盤ぶくれの検討」\nのページが加わる)"},
+    {"土の単位体積重量", "unit-weight", "kN/m³", "G", "土の湿潤単位体積重量 (kN/m3)、10〜25、既定 18"},
+    {"土層", "soil-layers", "", "LIST",
+     "--unit-weight の代わりに層ごとに \"t1:g1,t2:g2,…\"\n層厚 (m) : 単位体積重量 (kN/m3)、"
+     "掘削底から下へ\n12 層まで、層厚の和は Dc − 掘削深度"},
+    {"水の単位体積重量", "water-unit-weight", "kN/m³", "G",
+     "水の単位体積重量 (kN/m3)、9〜11、既定 9.8"},
+    {"盤ぶくれ安全率", "uplift-safety", "", "FS",
+     "必要安全率、1.0〜3.0、既定 1.1\n(建築で 1.0、土木で 1.1 がよく使われる)"},
 };
 
 // What each field accepts, as the messages say it.

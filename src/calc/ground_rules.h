@@ -12,11 +12,13 @@ namespace tavoro {
 
 // One ground field: its Japanese caption, the key of case files, batch
 // tables and the command line ("radius-method" is --radius-method), and
-// its unit ("" for none).
+// its unit ("" for none), and how the command line's help shows it.
 struct GroundField {
   const char* caption;
   const char* key;
   const char* unit;
+  const char* valueName;  // "Dc" in "--confined-top Dc"
+  const char* help;       // Japanese; "\n" continues on the next line
 };
 const GroundField& GroundFieldOf(int field);
 

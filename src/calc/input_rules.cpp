@@ -1,44 +1,25 @@
 #include "calc/input_rules.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <span>
 
 #include "calc/compute_case.h"
 #include "calc/ground_rules.h"
 #include "calc/number_format.h"
-#include "calc/number_parse.h"
+#include "calc/text_cut.h"
 
 namespace tavoro {
 namespace {
 
-constexpr std::size_t kQuotedCharacters = 40;
 constexpr double kCentimetresPerMetre = 100.0;
 
-constexpr const char* kCaptions[kInputFieldCount] = {
-    "地下水位", "不透水層深度",     "掘削深度", "立坑周長", "透水係数",
-    "改良幅",   "改良後の透水係数", "着目点",   "計算範囲",
-};
-
-// What each field accepts, as the messages say it.
-constexpr const char* kAccepted[kInputFieldCount] = {
-    "0 以上 500 以下の深さ (m)",
-    "掘削深度以上で 500 以下の深さ (m)",
-    "地下水位より深く 500 以下の深さ (m)",
-    "0.1 以上 500 以下の長さ (m)",
-    "1e-9 以上 10 以下の値 (cm/sec)",
-    "0 以上 50 以下の幅 (m)。改良しないときは空欄か 0",
-    "1e-9 以上で透水係数以下の値 (cm/sec)",
-    "0 以上で計算範囲以下の距離 (m)",
-    "換算半径 r と改良幅 B の和より大きく 10000 以下の距離 (m)",
-};
-
 bool IsPermeability(int field) {
-  return field == kKnField || field == kKgField;
-}
-
-const char* UnitOf(int field) {
-  return IsPermeability(field) ? "cm/sec" : "m";
+  return field >= 0 && field < kInputFieldCount &&
+         Field(field).unit == FieldUnit::kCentimetrePerSecond;
 }
 
 bool IsBlank(char c) {
@@ -107,6 +88,48 @@ std::size_t NumberLength(std::string_view text) {
   return i;
 }
 
+// Whether an out-of-range number is too small for a double rather than too
+// large: the power of ten of its first significant digit is negative.
+bool Underflows(std::string_view number) {
+  constexpr std::int64_t kCap = 1'000'000'000;
+  std::size_t i = number.front() == '+' || number.front() == '-' ? 1 : 0;
+  std::int64_t position = 0;
+  bool significant = false;
+  for (; i < number.size() && IsDigit(number[i]); ++i) {
+    significant = significant || number[i] != '0';
+    if (significant && position < kCap) ++position;
+  }
+  if (!significant && i < number.size() && number[i] == '.') {
+    for (++i; i < number.size() && number[i] == '0'; ++i) {
+      if (position > -kCap) --position;
+    }
+  }
+  const std::size_t e = number.find_first_of("eE");
+  if (e == std::string_view::npos) return position < 0;
+  std::size_t k = e + 1;
+  const bool negative = number[k] == '-';
+  if (number[k] == '+' || number[k] == '-') ++k;
+  std::int64_t exponent = 0;
+  for (; k < number.size(); ++k) exponent = std::min(kCap, exponent * 10 + (number[k] - '0'));
+  return position + (negative ? -exponent : exponent) < 0;
+}
+
+// The value of a number NumberLength found: the nearest double, 0 for one
+// too small for a double.
+FieldValue ValueOf(std::string_view number) {
+  const std::string_view digits = number.front() == '+' ? number.substr(1) : number;
+  double value = 0;
+  const auto [end, failure] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (failure == std::errc::result_out_of_range) {
+    if (Underflows(number)) return {Reading::kValue, 0};
+    return {Reading::kTooLarge, 0};
+  }
+  if (failure != std::errc() || end != digits.data() + digits.size()) {
+    return {Reading::kUnreadable, 0};
+  }
+  return {Reading::kValue, value == 0 ? 0.0 : value};  // "-0" reads as 0
+}
+
 bool ConsumeUnit(std::string_view& rest, std::span<const std::string_view> units) {
   for (const std::string_view unit : units) {
     if (rest.substr(0, unit.size()) == unit) {
@@ -142,46 +165,20 @@ FieldValue ReadNumber(std::string_view text, std::span<const std::string_view> u
   ConsumeUnit(rest, units);
   SkipBlanks(rest);
   if (!rest.empty()) return {Reading::kUnreadable, 0};
-  const std::optional<double> value = ParseNumber(number);
-  if (!value) return {Reading::kTooLarge, 0};
-  return {Reading::kValue, *value};
+  return ValueOf(number);
 }
 
 FieldValue ReadField(int field, std::string_view text) {
   return ReadNumber(text, UnitsOf(field));
 }
 
-// Up to the first 40 characters of text, in 「」, control characters as
-// blanks, "…" after a cut.
+// Up to the first 40 characters of text, in 「」.
 std::string Quote(std::string_view text) {
-  std::string out = "「";
-  std::size_t characters = 0;
-  std::size_t i = 0;
-  while (i < text.size() && characters < kQuotedCharacters) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    for (std::size_t k = 1; k < length; ++k) {
-      if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-        length = k;
-        break;
-      }
-    }
-    if (lead < 0x20 || lead == 0x7F) {
-      out.push_back(' ');
-    } else if (length == 1 && lead >= 0x80) {
-      out.append("?");  // a stray byte of a broken character
-    } else {
-      out.append(text.substr(i, length));
-    }
-    i += length;
-    ++characters;
-  }
-  if (i < text.size()) out.append("…");
-  return out + "」";
+  return "「" + FirstCharacters(text) + "」";
 }
 
 std::string Caption(int field) {
-  return std::string("「") + kCaptions[field] + "」";
+  return "「" + std::string(Field(field).caption) + "」";
 }
 
 std::string Metres(double value) {
@@ -225,15 +222,15 @@ class RuleCheck {
       case Reading::kEmpty:
         if (!Required(field)) return std::nullopt;
         return InputRejection{
-            field, Caption(field) + "が空欄です。" + kAccepted[field] + "を入力してください。"};
+            field, Caption(field) + "が空欄です。" + std::string(Field(field).accepted) + "を入力してください。"};
       case Reading::kUnreadable:
         return InputRejection{field, Caption(field) + "の" + Quote(Text(field)) +
-                                         "は数値として読めません。" + kAccepted[field] +
-                                         "を、数値だけか単位 " + UnitOf(field) +
+                                         "は数値として読めません。" + std::string(Field(field).accepted) +
+                                         "を、数値だけか単位 " + std::string(UnitText(Field(field).unit)) +
                                          " を付けて入力してください (桁区切りは使えません)。"};
       case Reading::kTooLarge:
         return InputRejection{field, Caption(field) + "の" + Quote(Text(field)) +
-                                         "は大きすぎて扱えません。" + kAccepted[field] +
+                                         "は大きすぎて扱えません。" + std::string(Field(field).accepted) +
                                          "を入力してください。"};
     }
     return std::nullopt;
@@ -267,7 +264,7 @@ class RuleCheck {
 
   InputRejection Reject(int field, const std::string& why, const char* accepted = nullptr) const {
     return {field, Caption(field) + "の" + Quote(Text(field)) + why +
-                       (accepted != nullptr ? accepted : kAccepted[field]) +
+                       (accepted != nullptr ? std::string(accepted) : std::string(Field(field).accepted)) +
                        "を入力してください。"};
   }
 
@@ -338,7 +335,7 @@ class RuleCheck {
 const char* InputFieldCaption(int field) {
   if (field >= kFirstGroundField) return GroundFieldOf(field).caption;
   if (field < 0) return "";
-  return kCaptions[field];
+  return Field(field).caption.data();
 }
 
 NumberText ReadNumberText(std::string_view text, std::span<const std::string_view> units) {
@@ -371,18 +368,10 @@ std::optional<InputRejection> CheckInputs(const InputTexts& texts, const GroundT
 }
 
 void StoreInputs(const InputTexts& texts, CalculationCase& calc) {
-  const auto value = [&](int field) {
-    return ReadFieldText(field, texts[static_cast<std::size_t>(field)]).value_or(0.0);
-  };
-  calc.GroundwaterDepth = value(kGroundwaterField);
-  calc.ImperviousDepth = value(kImperviousField);
-  calc.ExcavationDepth = value(kExcavationField);
-  calc.L = value(kPerimeterField);
-  calc.kn = value(kKnField) / kCentimetresPerMetre;
-  calc.B = value(kWidthField);
-  calc.kg = value(kKgField) / kCentimetresPerMetre;
-  calc.PointDistance = value(kPointField);
-  calc.CalcRange = value(kRangeField);
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    const double value = ReadFieldText(field, texts[static_cast<std::size_t>(field)]).value_or(0.0);
+    calc.*Field(field).value = IsPermeability(field) ? value / kCentimetresPerMetre : value;
+  }
 }
 
 }  // namespace tavoro

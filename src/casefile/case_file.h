@@ -14,10 +14,10 @@
 namespace tavoro {
 
 // A case file (*.tavoro): UTF-8 JSON holding "format": "tavoro-case",
-// "version", "inputs" with the nine fields as typed, keyed by CaseInputKey,
-// and the ground fields (radius method, uplift check) keyed by their
-// GroundField key, and an optional "project" with the texts name, shaft,
-// author, date and notes. A case with every ground field empty is saved as
+// "version", "inputs" with the fields as typed, keyed by their
+// InputField::key, and the ground fields (radius method, uplift check) keyed
+// by their GroundField key, and an optional "project" with the texts keyed by
+// their ProjectText::key. A case with every ground field empty is saved as
 // version 1, which earlier Tavoros read; any other as version 2.
 inline constexpr std::string_view kCaseFileFormat = "tavoro-case";
 inline constexpr int kCaseFileVersion = 2;  // the newest this Tavoro reads and writes
@@ -36,11 +36,6 @@ struct CaseFile {
 
   friend bool operator==(const CaseFile&, const CaseFile&) = default;
 };
-
-// The key of input field 0..8 in "inputs", the command-line option without
-// its dashes: "groundwater", "impervious", "excavation", "perimeter", "kn",
-// "width", "kg", "point", "range". "" outside 0..8.
-const char* CaseInputKey(int field);
 
 // A case read, or the Japanese message that names the file and says what is
 // wrong with it.

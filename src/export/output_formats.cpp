@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calc/text_cut.h"
+
 namespace tavoro {
 namespace {
 
@@ -23,16 +25,6 @@ constexpr std::array<FormatName, 6> kExtensions{{
 std::size_t NameStart(std::string_view path) {
   const std::size_t slash = path.find_last_of("/\\");
   return slash == std::string_view::npos ? 0 : slash + 1;
-}
-
-// The first count characters of a UTF-8 text.
-std::string_view FirstCharacters(std::string_view text, std::size_t count) {
-  std::size_t end = 0;
-  for (std::size_t seen = 0; end < text.size(); ++end) {
-    const bool starts = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
-    if (starts && seen++ == count) break;
-  }
-  return text.substr(0, end);
 }
 
 char Lower(char c) {
@@ -62,18 +54,10 @@ std::string_view OutputExtension(OutputFormat format) {
   return "";
 }
 
-std::vector<OutputFormat> FormatsOfOption(std::string_view option) {
-  using enum OutputFormat;
-  if (option == "--report") return {kPdf, kPng, kSvg};
-  if (option == "--chart") return {kPdf, kPng, kSvg, kDxf};
-  if (option == "--csv") return {kCsv};
-  if (option == "--json") return {kJson};
-  return {};
-}
-
-std::optional<std::string> CheckOutputName(std::string_view option, std::string_view path) {
-  const std::vector<OutputFormat> accepted = FormatsOfOption(option);
-  if (option == "--json" && path == "-") return std::nullopt;
+std::optional<std::string> CheckOutputName(std::string_view option,
+                                           const std::vector<OutputFormat>& accepted,
+                                           bool standardOutput, std::string_view path) {
+  if (standardOutput && path == "-") return std::nullopt;
   const std::optional<OutputFormat> format = OutputFormatOf(path);
   for (const OutputFormat ok : accepted) {
     if (format == ok) return std::nullopt;
@@ -85,11 +69,11 @@ std::optional<std::string> CheckOutputName(std::string_view option, std::string_
   }
   std::string message(option);
   message += " の出力ファイル名「";
-  message += FirstCharacters(path, 40);
+  message += FirstCharacters(path);
   message += "」の拡張子では書けません。";
   message += list;
   message += " のどれかで終わる名前にしてください";
-  if (option == "--json") message += "（標準出力は -）";
+  if (standardOutput) message += "（標準出力は -）";
   return message;
 }
 

@@ -10,13 +10,6 @@ namespace tavoro {
 
 enum class OutputFormat { kPdf, kPng, kSvg, kDxf, kCsv, kJson };
 
-// What one output option accepts: --report PDF, PNG, SVG; --chart also DXF;
-// --csv CSV; --json JSON (or "-" for standard output).
-struct OutputKind {
-  std::string_view option;  // "--report", "--chart", "--csv", "--json"
-  std::vector<OutputFormat> formats;
-};
-
 // The format an output name's extension names (".pdf", ".PNG", ...), or
 // nothing for any other extension or none.
 std::optional<OutputFormat> OutputFormatOf(std::string_view path);
@@ -24,12 +17,13 @@ std::optional<OutputFormat> OutputFormatOf(std::string_view path);
 // The extension of format with its dot, e.g. ".dxf".
 std::string_view OutputExtension(OutputFormat format);
 
-// The formats option writes; empty for an option that writes no file.
-std::vector<OutputFormat> FormatsOfOption(std::string_view option);
-
-// Nothing when path is a name option can write, else the Japanese message
-// for the usage error: it names the option and the accepted extensions.
-std::optional<std::string> CheckOutputName(std::string_view option, std::string_view path);
+// Nothing when path is a name an output option can write: one ending in
+// an accepted extension, or "-" when the option may write standard output.
+// Else the Japanese message for the usage error, naming the option and the
+// accepted extensions.
+std::optional<std::string> CheckOutputName(std::string_view option,
+                                           const std::vector<OutputFormat>& accepted,
+                                           bool standardOutput, std::string_view path);
 
 // "out.png" as page 2 of 2 -> "out-2.png"; a one-page document keeps path.
 std::filesystem::path PagePath(const std::filesystem::path& path, int pageIndex, int pageCount);

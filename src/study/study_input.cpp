@@ -1,26 +1,16 @@
 #include "study/study_input.h"
 
 #include "calc/input_rules.h"
+#include "calc/text_cut.h"
 #include "calc/trim_blanks.h"
 #include "study/study_text.h"
 
 namespace tavoro {
 namespace {
 
-constexpr std::size_t kQuotedCharacters = 40;
-
-// The text in 「」, cut after 40 characters (never inside one) with "…".
+// The text in 「」, cut after 40 characters.
 std::string Quoted(std::string_view text) {
-  text = TrimBlanks(text);
-  std::size_t end = 0;
-  for (std::size_t characters = 0; end < text.size() && characters < kQuotedCharacters;
-       ++characters) {
-    ++end;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-  }
-  std::string quoted = "「" + std::string(text.substr(0, end));
-  if (end < text.size()) quoted += "…";
-  return quoted + "」";
+  return "「" + FirstCharacters(TrimBlanks(text)) + "」";
 }
 
 }  // namespace

@@ -20,26 +20,11 @@ std::string SummaryValueText(double value) {
 }
 
 std::vector<SummaryLine> InputLines(const CalculationCase& calc) {
-  struct Input {
-    int field;
-    const char* symbol;
-    double value;
-    const char* unit;
-  };
-  const Input inputs[] = {
-      {kGroundwaterField, "GL-", calc.GroundwaterDepth, "m"},
-      {kImperviousField, "Hf", calc.ImperviousDepth, "m"},
-      {kExcavationField, "Ht", calc.ExcavationDepth, "m"},
-      {kPerimeterField, "L", calc.L, "m"},
-      {kKnField, "kn", calc.kn * 100, "cm/sec"},
-      {kWidthField, "B", calc.B, "m"},
-      {kKgField, "kg", calc.kg * 100, "cm/sec"},
-      {kPointField, "x", calc.PointDistance, "m"},
-      {kRangeField, "", calc.CalcRange, "m"},
-  };
   std::vector<SummaryLine> lines;
-  for (const Input& input : inputs) {
-    lines.push_back({InputFieldCaption(input.field), input.symbol, input.value, input.unit});
+  for (int field = 0; field < kInputFieldCount; ++field) {
+    const InputField& f = Field(field);
+    lines.push_back({std::string(f.caption), std::string(f.symbol), FormUnitValue(calc, field),
+                     std::string(UnitText(f.unit))});
   }
   return lines;
 }

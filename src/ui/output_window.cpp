@@ -7,14 +7,11 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QResizeEvent>
-#include <exception>
 
 #include "batch/output_names.h"
-#include "chart/chart.h"
+#include "documents/case_documents.h"
 #include "export/case_csv.h"
-#include "report/report.h"
 #include "summary/result_summary.h"
-#include "tavoro_version.h"
 #include "ui/window_metrics.h"
 #include "ui/window_placement.h"
 
@@ -156,25 +153,17 @@ void OutputWindow::RememberFrame() const {
 }
 
 void OutputWindow::DrawDocument(PageSurface& page, const QString& caption) {
-  QString error;
-  try {
-    if (session_.calc.OutputMode == 0) {
-      const CoverFacts cover{"Tavoro " TAVORO_VERSION,
-                             QDate::currentDate().toString(Qt::ISODate).toStdString()};
-      const ReportOutcome outcome =
-          DrawReport(page, session_.calc, session_.settings, session_.counter, session_.project,
-                     session_.cover ? &cover : nullptr);
-      if (!outcome.completed) error = QString::fromStdString(outcome.error);
-    } else {
-      BuildChartPage(page, session_.calc, session_.settings, session_.project);
-    }
-  } catch (const std::exception& failure) {
-    error = QString::fromUtf8(failure.what());
-  }
-  if (!error.isNull()) {
+  const CaseDocument which =
+      session_.calc.OutputMode == 0 ? CaseDocument::kReport : CaseDocument::kChart;
+  const CoverFacts cover =
+      CoverMadeOn(QDate::currentDate().toString(Qt::ISODate).toStdString());
+  const std::string error =
+      DrawCaseDocument(page, which, session_.calc, session_.project, session_.settings,
+                       session_.counter, session_.cover ? &cover : nullptr);
+  if (!error.empty()) {
     message_(this, QStringLiteral("%1の作成中にエラーが発生しました。\n%2\n"
                                   "作成できたところまでを表示します。")
-                       .arg(caption, error));
+                       .arg(caption, QString::fromStdString(error)));
   }
 }
 

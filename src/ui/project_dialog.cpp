@@ -26,25 +26,33 @@ QLineEdit* LineEdit(const std::string& text, QWidget* parent) {
 ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("案件情報"));
   auto* form = new QFormLayout;
-  name_ = LineEdit(project.name, this);
-  shaft_ = LineEdit(project.shaft, this);
-  author_ = LineEdit(project.author, this);
-  checker_ = LineEdit(project.checker, this);
-  date_ = LineEdit(project.date, this);
-  date_->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
-  notes_ = new QPlainTextEdit(QString::fromStdString(project.notes), this);
-  // Tab leaves the memo as it leaves every other field.
-  notes_->setTabChangesFocus(true);
-  dateHint_ = new QLabel(QStringLiteral("日付は YYYY-MM-DD、YYYY/MM/DD、YYYY年M月D日 のいずれかの形で入力してください（例 2026-12-07）。"), this);
-  dateHint_->setObjectName(QStringLiteral("dateHint"));
-  dateHint_->setStyleSheet(QStringLiteral("color: #b00000;"));
-  form->addRow(QStringLiteral("工事名(&N)"), name_);
-  form->addRow(QStringLiteral("立坑名(&S)"), shaft_);
-  form->addRow(QStringLiteral("作成者(&A)"), author_);
-  form->addRow(QStringLiteral("照査者(&C)"), checker_);
-  form->addRow(QStringLiteral("日付(&D)"), date_);
-  form->addRow(QString(), dateHint_);
-  form->addRow(QStringLiteral("メモ(&M)"), notes_);
+  for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
+    const ProjectText& text = kProjectTexts[i];
+    const QString label =
+        QString::fromUtf8(text.caption.data(), static_cast<qsizetype>(text.caption.size())) +
+        QStringLiteral("(&") + QChar::fromLatin1(text.accessKey) + QLatin1Char(')');
+    const std::string& value = project.*text.text;
+    if (text.text == &ProjectInfo::notes) {
+      blocks_[i] = new QPlainTextEdit(QString::fromStdString(value), this);
+      // Tab leaves the memo as it leaves every other field.
+      blocks_[i]->setTabChangesFocus(true);
+      form->addRow(label, blocks_[i]);
+      continue;
+    }
+    lines_[i] = LineEdit(value, this);
+    form->addRow(label, lines_[i]);
+    if (text.text == &ProjectInfo::date) {
+      date_ = lines_[i];
+      date_->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
+      dateHint_ = new QLabel(QStringLiteral("日付は ") + QString::fromUtf8(kProjectDateForm.data(), static_cast<qsizetype>(kProjectDateForm.size())) +
+                             QStringLiteral(" のいずれかの形で入力してください（例 2026-12-07）。"),
+                             this);
+      dateHint_->setObjectName(QStringLiteral("dateHint"));
+      dateHint_->setStyleSheet(QStringLiteral("color: #b00000;"));
+      form->addRow(QString(), dateHint_);
+    }
+    if (text.text == &ProjectInfo::name) name_ = lines_[i];
+  }
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
@@ -74,11 +82,13 @@ ProjectDialog::ProjectDialog(const ProjectInfo& project, QWidget* parent) : QDia
 }
 
 ProjectInfo ProjectDialog::Project() const {
-  const std::string typedDate = date_->text().toStdString();
-  std::string date = NormalizedProjectDate(typedDate).value_or(typedDate);
-  return ProjectInfo{name_->text().toStdString(), shaft_->text().toStdString(),
-                     author_->text().toStdString(), std::move(date),
-                     notes_->toPlainText().toStdString(), checker_->text().toStdString()};
+  ProjectInfo project;
+  for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
+    project.*kProjectTexts[i].text = lines_[i] != nullptr ? lines_[i]->text().toStdString()
+                                                          : blocks_[i]->toPlainText().toStdString();
+  }
+  project.date = NormalizedProjectDate(project.date).value_or(project.date);
+  return project;
 }
 
 }  // namespace tavoro

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
-#include "calc/project_info.h"
+#include "calc/input_fields.h"
 
 class QLabel;
 class QLineEdit;
@@ -10,9 +11,10 @@ class QPlainTextEdit;
 
 namespace tavoro {
 
-// 案件情報: the five project texts. The date is empty or one of the forms
-// NormalizedProjectDate reads, kept as YYYY-MM-DD; OK stays disabled while it
-// is anything else, and a line under the date says what it takes. Tab leaves the memo; Ctrl+Enter is OK.
+// 案件情報: the project texts, one line each, メモ over several lines. The
+// date is empty or one of the forms NormalizedProjectDate reads, kept as
+// YYYY-MM-DD; OK stays disabled while it is anything else, and a line under
+// the date says what it takes. Tab leaves the memo; Ctrl+Enter is OK.
 class ProjectDialog : public QDialog {
  public:
   ProjectDialog(const ProjectInfo& project, QWidget* parent);
@@ -23,12 +25,11 @@ class ProjectDialog : public QDialog {
   QLineEdit& DateEdit() { return *date_; }
 
  private:
+  // One editor per project text: a line, or for メモ several.
+  std::array<QLineEdit*, kProjectTexts.size()> lines_{};
+  std::array<QPlainTextEdit*, kProjectTexts.size()> blocks_{};
   QLineEdit* name_ = nullptr;
-  QLineEdit* shaft_ = nullptr;
-  QLineEdit* author_ = nullptr;
-  QLineEdit* checker_ = nullptr;
   QLineEdit* date_ = nullptr;
-  QPlainTextEdit* notes_ = nullptr;
   QLabel* dateHint_ = nullptr;
 };
 

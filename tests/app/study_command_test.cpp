@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <tuple>
+#include <random>
 #include <vector>
 
 #include "casefile/case_file.h"

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/number_format.h"
-#include "calc/number_parse.h"
+#include "calc/input_rules.h"
 #include "calc/whole_number.h"
 
 namespace tavoro {
@@ -19,24 +19,26 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr auto kNone = std::nullopt;
 
-// Blanks skipped anywhere, reading stops where the number cannot go on; a number beyond the
-// range of a double gives nothing, so the caller can reject its field. All under a decimal-comma
-// locale (scripts/deps.sh installs de_DE.UTF-8): the full stop holds all the same.
-TEST(ParseNumberTest, LongestLeadingNumberZeroOrOutOfRange) {
+// The scanned number read as the nearest double, also under a decimal-comma locale
+// (scripts/deps.sh installs de_DE.UTF-8); one too small for a double reads as 0, one too large
+// refuses the field.
+TEST(ReadFieldTextTest, NearestDoubleUnderflowAndOverflow) {
   const std::locale previous = std::locale::global(std::locale("de_DE.UTF-8"));
-  const std::pair<const char*, std::optional<double>> cases[] = {// clang-format off
-      {"12.5m", 12.5}, {"3,5", 3}, {".5e1", 5}, {"+7", 7}, {"-2.25", -2.25}, {"1.2.3", 1.2},
-      {" 1 2 . 5\t", 12.5}, {"\t- 3\n5", -35}, {"1 e - 3", 1e-3}, {"2\r\n0", 20},
-      {"1E3", 1000}, {"12e", 12}, {"1e+x", 1}, {"4e2e3", 400},
-      {"", 0}, {"abc", 0}, {"-.e5", 0}, {"--5", 0}, {"e5", 0}, {"1e-400", 0},
-      {"1e400", kNone}, {"-1e400", kNone}, {"1.7976931348623159e308", kNone}};
+  const std::pair<std::string, std::optional<double>> cases[] = {// clang-format off
+      {"12.5m", 12.5}, {".5e1", 5}, {"+7", 7}, {"-2.25", -2.25}, {"1E3", 1000}, {"-0", 0},
+      {"1e-400", 0}, {"-1e-400", 0}, {"0." + std::string(400, '0') + "1", 0},
+      {"1" + std::string(400, '0') + "e-380", 1e20},
+      {"1e400", kNone}, {"-1e400", kNone}, {"1.7976931348623159e308", kNone},
+      {std::string(1'000'000, '1'), kNone},
+      // Just above the halfway point between 1 and its successor, decided by the last digit.
+      {"1.00000000000000011102230246251565404236316680908203125" + std::string(900, '0') + "1",
+       std::nextafter(1.0, 2.0)}};
   // clang-format on
-  for (const auto& [text, expected] : cases) EXPECT_EQ(ParseNumber(text), expected) << text;
-  EXPECT_EQ(ParseNumber(std::string(1'000'000, '1')), kNone);
-  // Just above the halfway point between 1 and its successor, decided by the very last digit.
-  EXPECT_EQ(ParseNumber("1.00000000000000011102230246251565404236316680908203125" +
-                        std::string(900, '0') + "1"),
-            std::nextafter(1.0, 2.0));
+  for (const auto& [text, expected] : cases) {
+    const std::optional<double> read = ReadFieldText(kGroundwaterField, text);
+    EXPECT_EQ(read, expected) << text.substr(0, 40);
+    if (read && *read == 0) EXPECT_FALSE(std::signbit(*read)) << text.substr(0, 40);
+  }
   std::locale::global(previous);
 }
 
