@@ -69,33 +69,35 @@ CommandSpec MakeBatchCommand() {
       "  NNN-<立坑名>-chart.pdf   その水位降下曲線\n"
       "  summary.csv              全立坑の入力値と結果 (BOM 付き UTF-8)\n"
       "  summary.pdf              全立坑の集計表 (A4)\n"
-      "列の見出しは入力欄の名前 (";
+      "列の見出しは入力欄の名前かオプション名 (groundwater など) です:\n  ";
   std::string& summary = spec.summary;
   for (std::size_t i = 0; i < kInputFields.size(); ++i) {
     summary.append(i == 0 ? "" : "、").append(kInputFields[i].caption);
   }
-  summary +=
-      ") か\nオプション名 (groundwater など)。ほかに ";
+  summary += "\nほかに案件情報の列も読みます:\n  ";
   for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
     summary.append(i == 0 ? "" : "、")
         .append(kProjectTexts[i].caption)
         .append("/")
         .append(kProjectTexts[i].key);
   }
-  summary += "\nの列も読みます。地盤の条件の列 (";
+  summary += "\n地盤の条件の列 (radius-method などのオプション名でも可) を加えると、summary.csv に\n"
+             "盤ぶくれ F と盤ぶくれ判定 (OK/NG) が付きます:\n  ";
   for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
     summary.append(field == kFirstGroundField ? "" : "、").append(GroundFieldOf(field).caption);
   }
   summary +=
-      "、\nまたは radius-method など) を加えると、summary.csv に盤ぶくれ F と盤ぶくれ判定 (OK/NG)\n"
-      "が付きます。どの列もこのどれか (または summary.csv の列) でなければならず、改良幅と\n"
-      "改良後の透水係数のほかの入力は必須です。セルは入力フォームと同じ規則で読みます。\n"
-      "表の代わりに案件ファイル (.tavoro) を並べると、1 ファイルを 1 本の立坑として、\n"
-      "指定した順に番号を付けます。\n";
+      "\nどの列もこのどれか (または summary.csv の列) でなければならず、改良幅と改良後の\n"
+      "透水係数のほかの入力は必須です。セルは入力フォームと同じ規則で読みます。表の代わりに\n"
+      "案件ファイル (.tavoro) を並べると、1 ファイルを 1 本の立坑として、指定した順に番号を\n"
+      "付けます。\n";
   spec.groups.push_back({"オプション", {}});
   auto& options = spec.groups.back().options;
   options.push_back({"out", "DIR", "出力先のフォルダー (なければ作る)", {}, false, true, 'o'});
-  options.push_back({"jobs", "N", "同時に計算する立坑の数、" + std::to_string(kMaxJobs) + " まで (既定: CPU のコア数)", {}, false, false, 'j'});
+  options.push_back({"jobs", "N",
+                     "同時に計算する立坑の数、" + std::to_string(kMaxJobs) +
+                         " まで (既定: CPU のコア数)",
+                     {}, false, false, 'j'});
   options.push_back({"encoding", "NAME", "表の文字コード utf-8 か cp932 (Shift_JIS)。省略すると判別する"});
   spec.notes =
       "終了ステータス:\n"

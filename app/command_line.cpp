@@ -102,7 +102,7 @@ std::string HelpText(const CommandSpec& spec) {
     text.append("  tavoro ").append(rest.substr(0, end)).append("\n");
     rest.remove_prefix(std::min(end + 1, rest.size()));
   }
-  text.append("\n").append(spec.summary).append("\n");
+  text.append("\n").append(spec.summary);
   const auto add = [&](const CommandOption& option) {
     std::string head = "  ";
     if (option.shortName != 0) head.append("-").append(1, option.shortName).append(", ");
