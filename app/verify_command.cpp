@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "command_line.h"
 #include "document_export.h"
 #include "export_command.h"
 #include "fileio/staged_files.h"
@@ -23,35 +24,41 @@ struct ParsedVerifyOptions {
   std::string error;
 };
 
+CommandSpec MakeVerifyCommand() {
+  CommandSpec spec;
+  spec.name = "verify";
+  spec.synopsis = "verify [オプション]";
+  spec.summary =
+      "組み込みの検証例（公表された式と値）を Tavoro の計算で解き、出典、入力、公表値、\n"
+      "計算値と差を表示します。計算値が公表値の桁の半単位以内なら合格です。\n";
+  spec.groups.push_back({"オプション", {}});
+  spec.groups.back().options.push_back(
+      {"json", "FILE", "検証例を JSON で書く（- は標準出力）", {OutputFormat::kJson}, true});
+  spec.groups.back().options.push_back(
+      {"pdf", "FILE", "「検証例」のページを PDF で書く", {OutputFormat::kPdf}});
+  spec.notes =
+      "ファイルはすべて書けたときだけ置き換えます。\n"
+      "\n"
+      "終了ステータス:\n"
+      "  0  すべての例が合格し、指定のファイルを書けた\n"
+      "  1  不合格の例がある、またはファイルを書けない\n"
+      "  2  コマンドラインの誤り\n";
+  return spec;
+}
+
+const CommandSpec& VerifyCommand() {
+  static const CommandSpec spec = MakeVerifyCommand();
+  return spec;
+}
+
 ParsedVerifyOptions ParseVerifyOptions(const std::vector<std::string>& args) {
+  ParsedCommandLine parsed = ParseCommandLine(VerifyCommand(), args);
+  if (!parsed.line) return {std::nullopt, parsed.error};
+  const CommandLine& line = *parsed.line;
   VerifyOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string name = args[i];
-    std::optional<std::string> value;
-    if (const std::size_t equals = name.find('='); name.rfind("--", 0) == 0 &&
-                                                   equals != std::string::npos) {
-      value = name.substr(equals + 1);
-      name.resize(equals);
-    }
-    if (name == "--help" || name == "-h") {
-      options.help = true;
-      continue;
-    }
-    std::optional<std::string>* target = name == "--json" ? &options.jsonPath
-                                          : name == "--pdf" ? &options.pdfPath
-                                                            : nullptr;
-    if (target == nullptr) return {std::nullopt, "verify に「" + name + "」というオプションはありません。"};
-    if (target->has_value()) return {std::nullopt, name + " は一度だけ指定できます。"};
-    if (!value) {
-      if (i + 1 >= args.size()) return {std::nullopt, name + " にはファイル名が要ります。"};
-      value = args[++i];
-    }
-    if (value->empty()) return {std::nullopt, name + " のファイル名が空です。"};
-    *target = *value;
-  }
-  if (options.jsonPath && options.pdfPath && *options.jsonPath == *options.pdfPath) {
-    return {std::nullopt, "--json と --pdf に同じファイルは指定できません。"};
-  }
+  options.help = line.Help();
+  if (line.Has("json")) options.jsonPath = line.Value("json");
+  if (line.Has("pdf")) options.pdfPath = line.Value("pdf");
   return {options, {}};
 }
 
@@ -117,35 +124,15 @@ std::string ExamplesJson(const std::vector<WorkedExample>& examples) {
 
 }  // namespace
 
-std::string VerifyUsageText() {
-  return R"(使い方: tavoro verify [オプション]
-
-組み込みの検証例（公表された式と値）を Tavoro の計算で解き、出典、入力、公表値、
-計算値と差を表示します。計算値が公表値の桁の半単位以内なら合格です。
-
-オプション:
-  --json FILE|-   検証例を JSON で書く（- は標準出力）
-  --pdf FILE      「検証例」のページを PDF で書く
-  --help          この説明を表示する
-
-ファイルはすべて書けたときだけ置き換えます。
-
-終了コード:
-  0  すべての例が合格し、指定のファイルを書けた
-  1  不合格の例がある、またはファイルを書けない
-  2  コマンドラインの誤り
-)";
-}
-
 int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const ParsedVerifyOptions parsed = ParseVerifyOptions(args);
   if (!parsed.options) {
-    err << "tavoro: " << parsed.error << "\n（tavoro verify --help を参照してください）\n";
+    err << UsageErrorText(VerifyCommand(), parsed.error);
     return kExitUsage;
   }
   const VerifyOptions& options = *parsed.options;
   if (options.help) {
-    out << VerifyUsageText();
+    out << HelpText(VerifyCommand());
     return kExitOk;
   }
 

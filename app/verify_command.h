@@ -13,7 +13,5 @@ namespace tavoro {
 // written, 1 otherwise, 2 for a bad command line.
 int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The help text of `tavoro verify`.
-std::string VerifyUsageText();
 
 }  // namespace tavoro
