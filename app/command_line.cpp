@@ -62,7 +62,6 @@ struct CommandLineParser {
                  : (arg.size() == 2 ? Find({}, arg[1]) : nullptr);
       if (option == nullptr) return "不明なオプション " + FirstCharacters(name) + " があります。";
       const std::string dashed = Dashed(option->name);
-      if (line.Has(option->name)) return dashed + " が 2 回以上指定されています。";
       std::string value;
       if (option->valueName.empty()) {
         if (equals != std::string::npos) return dashed + " は値を取りません。";
@@ -73,6 +72,7 @@ struct CommandLineParser {
       } else {
         return dashed + " に値がありません。";
       }
+      if (line.Has(option->name)) return dashed + " が 2 回以上指定されています。";
       if (std::string error = Check(*option, value); !error.empty()) return error;
       line.values_.emplace(std::string(option->name), std::move(value));
     }
