@@ -72,7 +72,7 @@ std::optional<std::string> CheckOutputName(std::string_view option,
   message += FirstCharacters(path);
   message += "」の拡張子では書けません。";
   message += list;
-  message += " のどれかで終わる名前にしてください";
+  message += accepted.size() > 1 ? " のどれかで終わる名前にしてください" : " で終わる名前にしてください";
   if (standardOutput) message += "（標準出力は -）";
   return message;
 }

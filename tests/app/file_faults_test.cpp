@@ -152,7 +152,7 @@ TEST_F(FileFaultsTest, RefusedTargetsLeaveEveryFileAsItWas) {
        "t.csv は通常のファイルではありません", {"t.csv"}},
       {"a study output of another extension", "",
        "study " + kWorkedExample + " --target-q2 0.3 --pdf s --csv s", 2,
-       "--pdf のファイル名「s」は .pdf で終わる名前にしてください", {}},
+       "--pdf の出力ファイル名「s」の拡張子では書けません。.pdf で終わる名前にしてください", {}},
       {"a study file name that is not UTF-8", "",
        "study " + kWorkedExample + " --target-q2 0.3 --csv $'\\\\xff.csv'", 0, "", {"\xff.csv"}},
       {"the longest name", "", "export " + kWorkedExample + " --json " + longName, 0, "",

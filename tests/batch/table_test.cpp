@@ -39,7 +39,7 @@ TEST(CsvTableTest, RefusesAnOpenQuoteAndOversizedTables) {
 TEST(BatchTableTest, NamesColumnsByCaptionSymbolUnitOrOption) {
   const auto field = [](std::string_view header) {
     const ColumnName name = NameColumn(header);
-    return name.role == ColumnRole::kField ? name.field : -1;
+    return name.role == ColumnRole::kField ? name.index : -1;
   };
   EXPECT_EQ(field("地下水位"), 0);
   EXPECT_EQ(field(" 地下水位 GL- (m) "), 0);
@@ -51,8 +51,14 @@ TEST(BatchTableTest, NamesColumnsByCaptionSymbolUnitOrOption) {
   EXPECT_EQ(field("地下水位 Hf"), -1);  // another field's symbol
   EXPECT_EQ(field("地下"), -1);
   EXPECT_EQ(field("(m)"), -1);
-  EXPECT_EQ(NameColumn("立坑名").role, ColumnRole::kShaft);
-  EXPECT_EQ(NameColumn("--NAME").role, ColumnRole::kProjectName);
+  const auto project = [](std::string_view header) {
+    const ColumnName name = NameColumn(header);
+    EXPECT_EQ(name.role, ColumnRole::kProject) << header;
+    return kProjectTexts[static_cast<std::size_t>(name.index)].caption;
+  };
+  EXPECT_EQ(project("立坑名"), "立坑名");
+  EXPECT_EQ(project("--NAME"), "工事名");
+  EXPECT_EQ(project("checker"), "照査者");
   EXPECT_EQ(NameColumn("備考").role, ColumnRole::kNone);
 }
 
