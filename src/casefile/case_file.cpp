@@ -17,22 +17,13 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<const char*, kInputFieldCount> kInputKeys = {
-    "groundwater", "impervious", "excavation", "perimeter", "kn", "width", "kg", "point", "range",
-};
-
-struct ProjectKey {
-  const char* key;
-  std::string ProjectInfo::*text;
-};
-constexpr std::array<ProjectKey, 6> kProjectKeys = {{
-    {"name", &ProjectInfo::name},
-    {"shaft", &ProjectInfo::shaft},
-    {"author", &ProjectInfo::author},
-    {"date", &ProjectInfo::date},
-    {"notes", &ProjectInfo::notes},
-    {"checker", &ProjectInfo::checker},
-}};
+// The project key of a case file, or nullptr.
+const ProjectText* ProjectKeyed(std::string_view key) {
+  for (const ProjectText& text : kProjectTexts) {
+    if (text.key == key) return &text;
+  }
+  return nullptr;
+}
 
 constexpr std::size_t kQuotedCodePoints = 40;
 // Deeper nesting is refused before parsing: copying and writing a JSON value
@@ -215,9 +206,8 @@ class Reader {
     if (const auto project = document.find("project"); project != document.end()) {
       if (!project->is_object()) return Fail("の \"project\" はオブジェクトでなければなりません。");
       for (auto& [key, value] : project->get_ref<Json::object_t&>()) {
-        const auto known = std::find_if(kProjectKeys.begin(), kProjectKeys.end(),
-                                        [&](const ProjectKey& k) { return key == k.key; });
-        if (known == kProjectKeys.end()) {
+        const ProjectText* known = ProjectKeyed(key);
+        if (known == nullptr) {
           Pairs(file.keptProject).emplace_back(key, std::move(value));
           continue;
         }
@@ -245,9 +235,8 @@ class Reader {
 
   // The text of an "inputs" key, among the nine fields and the ground ones.
   static std::string* InputOf(CaseFile& file, const std::string& key) {
-    const auto known = std::find(kInputKeys.begin(), kInputKeys.end(), key);
-    if (known != kInputKeys.end()) {
-      return &file.inputs[static_cast<std::size_t>(known - kInputKeys.begin())];
+    for (std::size_t i = 0; i < kInputFields.size(); ++i) {
+      if (key == kInputFields[i].key) return &file.inputs[i];
     }
     for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
       if (key == GroundFieldOf(field).key) return &GroundText(file.ground, field);
@@ -277,7 +266,7 @@ class Reader {
 
 const char* CaseInputKey(int field) {
   if (field < 0 || field >= kInputFieldCount) return "";
-  return kInputKeys[static_cast<std::size_t>(field)];
+  return Field(field).key.data();
 }
 
 bool IsCaseFileName(std::string_view name) {
@@ -334,13 +323,10 @@ std::string CaseFileText(const CaseFile& file) {
     if (!text.empty()) inputs[GroundFieldOf(field).key] = text;
   }
   Json project = Json::object();
-  for (const ProjectKey& key : kProjectKeys) {
-    if (!(file.project.*key.text).empty()) project[key.key] = file.project.*key.text;
+  for (const ProjectText& text : kProjectTexts) {
+    if (!(file.project.*text.text).empty()) project[std::string(text.key)] = file.project.*text.text;
   }
-  const auto isProjectKey = [](const std::string& key) {
-    return std::any_of(kProjectKeys.begin(), kProjectKeys.end(),
-                       [&](const ProjectKey& k) { return key == k.key; });
-  };
+  const auto isProjectKey = [](const std::string& key) { return ProjectKeyed(key) != nullptr; };
   for (const auto& [key, value] : file.keptProject.items()) {
     if (!isProjectKey(key) || !project.contains(key)) Pairs(project).emplace_back(key, value);
   }
