@@ -40,7 +40,7 @@ CommandSpec MakeExportCommand() {
   for (const ProjectText& text : kProjectTexts) {
     const bool date = text.text == &ProjectInfo::date;
     spec.groups.back().options.push_back(
-        {text.option, date ? "日付" : "TEXT",
+        {text.option, date ? "DATE" : "TEXT",
          std::string(text.caption) + (date ? " (" + std::string(kProjectDateForm) + ")" : "")});
   }
   spec.groups.back().options.push_back(
