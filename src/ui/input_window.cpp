@@ -207,6 +207,7 @@ void InputWindow::ApplyStudyAnswer(double width, double kgCmPerSec) {
   };
   put(kWidthField, width, StudyLengthText(width));
   put(kKgField, kgCmPerSec, ShortNumberText(kgCmPerSec));
+  Field(kWidthField).setFocus();
 }
 
 void InputWindow::ShowStudy(const StudyResult& result) {

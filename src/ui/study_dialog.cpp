@@ -80,7 +80,11 @@ StudyDialog::StudyDialog(const StudyRequest& base, const std::vector<double>& de
   answers_->verticalHeader()->hide();
   answers_->horizontalHeader()->setStretchLastSection(true);
   answers_->setMinimumSize(560, 200);
-  answers_->setHorizontalHeaderLabels(Texts(StudyAnswerHeader(KindAt(targetKind_->currentIndex()))));
+  const auto showHeader = [this](int kind) {
+    answers_->setHorizontalHeaderLabels(Texts(StudyAnswerHeader(KindAt(kind))));
+    answers_->resizeColumnsToContents();
+  };
+  showHeader(targetKind_->currentIndex());
   kgForWidth_ = new QLabel(this);
   kgForWidth_->setWordWrap(true);
 
@@ -108,8 +112,8 @@ StudyDialog::StudyDialog(const StudyRequest& base, const std::vector<double>& de
   addAction(copy);
   connect(copy, &QAction::triggered, this, [this] { CopyAnswers(); });
   connect(runButton_, &QPushButton::clicked, this, [this] { Run(); });
-  connect(targetKind_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!result_) answers_->setHorizontalHeaderLabels(Texts(StudyAnswerHeader(KindAt(index))));
+  connect(targetKind_, &QComboBox::currentIndexChanged, this, [this, showHeader](int index) {
+    if (!result_) showHeader(index);
   });
   connect(pagesButton_, &QPushButton::clicked, this, [this] {
     if (result_ && actions_.showPages) actions_.showPages(*result_);
