@@ -199,8 +199,8 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     return kExitUsage;
   }
   const std::filesystem::path outDir(options.outDir);
-  if (const std::optional<std::string> error = MakeOutputFolder(outDir)) {
-    err << "tavoro batch: " << *error << '\n';
+  if (const Status made = MakeOutputFolder(outDir); !made.ok()) {
+    err << "tavoro batch: " << made.message() << '\n';
     return kExitFailed;
   }
 

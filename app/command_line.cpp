@@ -85,7 +85,7 @@ struct CommandLineParser {
       return dashed + " にファイル名がありません。";
     }
     if (option.writes.empty() || (option.standardOutput && value == "-")) return {};
-    return CheckOutputName(dashed, option.writes, option.standardOutput, value).value_or("");
+    return CheckOutputName(dashed, option.writes, option.standardOutput, value).message();
   }
 };
 

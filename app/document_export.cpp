@@ -33,30 +33,30 @@ void EnsureGuiApplication() {
 
 // The document in the format path's extension names (the options are
 // checked before anything is drawn).
-std::string StageFor(const Document& document, const std::string& path, int dpi,
-                     StagedFiles& files, std::string* note = nullptr) {
+Status StageFor(const Document& document, const std::string& path, int dpi, StagedFiles& files,
+                std::string* note = nullptr) {
   const std::optional<OutputFormat> format = OutputFormatOf(path);
-  if (!format) return "「" + path + "」の拡張子では書けません。";
+  if (!format) return Status::Error("「" + path + "」の拡張子では書けません。");
   return StageDocument(document, *format, path, dpi, files, note);
 }
 
 }  // namespace
 
-std::string StageCaseDocument(CaseDocument which, const CalculationCase& calc,
-                              const ProjectInfo& project, const std::string& path, int dpi,
-                              StagedFiles& files, std::string* note, bool cover) {
+Status StageCaseDocument(CaseDocument which, const CalculationCase& calc,
+                         const ProjectInfo& project, const std::string& path, int dpi,
+                         StagedFiles& files, std::string* note, bool cover) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   // The cover dates the calculation today, in the local calendar.
   const CoverFacts facts = CoverMadeOn(QDate::currentDate().toString(Qt::ISODate).toStdString());
   const BuiltDocument built =
       BuildCaseDocument(measurer, which, calc, project, cover ? &facts : nullptr);
-  if (!built.error.empty()) return built.error;
+  if (!built.error.empty()) return Status::Error(built.error);
   return StageFor(built.document, path, dpi, files, note);
 }
 
-std::string StageStudy(const StudyResult& result, const ProjectInfo& project,
-                       const std::string& path, StagedFiles& files) {
+Status StageStudy(const StudyResult& result, const ProjectInfo& project, const std::string& path,
+                  StagedFiles& files) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
@@ -64,22 +64,22 @@ std::string StageStudy(const StudyResult& result, const ProjectInfo& project,
   BuildStudyPages(page, result, project, settings);
   QString error;
   QByteArray bytes;
-  if (!RenderPdf(page.document(), &bytes, &error)) return error.toStdString();
+  if (!RenderPdf(page.document(), &bytes, &error)) return Status::Error(error.toStdString());
   files.Add(path, bytes.toStdString());
-  return {};
+  return Status::Ok();
 }
 
-std::string StageVerifyPages(const std::vector<WorkedExample>& examples, const std::string& path,
-                             StagedFiles& files) {
+Status StageVerifyPages(const std::vector<WorkedExample>& examples, const std::string& path,
+                        StagedFiles& files) {
   EnsureGuiApplication();
   const QtTextMeasurer measurer;
   PageSurface page(measurer);
   DrawVerifyPages(page, examples, "Tavoro " TAVORO_VERSION);
   QString error;
   QByteArray bytes;
-  if (!RenderPdf(page.document(), &bytes, &error)) return error.toStdString();
+  if (!RenderPdf(page.document(), &bytes, &error)) return Status::Error(error.toStdString());
   files.Add(path, bytes.toStdString());
-  return {};
+  return Status::Ok();
 }
 
 }  // namespace tavoro

@@ -47,7 +47,7 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   if (options.casePath) {
     const CaseFileRead read = ReadCaseFile(std::filesystem::path(*options.casePath));
     if (!read.file) {
-      err << "tavoro: " << read.error << '\n';
+      err << "tavoro: " << read.status.message() << '\n';
       return kExitUsage;
     }
     input = *read.file;
@@ -76,28 +76,28 @@ int RunExport(const std::vector<std::string>& args, std::ostream& out, std::ostr
   const bool jsonToOutput = options.jsonPath && *options.jsonPath == "-";
   if (options.jsonPath && !jsonToOutput)
     files.Add(*options.jsonPath, CaseToJson(run.calc, input.project));
-  std::string error;
+  Status status;
   if (options.reportPath)
-    error = StageCaseDocument(CaseDocument::kReport, run.calc, input.project, *options.reportPath,
-                              options.dpi, files, nullptr, options.cover);
+    status = StageCaseDocument(CaseDocument::kReport, run.calc, input.project, *options.reportPath,
+                               options.dpi, files, nullptr, options.cover);
   std::string note;
-  if (error.empty() && options.chartPath) {
-    error = StageCaseDocument(CaseDocument::kChart, run.calc, input.project, *options.chartPath,
-                              options.dpi, files, &note);
+  if (status.ok() && options.chartPath) {
+    status = StageCaseDocument(CaseDocument::kChart, run.calc, input.project, *options.chartPath,
+                               options.dpi, files, &note);
   }
-  if (error.empty() && options.csvPath) files.Add(*options.csvPath, CaseToCsv(run.calc));
-  if (const std::optional<std::string> twice = files.SameFileTwice(); error.empty() && twice) {
-    err << "tavoro: " << *twice << "\n(使い方は tavoro export --help)\n";
+  if (status.ok() && options.csvPath) files.Add(*options.csvPath, CaseToCsv(run.calc));
+  if (const Status twice = files.SameFileTwice(); status.ok() && !twice.ok()) {
+    err << UsageErrorText(ExportCommand(), twice.message());
     return kExitUsage;
   }
-  if (error.empty()) error = files.Commit().value_or("");
-  if (error.empty() && jsonToOutput) {
+  if (status.ok()) status = files.Commit();
+  if (status.ok() && jsonToOutput) {
     out << CaseToJson(run.calc, input.project);
     out.flush();
-    if (!out) error = "JSON を標準出力に書き込めません。";
+    if (!out) status = Status::Error("JSON を標準出力に書き込めません。");
   }
-  if (!error.empty()) {
-    err << "tavoro: " << error << '\n';
+  if (!status.ok()) {
+    err << "tavoro: " << status.message() << '\n';
     return kExitFailed;
   }
   if (!note.empty()) err << "tavoro: " << note << '\n';

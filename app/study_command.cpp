@@ -47,7 +47,7 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   if (options.casePath) {
     const CaseFileRead read = ReadCaseFile(std::filesystem::path(*options.casePath));
     if (!read.file) {
-      err << "tavoro: " << read.error << '\n';
+      err << "tavoro: " << read.status.message() << '\n';
       return kExitUsage;
     }
     texts = read.file->inputs;
@@ -88,21 +88,21 @@ int RunStudyCommand(const std::vector<std::string>& args, std::ostream& out, std
   const bool jsonToOutput = options.jsonPath && *options.jsonPath == "-";
   if (options.jsonPath && !jsonToOutput) files.Add(*options.jsonPath, StudyToJson(result));
   if (options.csvPath) files.Add(*options.csvPath, StudyToCsv(result));
-  std::string error;
-  if (options.pdfPath) error = StageStudy(result, project, *options.pdfPath, files);
-  if (const std::optional<std::string> twice = files.SameFileTwice(); error.empty() && twice) {
-    err << "tavoro: " << *twice << "\n（tavoro study --help を参照してください）\n";
+  Status status;
+  if (options.pdfPath) status = StageStudy(result, project, *options.pdfPath, files);
+  if (const Status twice = files.SameFileTwice(); status.ok() && !twice.ok()) {
+    err << UsageErrorText(StudyCommand(), twice.message());
     return kExitUsage;
   }
-  if (error.empty()) error = files.Commit().value_or("");
-  if (error.empty() && jsonToOutput) {
+  if (status.ok()) status = files.Commit();
+  if (status.ok() && jsonToOutput) {
     out << StudyToJson(result);
     out.flush();
-    if (!out) error = "JSON を標準出力に書き込めません。";
+    if (!out) status = Status::Error("JSON を標準出力に書き込めません。");
   }
   if (!jsonToOutput) PrintAnswers(result, out);
-  if (!error.empty()) {
-    err << "tavoro: " << error << '\n';
+  if (!status.ok()) {
+    err << "tavoro: " << status.message() << '\n';
     return kExitFailed;
   }
   for (const StudySolution& solution : result.solutions) {

@@ -139,21 +139,21 @@ int RunVerifyCommand(const std::vector<std::string>& args, std::ostream& out, st
   const std::vector<WorkedExample> examples = RunWorkedExamples();
   const bool jsonToOutput = options.jsonPath && *options.jsonPath == "-";
   StagedFiles files;
-  std::string error;
+  Status status;
   if (options.jsonPath && !jsonToOutput) files.Add(*options.jsonPath, ExamplesJson(examples));
-  if (options.pdfPath) error = StageVerifyPages(examples, *options.pdfPath, files);
-  if (error.empty()) error = files.Commit().value_or("");
-  if (error.empty()) {
+  if (options.pdfPath) status = StageVerifyPages(examples, *options.pdfPath, files);
+  if (status.ok()) status = files.Commit();
+  if (status.ok()) {
     if (jsonToOutput) {
       out << ExamplesJson(examples);
     } else {
       PrintExamples(examples, out);
     }
     out.flush();
-    if (!out) error = "標準出力に書き込めません。";
+    if (!out) status = Status::Error("標準出力に書き込めません。");
   }
-  if (!error.empty()) {
-    err << "tavoro: " << error << '\n';
+  if (!status.ok()) {
+    err << "tavoro: " << status.message() << '\n';
     return kExitFailed;
   }
   if (!AllPassed(examples)) {

@@ -63,7 +63,7 @@ ShaftOutcome RunShaft(const BatchRow& row, const std::filesystem::path& outDir,
                                   document.which, document.what, outcome);
     if (!outcome.failure.empty()) return outcome;
   }
-  if (std::optional<std::string> error = files.Commit()) outcome.failure = std::move(*error);
+  if (const Status written = files.Commit(); !written.ok()) outcome.failure = written.message();
   return outcome;
 }
 
@@ -115,13 +115,13 @@ int BatchResult::RemovedCount() const {
   return static_cast<int>(removed);
 }
 
-std::optional<std::string> MakeOutputFolder(const std::filesystem::path& outDir) {
+Status MakeOutputFolder(const std::filesystem::path& outDir) {
   std::error_code ec;
   std::filesystem::create_directories(outDir, ec);
   if (ec || !std::filesystem::is_directory(outDir, ec)) {
-    return "出力先のフォルダー " + PathForMessage(outDir) + " を作れません";
+    return Status::Error("出力先のフォルダー " + PathForMessage(outDir) + " を作れません");
   }
-  return std::nullopt;
+  return Status::Ok();
 }
 
 std::filesystem::path ShaftDocumentPath(const std::filesystem::path& outDir, const BatchRow& row,
@@ -177,12 +177,12 @@ BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::p
     return result;
   }
   summary.Add(outDir / "summary.pdf", pdf.bytes);
-  if (std::optional<std::string> error = summary.Commit()) {
-    result.error = std::move(*error);
+  if (const Status written = summary.Commit(); !written.ok()) {
+    result.error = written.message();
     return result;
   }
-  if (std::optional<std::string> error = RemoveStaleDocuments(stale)) {
-    result.error = std::move(*error);
+  if (const Status removed = RemoveStaleDocuments(stale); !removed.ok()) {
+    result.error = removed.message();
   }
   return result;
 }

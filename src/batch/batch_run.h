@@ -9,6 +9,7 @@
 
 #include "batch/batch_table.h"
 #include "batch/shaft_outcome.h"
+#include "status/status.h"
 #include "page/display_list.h"
 #include "page/text_measurer.h"
 
@@ -62,7 +63,7 @@ BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::p
 
 // Makes the output folder with its parents when missing; the Japanese
 // message when it cannot be made or is no folder.
-std::optional<std::string> MakeOutputFolder(const std::filesystem::path& outDir);
+Status MakeOutputFolder(const std::filesystem::path& outDir);
 
 // The file of a shaft's document: outDir / "NNN-<shaft>-<kind>.pdf".
 std::filesystem::path ShaftDocumentPath(const std::filesystem::path& outDir, const BatchRow& row,

@@ -45,15 +45,15 @@ std::vector<StaleDocument> FindStaleDocuments(const std::filesystem::path& outDi
   return stale;
 }
 
-std::optional<std::string> RemoveStaleDocuments(const std::vector<StaleDocument>& documents) {
+Status RemoveStaleDocuments(const std::vector<StaleDocument>& documents) {
   std::string failed;
   for (const StaleDocument& document : documents) {
     std::error_code ec;
     std::filesystem::remove(document.path, ec);
     if (ec) failed += (failed.empty() ? "" : "、") + document.name;
   }
-  if (failed.empty()) return std::nullopt;
-  return "前回の書類を削除できません: " + failed;
+  if (failed.empty()) return Status::Ok();
+  return Status::Error("前回の書類を削除できません: " + failed);
 }
 
 }  // namespace tavoro

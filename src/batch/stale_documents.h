@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "status/status.h"
+
 namespace tavoro {
 
 // A shaft document of an earlier batch in the output folder: its row number
@@ -24,6 +26,6 @@ std::vector<StaleDocument> FindStaleDocuments(const std::filesystem::path& outDi
 
 // Removes the documents; the Japanese message naming those that could not be
 // removed, or none.
-std::optional<std::string> RemoveStaleDocuments(const std::vector<StaleDocument>& documents);
+Status RemoveStaleDocuments(const std::vector<StaleDocument>& documents);
 
 }  // namespace tavoro

@@ -245,7 +245,7 @@ class Reader {
   }
 
   CaseFileRead Fail(const std::string& what) const {
-    return {std::nullopt, "案件ファイル「" + fileName_ + "」" + what};
+    return {std::nullopt, Status::Error("案件ファイル「" + fileName_ + "」" + what)};
   }
 
  private:
@@ -343,17 +343,16 @@ std::string CaseFileText(const CaseFile& file) {
   return text;
 }
 
-std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file) {
+Status WriteCaseFile(const std::filesystem::path& path, const CaseFile& file) {
   std::string text = CaseFileText(file);
   if (text.size() > kMaxCaseFileBytes) {
-    return "案件ファイル「" + PathForMessage(path) +
-           "」を保存できません: 1 MiB を超えるため、読み込めなくなります。メモなどを短くしてください。";
+    return Status::Error(
+        "案件ファイル「" + PathForMessage(path) +
+        "」を保存できません: 1 MiB を超えるため、読み込めなくなります。メモなどを短くしてください。");
   }
   StagedFiles files;
   files.Add(path, std::move(text));
-  if (!files.Commit()) return std::nullopt;
-  return "案件ファイル「" + PathForMessage(path) +
-         "」を保存できませんでした。元のファイルはそのままです。";
+  return files.Commit();
 }
 
 }  // namespace tavoro

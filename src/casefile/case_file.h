@@ -10,6 +10,7 @@
 #include "calc/ground_texts.h"
 #include "calc/input_texts.h"
 #include "calc/project_info.h"
+#include "status/status.h"
 
 namespace tavoro {
 
@@ -41,7 +42,7 @@ struct CaseFile {
 // wrong with it.
 struct CaseFileRead {
   std::optional<CaseFile> file;
-  std::string error;
+  Status status;
 };
 
 // Reads bytes strictly: not JSON, a NUL byte, another format, a newer or bad
@@ -62,9 +63,9 @@ CaseFileRead ReadCaseFile(const std::filesystem::path& path);
 std::string CaseFileText(const CaseFile& file);
 
 // Saves file at path through StagedFiles: a failed save leaves the old file
-// as it was. Returns the Japanese message naming the file on failure; a text
-// past kMaxCaseFileBytes, which could not be read back, is refused.
-std::optional<std::string> WriteCaseFile(const std::filesystem::path& path, const CaseFile& file);
+// as it was; the failure names the file. A text past kMaxCaseFileBytes,
+// which could not be read back, is refused.
+Status WriteCaseFile(const std::filesystem::path& path, const CaseFile& file);
 
 // Whether name ends in ".tavoro", in any case.
 bool IsCaseFileName(std::string_view name);

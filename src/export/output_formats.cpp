@@ -54,13 +54,12 @@ std::string_view OutputExtension(OutputFormat format) {
   return "";
 }
 
-std::optional<std::string> CheckOutputName(std::string_view option,
-                                           const std::vector<OutputFormat>& accepted,
-                                           bool standardOutput, std::string_view path) {
-  if (standardOutput && path == "-") return std::nullopt;
+Status CheckOutputName(std::string_view option, const std::vector<OutputFormat>& accepted,
+                       bool standardOutput, std::string_view path) {
+  if (standardOutput && path == "-") return Status::Ok();
   const std::optional<OutputFormat> format = OutputFormatOf(path);
   for (const OutputFormat ok : accepted) {
-    if (format == ok) return std::nullopt;
+    if (format == ok) return Status::Ok();
   }
   std::string list;
   for (const OutputFormat ok : accepted) {
@@ -74,7 +73,7 @@ std::optional<std::string> CheckOutputName(std::string_view option,
   message += list;
   message += accepted.size() > 1 ? " のどれかで終わる名前にしてください" : " で終わる名前にしてください";
   if (standardOutput) message += "（標準出力は -）";
-  return message;
+  return Status::Error(message);
 }
 
 std::filesystem::path PagePath(const std::filesystem::path& path, int pageIndex, int pageCount) {

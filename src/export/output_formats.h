@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "status/status.h"
+
 namespace tavoro {
 
 enum class OutputFormat { kPdf, kPng, kSvg, kDxf, kCsv, kJson };
@@ -19,11 +21,10 @@ std::string_view OutputExtension(OutputFormat format);
 
 // Nothing when path is a name an output option can write: one ending in
 // an accepted extension, or "-" when the option may write standard output.
-// Else the Japanese message for the usage error, naming the option and the
+// Else the usage error, naming the option and the
 // accepted extensions.
-std::optional<std::string> CheckOutputName(std::string_view option,
-                                           const std::vector<OutputFormat>& accepted,
-                                           bool standardOutput, std::string_view path);
+Status CheckOutputName(std::string_view option, const std::vector<OutputFormat>& accepted,
+                       bool standardOutput, std::string_view path);
 
 // "out.png" as page 2 of 2 -> "out-2.png"; a one-page document keeps path.
 std::filesystem::path PagePath(const std::filesystem::path& path, int pageIndex, int pageCount);

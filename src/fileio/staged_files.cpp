@@ -49,8 +49,8 @@ std::string Reason(std::error_code error) {
   return "書き込みエラーです (エラー番号 " + std::to_string(error.value()) + ")。";
 }
 
-std::string CannotWrite(const fs::path& target, const std::string& reason) {
-  return "「" + PathForMessage(target) + "」を保存できません: " + reason;
+Status CannotWrite(const fs::path& target, const std::string& reason) {
+  return Status::Error("「" + PathForMessage(target) + "」を保存できません: " + reason);
 }
 
 std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
@@ -157,7 +157,7 @@ void StagedFiles::Add(fs::path target, std::string bytes) {
   staged_.push_back(std::move(staged));
 }
 
-std::optional<std::string> StagedFiles::SameFileTwice() const {
+Status StagedFiles::SameFileTwice() const {
   std::vector<std::pair<fs::path, const Staged*>> identities;
   for (const Staged& staged : staged_) identities.emplace_back(Identity(staged.target), &staged);
   for (std::size_t i = 0; i < identities.size(); ++i) {
@@ -167,15 +167,15 @@ std::optional<std::string> StagedFiles::SameFileTwice() const {
           fs::equivalent(identities[i].first, identities[j].first, error)) {
         const std::string a = PathForMessage(identities[j].second->target);
         const std::string b = PathForMessage(identities[i].second->target);
-        return "出力「" + a + "」" + (a == b ? "" : "と「" + b + "」") +
-               "が同じファイルになります。出力ごとに別の名前を指定してください。";
+        return Status::Error("出力「" + a + "」" + (a == b ? "" : "と「" + b + "」") +
+                             "が同じファイルになります。出力ごとに別の名前を指定してください。");
       }
     }
   }
-  return std::nullopt;
+  return Status::Ok();
 }
 
-std::optional<std::string> StagedFiles::WriteTemporary(Staged& staged) {
+Status StagedFiles::WriteTemporary(Staged& staged) {
   std::error_code error;
   const fs::file_status linkStatus = fs::symlink_status(staged.target, error);
   if (fs::is_symlink(linkStatus)) {
@@ -215,24 +215,24 @@ std::optional<std::string> StagedFiles::WriteTemporary(Staged& staged) {
     return CannotWrite(staged.target, Reason(writeError));
   }
   if (staged.existed) fs::permissions(staged.temporary, status.permissions(), error);  // kept when possible
-  return std::nullopt;
+  return Status::Ok();
 }
 
 // A second name for the old file (a hard link), or where links are not to
 // be had, the old file renamed to its backup name.
-std::optional<std::string> StagedFiles::KeepAside(Staged& staged) {
-  if (!staged.existed) return std::nullopt;
+Status StagedFiles::KeepAside(Staged& staged) {
+  if (!staged.existed) return Status::Ok();
   std::error_code error;
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     staged.backup = MarkedName(staged.file, kBackupEnd);
     fs::create_hard_link(staged.file, staged.backup, error);
     if (error != std::errc::file_exists) break;
   }
-  if (!error) return std::nullopt;
+  if (!error) return Status::Ok();
   fs::rename(staged.file, staged.backup, error);
   if (!error) {
     staged.movedAside = true;
-    return std::nullopt;
+    return Status::Ok();
   }
   staged.backup.clear();
   return CannotWrite(staged.target, Reason(error));
@@ -273,18 +273,18 @@ void StagedFiles::RemoveTemporaries() {
   }
 }
 
-std::optional<std::string> StagedFiles::Commit() {
-  std::optional<std::string> failure = SameFileTwice();
+Status StagedFiles::Commit() {
+  Status failure = SameFileTwice();
   for (Staged& staged : staged_) {
-    if (failure) break;
+    if (!failure.ok()) break;
     failure = WriteTemporary(staged);
   }
   for (Staged& staged : staged_) {
-    if (failure) break;
+    if (!failure.ok()) break;
     failure = KeepAside(staged);
   }
   for (Staged& staged : staged_) {
-    if (failure) break;
+    if (!failure.ok()) break;
     std::error_code error;
     fs::rename(staged.temporary, staged.file, error);
     if (error) {
@@ -295,9 +295,10 @@ std::optional<std::string> StagedFiles::Commit() {
       staged.replaced = true;
     }
   }
-  if (failure) {
-    if (staged_.size() > 1) failure->append("同時に保存するほかのファイルも保存していません。");
-    failure->append(PutBack());
+  if (!failure.ok()) {
+    std::string message = failure.message();
+    if (staged_.size() > 1) message += "同時に保存するほかのファイルも保存していません。";
+    failure = Status::Error(message + PutBack());
   } else {
     for (Staged& staged : staged_) {
       std::error_code ignored;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "status/status.h"
+
 namespace tavoro {
 
 // The files of one command, written all or none. Add the targets with their
@@ -30,13 +32,12 @@ class StagedFiles {
 
   void Add(std::filesystem::path target, std::string bytes);
 
-  // The Japanese message when two targets added are one file (the same
-  // name, or a link to the other), else empty. Commit refuses them too.
-  std::optional<std::string> SameFileTwice() const;
+  // Fails when two targets added are one file (the same name, or a link to
+  // the other). Commit refuses them too.
+  Status SameFileTwice() const;
 
-  // Empty when every file was written; else the message. The staged files
-  // are cleared either way.
-  std::optional<std::string> Commit();
+  // OK when every file was written. The staged files are cleared either way.
+  Status Commit();
 
  private:
   struct Staged {
@@ -50,8 +51,8 @@ class StagedFiles {
     bool replaced = false;
   };
 
-  std::optional<std::string> WriteTemporary(Staged& staged);
-  std::optional<std::string> KeepAside(Staged& staged);
+  Status WriteTemporary(Staged& staged);
+  Status KeepAside(Staged& staged);
   std::string PutBack();
   void RemoveTemporaries();
 

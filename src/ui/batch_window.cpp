@@ -31,8 +31,8 @@ const char kTitle[] = "一括計算";
 BatchResult RunBatchWithProgress(QWidget* parent, const std::vector<BatchRow>& rows,
                                  const std::filesystem::path& outDir) {
   BatchResult result;
-  if (std::optional<std::string> error = MakeOutputFolder(outDir)) {
-    result.error = std::move(*error);
+  if (const Status made = MakeOutputFolder(outDir); !made.ok()) {
+    result.error = made.message();
     return result;
   }
   const int total = static_cast<int>(rows.size());

@@ -245,7 +245,7 @@ bool InputWindow::OpenFile(const QString& path) {
 bool InputWindow::Load(const QString& path) {
   const CaseFileRead read = ReadCaseFile(FsPath(path));
   if (!read.file) {
-    message_(this, QString::fromStdString(read.error));
+    message_(this, QString::fromStdString(read.status.message()));
     return false;
   }
   const QString absolute = QFileInfo(path).absoluteFilePath();
@@ -272,8 +272,8 @@ bool InputWindow::SaveAs() {
 
 bool InputWindow::SaveTo(const QString& path) {
   const CaseFile current = CurrentCase();
-  if (const auto error = WriteCaseFile(FsPath(path), current)) {
-    message_(this, QString::fromStdString(*error));
+  if (const Status saved = WriteCaseFile(FsPath(path), current); !saved.ok()) {
+    message_(this, QString::fromStdString(saved.message()));
     return false;
   }
   path_ = QFileInfo(path).absoluteFilePath();

@@ -361,12 +361,12 @@ QString PagePreview::SaveAs(const QString& path, OutputFormat format) const {
     if (format == OutputFormat::kDxf && !saveDxf_) {
       return QStringLiteral("DXF に保存できるのは水位降下曲線だけです。");
     }
-    const std::string error =
+    const Status staged =
         StageDocument(document(), format, LocalPath(path), kDefaultPngDpi, files);
-    if (!error.empty()) return QString::fromStdString(error);
+    if (!staged.ok()) return QString::fromStdString(staged.message());
   }
-  if (const std::optional<std::string> failure = files.Commit()) {
-    return QString::fromStdString(*failure);
+  if (const Status failure = files.Commit(); !failure.ok()) {
+    return QString::fromStdString(failure.message());
   }
   return {};
 }

@@ -45,7 +45,7 @@ TEST_F(CaseOptionsTest, CommandLineToFileToCommandLineGivesTheSameJsonAndFile) {
   EXPECT_EQ(ReadFile(Path("b.tavoro")), ReadFile(Path("a.tavoro")));
 
   const CaseFileRead saved = ReadCaseFile(Path("a.tavoro"));
-  ASSERT_TRUE(saved.file) << saved.error;
+  ASSERT_TRUE(saved.file) << saved.status.message();
   EXPECT_EQ(saved.file->inputs,
             (InputTexts{"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"}));
   EXPECT_EQ(saved.file->project, (ProjectInfo{"A工事", "1号立坑", "山田", "2024-05-01", "メモ", ""}));
@@ -63,7 +63,7 @@ TEST_F(CaseOptionsTest, OptionsGivenWithACaseOverrideSingleFields) {
                     "--shaft-name", "2号", "--save-case", Path("b.tavoro")}),
             std::tuple(kExitOk, "", ""));
   const CaseFileRead changed = ReadCaseFile(Path("b.tavoro"));
-  ASSERT_TRUE(changed.file) << changed.error;
+  ASSERT_TRUE(changed.file) << changed.status.message();
   EXPECT_EQ(changed.file->inputs,
             (InputTexts{"2", "20", "10", "20", "0.01", "", "0.0001", "10", "50"}));
   EXPECT_EQ(changed.file->project, (ProjectInfo{"A工事", "2号", "", "", "", ""}));
@@ -74,7 +74,7 @@ TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {
     SCOPED_TRACE(name);
     const fs::path path = fs::path(TAVORO_EXAMPLES_DIR) / name;
     const CaseFileRead read = ReadCaseFile(path);
-    ASSERT_TRUE(read.file) << read.error;
+    ASSERT_TRUE(read.file) << read.status.message();
     EXPECT_EQ(CaseFileText(*read.file), ReadFile(path));
     EXPECT_EQ(std::get<0>(Export({"--case", path.string(), "--json", "-"})), kExitOk);
   }

@@ -57,7 +57,7 @@ CaseFile WorkedExample() {
 TEST(CaseFileText, WritesTheDocumentedLayoutAndReadsItBack) {
   EXPECT_EQ(CaseFileText(WorkedExample()), kWorkedExample);
   const CaseFileRead read = ParseCaseFile(kWorkedExample, "a.tavoro");
-  ASSERT_TRUE(read.file) << read.error;
+  ASSERT_TRUE(read.file) << read.status.message();
   EXPECT_EQ(*read.file, WorkedExample());
 }
 
@@ -71,7 +71,7 @@ TEST(CaseFileText, EmptyProjectTextsAreLeftOutAndMissingInputsReadAsEmptyFields)
 
   const CaseFileRead read = ParseCaseFile(
       R"({"format": "tavoro-case", "version": 1, "inputs": {"range": "50"}})", "b.tavoro");
-  ASSERT_TRUE(read.file) << read.error;
+  ASSERT_TRUE(read.file) << read.status.message();
   EXPECT_EQ(read.file->inputs, (InputTexts{"", "", "", "", "", "", "", "", "50"}));
   EXPECT_EQ(read.file->project, ProjectInfo{});
 }
@@ -81,7 +81,7 @@ TEST(CaseFileText, UnknownKeysOutsideInputsAreWrittenBackInTheirOrder) {
     "project": {"client": "市", "name": "旧"}, "version": 1, "alpha": null,
     "inputs": {"kn": "0.01"}})";
   CaseFileRead read = ParseCaseFile(original, "c.tavoro");
-  ASSERT_TRUE(read.file) << read.error;
+  ASSERT_TRUE(read.file) << read.status.message();
   read.file->project.name = "新";
 
   const std::string saved = CaseFileText(*read.file);
@@ -100,7 +100,7 @@ TEST(CaseFileText, UnknownKeysOutsideInputsAreWrittenBackInTheirOrder) {
 )";
   EXPECT_TRUE(saved.ends_with(tail)) << saved;
   const CaseFileRead again = ParseCaseFile(saved, "c.tavoro");
-  ASSERT_TRUE(again.file) << again.error;
+  ASSERT_TRUE(again.file) << again.status.message();
   EXPECT_EQ(*again.file, *read.file);
 }
 
@@ -149,8 +149,8 @@ TEST(CaseFileRead, EachBadFileIsRefusedWithAMessageNamingTheFile) {
     SCOPED_TRACE(row.what);
     const CaseFileRead read = ParseCaseFile(row.bytes, "/案件/d.tavoro");
     EXPECT_FALSE(read.file);
-    EXPECT_TRUE(read.error.starts_with("案件ファイル「/案件/d.tavoro」")) << read.error;
-    EXPECT_NE(read.error.find(row.says), std::string::npos) << read.error;
+    EXPECT_TRUE(read.status.message().starts_with("案件ファイル「/案件/d.tavoro」")) << read.status.message();
+    EXPECT_NE(read.status.message().find(row.says), std::string::npos) << read.status.message();
   }
 }
 
@@ -166,7 +166,7 @@ TEST(CaseFileRead, GroundFieldsAreSavedAsVersionTwo) {
   EXPECT_NE(text.find("\"radius-method\": \"given\""), std::string::npos);
   EXPECT_EQ(text.find("confined-top"), std::string::npos);
   const CaseFileRead read = ParseCaseFile(text, "g.tavoro");
-  ASSERT_TRUE(read.file) << read.error;
+  ASSERT_TRUE(read.file) << read.status.message();
   EXPECT_EQ(*read.file, file);
 }
 
@@ -177,7 +177,7 @@ TEST(CaseFileText, ManyKeysKeepTheirOrderAndASavedFileStaysReadable) {
   for (int i = 0; i < 50000; ++i) bytes += "\"k" + std::to_string(49999 - i) + "\":0,";
   bytes += R"("k7":"last"})";
   const CaseFileRead read = ParseCaseFile(bytes, "m.tavoro");
-  ASSERT_TRUE(read.file) << read.error;
+  ASSERT_TRUE(read.file) << read.status.message();
   ASSERT_EQ(read.file->kept.size(), 50000u);
   EXPECT_EQ(read.file->kept.begin().key(), "k49999");
   EXPECT_EQ(read.file->kept["k7"], "last");
@@ -191,7 +191,7 @@ TEST(CaseFileText, ManyKeysKeepTheirOrderAndASavedFileStaysReadable) {
   EXPECT_TRUE(ParseCaseFile(text, "b.tavoro").file);
   big.project.notes += std::string(1500, 'n');
   const testing::TempFolder folder;
-  EXPECT_NE(WriteCaseFile(folder.path() / "big.tavoro", big).value_or("").find("1 MiB を超える"),
+  EXPECT_NE(WriteCaseFile(folder.path() / "big.tavoro", big).message().find("1 MiB を超える"),
             std::string::npos);
 }
 
@@ -199,12 +199,12 @@ TEST(CaseFileDiskTest, SavedFileReadsBackAndASecondSaveReplacesIt) {
   const testing::TempFolder folder;
   const fs::path& dir = folder.path();
   const fs::path path = dir / "立坑.tavoro";
-  ASSERT_FALSE(WriteCaseFile(path, CaseFile{}));
+  ASSERT_TRUE(WriteCaseFile(path, CaseFile{}).ok());
   CaseFile file = WorkedExample();
-  ASSERT_FALSE(WriteCaseFile(path, file));
+  ASSERT_TRUE(WriteCaseFile(path, file).ok());
   EXPECT_EQ(testing::ReadFile(path), kWorkedExample);
   const CaseFileRead read = ReadCaseFile(path);
-  ASSERT_TRUE(read.file) << read.error;
+  ASSERT_TRUE(read.file) << read.status.message();
   EXPECT_EQ(*read.file, file);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
@@ -215,37 +215,36 @@ TEST(CaseFileDiskTest, FailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
   // A folder in the way cannot be replaced by a file.
   const fs::path blocked = dir / "blocked.tavoro";
   fs::create_directories(blocked / "inside");
-  const std::optional<std::string> error = WriteCaseFile(blocked, WorkedExample());
-  ASSERT_TRUE(error);
-  EXPECT_EQ(*error, "案件ファイル「" + blocked.string() +
-                        "」を保存できませんでした。元のファイルはそのままです。");
+  // The message says which file and why.
+  EXPECT_EQ(WriteCaseFile(blocked, WorkedExample()).message(),
+            "「" + blocked.string() + "」を保存できません: 通常のファイルではありません。");
   EXPECT_TRUE(fs::is_directory(blocked / "inside"));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
-  EXPECT_TRUE(WriteCaseFile(dir / "no-such-folder" / "x.tavoro", WorkedExample()));
+  EXPECT_FALSE(WriteCaseFile(dir / "no-such-folder" / "x.tavoro", WorkedExample()).ok());
 }
 
 TEST(CaseFileDiskTest, MissingFolderOrOversizedFileIsNamedInTheMessage) {
   const testing::TempFolder folder;
   const fs::path& dir = folder.path();
   const fs::path missing = dir / "missing.tavoro";
-  EXPECT_EQ(ReadCaseFile(missing).error,
+  EXPECT_EQ(ReadCaseFile(missing).status.message(),
             "案件ファイル「" + missing.string() +
                 "」を開けません（見つからないか、読む権限がありません）。");
-  EXPECT_EQ(ReadCaseFile(dir).error, "案件ファイル「" + dir.string() + "」はフォルダです。");
+  EXPECT_EQ(ReadCaseFile(dir).status.message(), "案件ファイル「" + dir.string() + "」はフォルダです。");
 
   const fs::path big = dir / "big.tavoro";
   testing::WriteFile(big, std::string(kMaxCaseFileBytes + 1, ' '));
-  EXPECT_EQ(ReadCaseFile(big).error,
+  EXPECT_EQ(ReadCaseFile(big).status.message(),
             "案件ファイル「" + big.string() + "」が大きすぎます（1 MiB まで読めます）。");
   // Exactly 1 MiB is read (and then found to be no JSON).
   testing::WriteFile(big, std::string(kMaxCaseFileBytes, ' '));
-  EXPECT_NE(ReadCaseFile(big).error.find("Tavoro の案件ファイルとして読めません"), std::string::npos);
+  EXPECT_NE(ReadCaseFile(big).status.message().find("Tavoro の案件ファイルとして読めません"), std::string::npos);
 
   // A pipe is refused at once, not waited on.
   const fs::path pipe = dir / "pipe.tavoro";
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_EQ(ReadCaseFile(pipe).error,
+  EXPECT_EQ(ReadCaseFile(pipe).status.message(),
             "案件ファイル「" + pipe.string() + "」は通常のファイルではありません。");
 }
 

@@ -164,7 +164,7 @@ TEST_F(CaseFormTest, BadFileIsNamedInAMessageAndChangesNothing) {
 
   EXPECT_FALSE(form.OpenFile(Path("bad.tavoro")));
   ASSERT_EQ(messages.size(), 1);
-  EXPECT_EQ(messages[0].toStdString(), ReadCaseFile(Path("bad.tavoro").toStdString()).error);
+  EXPECT_EQ(messages[0].toStdString(), ReadCaseFile(Path("bad.tavoro").toStdString()).status.message());
   EXPECT_EQ(form.Field(0).text(), "3");
   EXPECT_EQ(form.windowTitle(), "*good.tavoro - Tavoro");
 

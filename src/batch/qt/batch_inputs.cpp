@@ -42,7 +42,7 @@ BatchTable ReadCaseFiles(const std::vector<std::string>& paths) {
       row.ground = read.file->ground;
       row.project = read.file->project;
     } else {
-      row.unreadable = read.error;
+      row.unreadable = read.status.message();
     }
     table.rows.push_back(std::move(row));
   }

@@ -135,8 +135,8 @@ bool WritePdf(const Document& document, const QString& path, QString* error) {
   if (!RenderPdf(document, &bytes, error)) return false;
   StagedFiles files;
   files.Add(LocalPath(path), bytes.toStdString());
-  if (const auto failure = files.Commit()) {
-    SetError(error, QString::fromStdString(*failure));
+  if (const Status failure = files.Commit(); !failure.ok()) {
+    SetError(error, QString::fromStdString(failure.message()));
     return false;
   }
   return true;
@@ -148,8 +148,8 @@ bool WritePng(const Document& document, int pageIndex, const QString& path, int 
   if (!RenderPng(document, pageIndex, dpi, &bytes, error)) return false;
   StagedFiles files;
   files.Add(LocalPath(path), bytes.toStdString());
-  if (const auto failure = files.Commit()) {
-    SetError(error, QString::fromStdString(*failure));
+  if (const Status failure = files.Commit(); !failure.ok()) {
+    SetError(error, QString::fromStdString(failure.message()));
     return false;
   }
   return true;
