@@ -194,8 +194,8 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
   }
 
   const BatchTable table = ReadBatchInputs(options.inputs, options.encoding);
-  if (!table.error.empty()) {
-    err << "tavoro batch: " << table.error << '\n';
+  if (!table.status.ok()) {
+    err << "tavoro batch: " << table.status.message() << '\n';
     return kExitUsage;
   }
   const std::filesystem::path outDir(options.outDir);
@@ -218,7 +218,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (!outcome.row.project.shaft.empty()) err << " " << outcome.row.project.shaft;
     err << ": " << outcome.failure << '\n';
   }
-  if (!result.error.empty()) err << "tavoro batch: " << result.error << '\n';
+  if (!result.status.ok()) err << "tavoro batch: " << result.status.message() << '\n';
   const int total = result.ShaftCount();
   const int failed = result.FailedCount();
   err << "立坑 " << total << " 本のうち " << total - failed << " 本を計算しました";
@@ -228,7 +228,7 @@ int RunBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     err << "今回作成しなかった前回の書類 " << result.RemovedCount()
         << " 件を削除しました (summary.csv の「書類」の列)\n";
   }
-  return failed > 0 || !result.error.empty() ? kExitFailed : kExitOk;
+  return failed > 0 || !result.status.ok() ? kExitFailed : kExitOk;
 }
 
 }  // namespace tavoro

@@ -51,7 +51,7 @@ Status StageCaseDocument(CaseDocument which, const CalculationCase& calc,
   const CoverFacts facts = CoverMadeOn(QDate::currentDate().toString(Qt::ISODate).toStdString());
   const BuiltDocument built =
       BuildCaseDocument(measurer, which, calc, project, cover ? &facts : nullptr);
-  if (!built.error.empty()) return Status::Error(built.error);
+  if (!built.status.ok()) return built.status;
   return StageFor(built.document, path, dpi, files, note);
 }
 

@@ -28,9 +28,9 @@ std::string AddDocument(StagedFiles& files, const std::filesystem::path& path,
                         const ShaftOutcome& shaft) {
   const BuiltDocument built =
       BuildCaseDocument(devices.Measurer(), which, shaft.calc, shaft.row.project);
-  if (!built.error.empty()) return what + "を作成できません: " + built.error;
+  if (!built.status.ok()) return what + "を作成できません: " + built.status.message();
   const RenderedDocument rendered = devices.RenderPdf(built.document);
-  if (!rendered.error.empty()) return what + "を作成できません: " + rendered.error;
+  if (!rendered.status.ok()) return what + "を作成できません: " + rendered.status.message();
   files.Add(path, rendered.bytes);
   return "";
 }
@@ -172,17 +172,17 @@ BatchResult RunBatch(const std::vector<BatchRow>& rows, const std::filesystem::p
   PageSurface page(devices.Measurer());
   DrawSummaryPages(page, result.outcomes, SummaryProject(rows));
   const RenderedDocument pdf = devices.RenderPdf(page.document());
-  if (!pdf.error.empty()) {
-    result.error = "集計表を作成できません: " + pdf.error;
+  if (!pdf.status.ok()) {
+    result.status = Status::Error("集計表を作成できません: " + pdf.status.message());
     return result;
   }
   summary.Add(outDir / "summary.pdf", pdf.bytes);
   if (const Status written = summary.Commit(); !written.ok()) {
-    result.error = written.message();
+    result.status = written;
     return result;
   }
   if (const Status removed = RemoveStaleDocuments(stale); !removed.ok()) {
-    result.error = removed.message();
+    result.status = removed;
   }
   return result;
 }

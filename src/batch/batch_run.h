@@ -18,7 +18,7 @@ namespace tavoro {
 // A document written out as file bytes, or why it could not be.
 struct RenderedDocument {
   std::string bytes;
-  std::string error;  // Japanese; empty on success
+  Status status;
 };
 
 // The real-font side of a batch. Both calls are made from several threads
@@ -41,9 +41,9 @@ struct BatchResult {
   // One per row, in row order, and one for each number without a row under
   // which documents of an earlier run were removed.
   std::vector<ShaftOutcome> outcomes;
-  // Japanese: the summary files were not written, or an earlier document
+  // Fails when the summary files were not written, or an earlier document
   // could not be removed.
-  std::string error;
+  Status status;
   bool cancelled = false;
 
   int ShaftCount() const;    // rows of the run

@@ -131,15 +131,15 @@ ColumnName NameColumn(std::string_view header) {
 BatchTable ReadBatchTable(std::string_view utf8Text) {
   BatchTable table;
   CsvTable csv = ParseCsv(utf8Text);
-  if (!csv.error.empty()) {
-    table.error = "表を読めません: " + csv.error;
+  if (!csv.status.ok()) {
+    table.status = Status::Error("表を読めません: " + csv.status.message());
     return table;
   }
 
   std::size_t headerIndex = 0;
   while (headerIndex < csv.rows.size() && IsBlankRow(csv.rows[headerIndex])) ++headerIndex;
   if (headerIndex == csv.rows.size()) {
-    table.error = "表が空です";
+    table.status = Status::Error("表が空です");
     return table;
   }
   const CsvRow& header = csv.rows[headerIndex];
@@ -152,8 +152,8 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
     }
   }
   const HeaderMap map = MapHeader(header, columnHasCells);
-  if (!map.error.empty()) {
-    table.error = map.error;
+  if (!map.status.ok()) {
+    table.status = map.status;
     return table;
   }
   const std::vector<ColumnName>& columns = map.columns;
@@ -183,7 +183,7 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
     }
     table.rows.push_back(std::move(row));
   }
-  if (table.rows.empty()) table.error = "見出しの下に立坑の行がありません";
+  if (table.rows.empty()) table.status = Status::Error("見出しの下に立坑の行がありません");
   return table;
 }
 

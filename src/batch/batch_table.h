@@ -8,6 +8,8 @@
 #include "calc/ground_texts.h"
 #include "calc/input_texts.h"
 
+#include "status/status.h"
+
 namespace tavoro {
 
 // One shaft of a batch: its number (the data row's position under the
@@ -26,7 +28,7 @@ struct BatchRow {
 // The shafts of a table, or why the table is unusable.
 struct BatchTable {
   std::vector<BatchRow> rows;
-  std::string error;  // Japanese; empty when the table is usable
+  Status status;  // fails when the table is unusable
 };
 
 // What a header cell names: an input or ground field, a project text, or

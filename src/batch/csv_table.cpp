@@ -106,8 +106,11 @@ CsvTable ParseCsv(std::string_view text) {
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
   CsvReader reader(DelimiterOf(text));
   CsvTable table;
-  table.error = reader.Read(text);
-  if (table.error.empty()) table.rows = reader.TakeRows();
+  if (std::string error = reader.Read(text); !error.empty()) {
+    table.status = Status::Error(std::move(error));
+  } else {
+    table.rows = reader.TakeRows();
+  }
   return table;
 }
 

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "status/status.h"
+
 namespace tavoro {
 
 using CsvRow = std::vector<std::string>;
@@ -11,7 +13,7 @@ using CsvRow = std::vector<std::string>;
 // A table read from CSV text, or why it could not be read.
 struct CsvTable {
   std::vector<CsvRow> rows;
-  std::string error;  // Japanese; empty when the text was read
+  Status status;
 };
 
 // Limits that keep a hostile file from exhausting memory: even a table of

@@ -182,11 +182,11 @@ HeaderMap MapHeader(const std::vector<std::string>& header,
     }
     return text;
   };
-  map.error = "表の見出し行を使えないため、何も計算していません。";
-  if (!unknown.empty()) map.error += "\n知らない列: " + joined(unknown);
-  if (!missing.empty()) map.error += "\n足りない列: " + joined(missing);
-  if (!twins.empty()) map.error += "\n同じ項目を指す列: " + joined(twins);
-  map.error += "\n" + AcceptedList();
+  std::string message = "表の見出し行を使えないため、何も計算していません。";
+  if (!unknown.empty()) message += "\n知らない列: " + joined(unknown);
+  if (!missing.empty()) message += "\n足りない列: " + joined(missing);
+  if (!twins.empty()) message += "\n同じ項目を指す列: " + joined(twins);
+  map.status = Status::Error(message + "\n" + AcceptedList());
   return map;
 }
 

@@ -11,7 +11,7 @@ namespace tavoro {
 // column names, or why the table cannot be used.
 struct HeaderMap {
   std::vector<ColumnName> columns;  // one per header cell; kNone: read past
-  std::string error;                // Japanese; empty when the header is usable
+  Status status;                    // fails when the header is unusable
 };
 
 // Maps a header row. Each cell must name an input field or a project text

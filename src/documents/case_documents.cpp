@@ -39,7 +39,7 @@ BuiltDocument BuildCaseDocument(const TextMeasurer& measurer, CaseDocument docum
   PageSettings settings;
   ReportLineCounter counter;
   std::string error = DrawCaseDocument(page, document, calc, project, settings, counter, cover);
-  return {page.document(), std::move(error)};
+  return {page.document(), error.empty() ? Status::Ok() : Status::Error(std::move(error))};
 }
 
 }  // namespace tavoro

@@ -10,6 +10,7 @@
 #include "page/page_surface.h"
 #include "page/text_measurer.h"
 #include "report/report.h"
+#include "status/status.h"
 
 namespace tavoro {
 
@@ -36,7 +37,7 @@ std::string DrawCaseDocument(PageSurface& page, CaseDocument document,
 // could not be made.
 struct BuiltDocument {
   Document document;
-  std::string error;  // Japanese; empty when complete
+  Status status;
 };
 BuiltDocument BuildCaseDocument(const TextMeasurer& measurer, CaseDocument document,
                                 const CalculationCase& calc, const ProjectInfo& project,

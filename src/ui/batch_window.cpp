@@ -32,7 +32,7 @@ BatchResult RunBatchWithProgress(QWidget* parent, const std::vector<BatchRow>& r
                                  const std::filesystem::path& outDir) {
   BatchResult result;
   if (const Status made = MakeOutputFolder(outDir); !made.ok()) {
-    result.error = made.message();
+    result.status = made;
     return result;
   }
   const int total = static_cast<int>(rows.size());
@@ -75,7 +75,7 @@ BatchDoneMessage BatchDoneMessageOf(const BatchResult& result, const QString& ou
   const int total = result.ShaftCount();
   const int failed = result.FailedCount();
   BatchDoneMessage message;
-  message.warning = failed > 0 || result.cancelled || !result.error.empty();
+  message.warning = failed > 0 || result.cancelled || !result.status.ok();
   message.text =
       QStringLiteral("立坑 %1 本のうち %2 本を計算しました。").arg(total).arg(total - failed);
   if (result.cancelled) message.text += QStringLiteral("\n途中で中止しました。");
@@ -102,8 +102,8 @@ BatchDoneMessage BatchDoneMessageOf(const BatchResult& result, const QString& ou
     message.text += QStringLiteral("\n今回作成しなかった前回の書類 %1 件を削除しました。")
                         .arg(result.RemovedCount());
   }
-  if (!result.error.empty()) {
-    message.text += QStringLiteral("\n") + QString::fromStdString(result.error);
+  if (!result.status.ok()) {
+    message.text += QStringLiteral("\n") + QString::fromStdString(result.status.message());
   }
   message.text += QStringLiteral("\n出力先: %1").arg(QDir::toNativeSeparators(outDir));
   return message;
@@ -131,8 +131,8 @@ void RunBatchFromMenu(QWidget* parent) {
   std::vector<std::string> paths;
   for (const QString& file : files) paths.push_back(QFile::encodeName(file).toStdString());
   const BatchTable table = ReadBatchInputs(paths, TableEncoding::kAuto);
-  if (!table.error.empty()) {
-    QMessageBox::warning(parent, QString::fromUtf8(kTitle), QString::fromStdString(table.error));
+  if (!table.status.ok()) {
+    QMessageBox::warning(parent, QString::fromUtf8(kTitle), QString::fromStdString(table.status.message()));
     return;
   }
   const QString outDir =

@@ -55,7 +55,7 @@ class TextDevices : public BatchDevices {
       }
       out << "--\n";
     }
-    return {out.str(), failWhenPagesAre == document.pages.size() ? "書けません" : ""};
+    return {out.str(), failWhenPagesAre == document.pages.size() ? Status::Error("書けません") : Status::Ok()};
   }
   std::size_t failWhenPagesAre = 0;
 
@@ -110,7 +110,7 @@ TEST_F(BatchRunTest, ReportsAShaftItCouldNotWriteAndRemovesItsEarlierDocument) {
   TextDevices devices;
   devices.failWhenPagesAre = 2;  // every two-page report, i.e. those with a ring
   const BatchResult result = RunBatch(Rows(), dir_ / "a", 2, devices, {});
-  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(result.status.message(), "");
   EXPECT_EQ(result.outcomes[0].failure, "計算書を作成できません: 書けません");
   EXPECT_TRUE(result.outcomes[0].computed);
   EXPECT_EQ(result.FailedCount(), 6);  // five with a ring and the rejected one
@@ -139,7 +139,7 @@ TEST_F(BatchRunTest, FolderHoldsExactlyTheDocumentsOfTheLastRun) {
   rows[4].inputs[2] = "1";  // No.5 refused now
   rows.pop_back();          // No.9 deleted
   const BatchResult result = RunBatch(rows, out, 2, devices, {});
-  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(result.status.message(), "");
   EXPECT_EQ(result.FailedCount(), 2);
   EXPECT_EQ(result.RemovedCount(), 6);
 
@@ -181,7 +181,7 @@ TEST_F(BatchRunTest, NothingIsRemovedWhenTheSummaryCannotBeWritten) {
   std::vector<BatchRow> rows = Rows();
   rows.resize(2);
   const BatchResult result = RunBatch(rows, out, 1, devices, {});
-  EXPECT_NE(result.error, "");
+  EXPECT_NE(result.status.message(), "");
   EXPECT_EQ(result.outcomes.size(), 8u);  // 3, 5 to 9 listed, but still there
   EXPECT_TRUE(fs::exists(out / "009-No.9-report.pdf"));
   EXPECT_TRUE(fs::exists(out / "003-chart.pdf"));

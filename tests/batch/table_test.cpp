@@ -16,7 +16,7 @@ TEST(CsvTableTest, ReadsQuotedFieldsAndEveryLineEnd) {
       "a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
       "\"two\nlines\", x ,\r"
       "last,,\"\"");
-  EXPECT_EQ(table.error, "");
+  EXPECT_EQ(table.status.message(), "");
   EXPECT_EQ(table.rows,
             (Rows{{"a", "b,c", "say \"hi\""}, {"two\nlines", " x ", ""}, {"last", "", ""}}));
   EXPECT_EQ(ParseCsv("a,b\n\n1,2\n").rows, (Rows{{"a", "b"}, {""}, {"1", "2"}}));
@@ -28,12 +28,12 @@ TEST(CsvTableTest, TakesTabsOnlyWhenTheFirstLineHasNoComma) {
 }
 
 TEST(CsvTableTest, RefusesAnOpenQuoteAndOversizedTables) {
-  EXPECT_EQ(ParseCsv("a,\"b\n1,2\n").error, "引用符 (\") が閉じられていません");
+  EXPECT_EQ(ParseCsv("a,\"b\n1,2\n").status.message(), "引用符 (\") が閉じられていません");
   EXPECT_TRUE(ParseCsv("a,\"b\n1,2\n").rows.empty());
-  EXPECT_NE(ParseCsv(std::string(kMaxCsvColumns, ',')).error, "");
-  EXPECT_EQ(ParseCsv(std::string(kMaxCsvColumns - 1, ',')).error, "");
-  EXPECT_NE(ParseCsv(std::string(kMaxCsvCellBytes + 1, 'x')).error, "");
-  EXPECT_NE(ParseCsv(std::string(kMaxCsvRows + 1, '\n')).error, "");
+  EXPECT_NE(ParseCsv(std::string(kMaxCsvColumns, ',')).status.message(), "");
+  EXPECT_EQ(ParseCsv(std::string(kMaxCsvColumns - 1, ',')).status.message(), "");
+  EXPECT_NE(ParseCsv(std::string(kMaxCsvCellBytes + 1, 'x')).status.message(), "");
+  EXPECT_NE(ParseCsv(std::string(kMaxCsvRows + 1, '\n')).status.message(), "");
 }
 
 TEST(BatchTableTest, NamesColumnsByCaptionSymbolUnitOrOption) {
@@ -70,8 +70,8 @@ TEST(BatchTableTest, CaptionAndOptionHeadersReadTheSameRows) {
   const BatchTable byOption = ReadBatchTable(
       "range,point,kg,width,kn,perimeter,excavation,impervious,groundwater,shaft,name\n"
       "100,10,0.0001,2,0.01,20,10,20, 2 ,No.1,○○工事\n");
-  ASSERT_EQ(byCaption.error, "");
-  ASSERT_EQ(byOption.error, "");
+  ASSERT_EQ(byCaption.status.message(), "");
+  ASSERT_EQ(byOption.status.message(), "");
   ASSERT_EQ(byCaption.rows.size(), 1u);
   ASSERT_EQ(byOption.rows.size(), 1u);
   const InputTexts expected = {" 2 ", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
@@ -85,7 +85,7 @@ constexpr char kRequired[] = "地下水位,不透水層深度,掘削深度,立�
 
 TEST(BatchTableTest, NumbersRowsByTheirPlaceUnderTheHeaderSkippingBlankOnes) {
   const BatchTable table = ReadBatchTable("\n,,\n" + std::string(kRequired) + "1,5\n , \n2\n");
-  ASSERT_EQ(table.error, "");
+  ASSERT_EQ(table.status.message(), "");
   ASSERT_EQ(table.rows.size(), 2u);
   EXPECT_EQ(table.rows[0].number, 1);
   EXPECT_EQ(table.rows[1].number, 3);
@@ -98,7 +98,7 @@ TEST(BatchTableTest, ARowWithoutACalendarDateIsListedNotRun) {
       "groundwater,impervious,excavation,perimeter,kn,point,range,日付\n"
       "2,20,10,20,0.01,10,100,2024/2/29\n2,20,10,20,0.01,10,100,2026-02-30\n"
       "2,20,10,20,0.01,10,100,令和\n");
-  ASSERT_EQ(table.rows.size(), 3u) << table.error;
+  ASSERT_EQ(table.rows.size(), 3u) << table.status.message();
   EXPECT_EQ(table.rows[0].unreadable, "");
   EXPECT_EQ(table.rows[0].project.date, "2024-02-29");
   EXPECT_EQ(table.rows[1].unreadable,
@@ -107,13 +107,13 @@ TEST(BatchTableTest, ARowWithoutACalendarDateIsListedNotRun) {
 }
 
 TEST(BatchTableTest, TellsWhyATableIsUnusable) {
-  EXPECT_EQ(ReadBatchTable("").error, "表が空です");
-  EXPECT_EQ(ReadBatchTable(std::string(kRequired) + "\n").error,
+  EXPECT_EQ(ReadBatchTable("").status.message(), "表が空です");
+  EXPECT_EQ(ReadBatchTable(std::string(kRequired) + "\n").status.message(),
             "見出しの下に立坑の行がありません");
   for (const char* text : {"2,20,10\n3,20,10\n", "立坑名\nNo.1\n"}) {
-    EXPECT_EQ(ReadBatchTable(text).error.rfind("表の見出し行を使えないため", 0), 0u) << text;
+    EXPECT_EQ(ReadBatchTable(text).status.message().rfind("表の見出し行を使えないため", 0), 0u) << text;
   }
-  EXPECT_EQ(ReadBatchTable("地下水位,\"x\n1\n").error.rfind("表を読めません: ", 0), 0u);
+  EXPECT_EQ(ReadBatchTable("地下水位,\"x\n1\n").status.message().rfind("表を読めません: ", 0), 0u);
 }
 
 // A summary.csv read back as a table gives the rows it was written from.
@@ -123,7 +123,7 @@ TEST(BatchTableTest, ReadsItsOwnSummaryBack) {
   outcome.row.inputs = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
   outcome.row.project.shaft = "No.7, 立坑";
   const BatchTable table = ReadBatchTable(SummaryCsv({outcome}));
-  ASSERT_EQ(table.error, "");
+  ASSERT_EQ(table.status.message(), "");
   ASSERT_EQ(table.rows.size(), 1u);
   EXPECT_EQ(table.rows[0].inputs, outcome.row.inputs);
   EXPECT_EQ(table.rows[0].project.shaft, "No.7, 立坑");

@@ -11,21 +11,22 @@ namespace {
 
 constexpr std::uintmax_t kMaxTableBytes = 16u << 20;
 
-// The file's bytes, or empty with a message in error.
-std::optional<std::string> ReadFileBytes(const std::string& path, std::string& error) {
+// The file's bytes, or empty with the failure in status.
+std::optional<std::string> ReadFileBytes(const std::string& path, Status& status) {
   FileBytes read = ReadWholeFile(std::filesystem::path(path), kMaxTableBytes);
   switch (read.failure) {
     case ReadFailure::kNone:
       return std::move(read.bytes);
     case ReadFailure::kNotRegular:
-      error = path + " は通常のファイルではありません";
+      status = Status::Error(path + " は通常のファイルではありません");
       break;
     case ReadFailure::kTooLarge:
-      error = path + " は大きすぎます (" + std::to_string(kMaxTableBytes >> 20) + " MiB まで)";
+      status = Status::Error(path + " は大きすぎます (" + std::to_string(kMaxTableBytes >> 20) +
+                             " MiB まで)");
       break;
     case ReadFailure::kCannotOpen:
     case ReadFailure::kReadError:
-      error = path + " を読めません";
+      status = Status::Error(path + " を読めません");
       break;
   }
   return std::nullopt;
@@ -51,15 +52,15 @@ BatchTable ReadCaseFiles(const std::vector<std::string>& paths) {
 
 BatchTable ReadTable(const std::string& path, TableEncoding encoding) {
   BatchTable table;
-  const std::optional<std::string> bytes = ReadFileBytes(path, table.error);
+  const std::optional<std::string> bytes = ReadFileBytes(path, table.status);
   if (!bytes) return table;
   const DecodedTable decoded = DecodeTable(*bytes, encoding);
-  if (!decoded.error.empty()) {
-    table.error = path + ": " + decoded.error;
+  if (!decoded.status.ok()) {
+    table.status = Status::Error(path + ": " + decoded.status.message());
     return table;
   }
   table = ReadBatchTable(decoded.utf8);
-  if (!table.error.empty()) table.error = path + ": " + table.error;
+  if (!table.status.ok()) table.status = Status::Error(path + ": " + table.status.message());
   return table;
 }
 
@@ -78,13 +79,13 @@ bool IsCaseFilePath(const std::string& path) {
 BatchTable ReadBatchInputs(const std::vector<std::string>& paths, TableEncoding encoding) {
   BatchTable table;
   if (paths.empty()) {
-    table.error = "表の CSV ファイル (または案件ファイル) を指定してください";
+    table.status = Status::Error("表の CSV ファイル (または案件ファイル) を指定してください");
     return table;
   }
   const bool caseFiles = IsCaseFilePath(paths.front());
   for (const std::string& path : paths) {
     if (IsCaseFilePath(path) != caseFiles || (!caseFiles && paths.size() > 1)) {
-      table.error = "表の CSV ファイル 1 つか、案件ファイル (.tavoro) の並びを指定してください";
+      table.status = Status::Error("表の CSV ファイル 1 つか、案件ファイル (.tavoro) の並びを指定してください");
       return table;
     }
   }

@@ -13,13 +13,13 @@ QtBatchDevices::QtBatchDevices() {
 RenderedDocument QtBatchDevices::RenderPdf(const Document& document) const {
   RenderedDocument rendered;
   if (document.pages.empty()) {
-    rendered.error = "ページがありません";
+    rendered.status = Status::Error("ページがありません");
     return rendered;
   }
   QByteArray bytes;
   QString error;
   if (!tavoro::RenderPdf(document, &bytes, &error)) {
-    rendered.error = error.toStdString();
+    rendered.status = Status::Error(error.toStdString());
     return rendered;
   }
   rendered.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -119,14 +119,14 @@ DecodedTable DecodeTable(std::string_view bytes, TableEncoding encoding) {
       return table;
     }
     if (encoding == TableEncoding::kUtf8 || hasBom) {
-      table.error = LineNumber(FirstBadLine(bytes, DecodeUtf8)) + "が UTF-8 として正しくありません";
+      table.status = Status::Error(LineNumber(FirstBadLine(bytes, DecodeUtf8)) + "が UTF-8 として正しくありません");
       return table;
     }
     // Not UTF-8 throughout: CP932, unless a line reads as UTF-8 Japanese.
     if (const auto mixed = MixedLines(bytes)) {
-      table.error = "表に UTF-8 の行 (" + std::to_string(mixed->first) + " 行目) と CP932 (Shift_JIS) の行 (" +
+      table.status = Status::Error("表に UTF-8 の行 (" + std::to_string(mixed->first) + " 行目) と CP932 (Shift_JIS) の行 (" +
                     std::to_string(mixed->second) +
-                    " 行目) が混じっています。表を 1 つの文字コードで保存し直してください";
+                    " 行目) が混じっています。表を 1 つの文字コードで保存し直してください");
       return table;
     }
   }
@@ -135,9 +135,9 @@ DecodedTable DecodeTable(std::string_view bytes, TableEncoding encoding) {
     return table;
   }
   const std::string line = LineNumber(FirstBadLine(bytes, DecodeCp932));
-  table.error = encoding == TableEncoding::kCp932
+  table.status = Status::Error(encoding == TableEncoding::kCp932
                     ? line + "が CP932 (Shift_JIS) として正しくありません"
-                    : line + "が UTF-8 としても CP932 (Shift_JIS) としても正しくありません";
+                    : line + "が UTF-8 としても CP932 (Shift_JIS) としても正しくありません");
   return table;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "status/status.h"
+
 namespace tavoro {
 
 enum class TableEncoding { kAuto, kUtf8, kCp932 };
@@ -14,7 +16,7 @@ std::optional<TableEncoding> EncodingNamed(std::string_view name);
 
 struct DecodedTable {
   std::string utf8;
-  std::string error;  // Japanese; empty when decoded
+  Status status;
 };
 
 // The table's bytes as UTF-8, without a byte-order mark. kAuto takes

@@ -20,7 +20,7 @@ const std::string kUtf8Table = "立坑名,地下水位\r\nNo.1 ①,2\r\n";
 TEST(TableDecodingTest, FindsUtf8WithOrWithoutBomAndCp932) {
   for (const std::string& bytes : {kUtf8Table, "\xEF\xBB\xBF" + kUtf8Table, kCp932Table}) {
     const DecodedTable table = DecodeTable(bytes, TableEncoding::kAuto);
-    EXPECT_EQ(table.error, "");
+    EXPECT_EQ(table.status.message(), "");
     EXPECT_EQ(table.utf8, kUtf8Table);
   }
   EXPECT_EQ(DecodeTable(kCp932Table, TableEncoding::kCp932).utf8, kUtf8Table);
@@ -48,7 +48,7 @@ TEST(TableDecodingTest, RefusesBytesThatAreNotTheEncodingAskedFor) {
        "表に UTF-8 の行 (1 行目) と CP932 (Shift_JIS) の行 (3 行目) が混じっています。"
        "表を 1 つの文字コードで保存し直してください"},
   };
-  for (const Row& row : rows) EXPECT_EQ(DecodeTable(row.bytes, row.encoding).error, row.error);
+  for (const Row& row : rows) EXPECT_EQ(DecodeTable(row.bytes, row.encoding).status.message(), row.error);
   EXPECT_EQ(EncodingNamed("UTF-8"), TableEncoding::kUtf8);
   EXPECT_EQ(EncodingNamed("Shift_JIS"), TableEncoding::kCp932);
   EXPECT_EQ(EncodingNamed("cp932"), TableEncoding::kCp932);
@@ -73,7 +73,7 @@ TEST(QtBatchDevicesTest, MeasuresAndWritesTheSamePdfOnEveryThread) {
   const QtBatchDevices devices;
   const Document document = SamplePage(devices.Measurer());
   const RenderedDocument here = devices.RenderPdf(document);
-  ASSERT_EQ(here.error, "");
+  ASSERT_EQ(here.status.message(), "");
   ASSERT_EQ(here.bytes.rfind("%PDF-", 0), 0u);
 
   std::vector<Document> measured(4);
@@ -89,10 +89,10 @@ TEST(QtBatchDevicesTest, MeasuresAndWritesTheSamePdfOnEveryThread) {
   }
   for (std::size_t t = 0; t < 4; ++t) {
     EXPECT_EQ(measured[t], document);
-    EXPECT_EQ(rendered[t].error, "");
+    EXPECT_EQ(rendered[t].status.message(), "");
     EXPECT_EQ(testing::PdfWithoutMetadata(rendered[t].bytes), testing::PdfWithoutMetadata(here.bytes));
   }
-  EXPECT_EQ(devices.RenderPdf(Document{}).error, "ページがありません");
+  EXPECT_EQ(devices.RenderPdf(Document{}).status.message(), "ページがありません");
 }
 
 }  // namespace
