@@ -8,35 +8,11 @@
 #include "calc/input_fields.h"
 #include "batch/table_header.h"
 #include "calc/project_date.h"
+#include "calc/trim_blanks.h"
 
 namespace tavoro {
 namespace {
 
-constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
-
-std::string_view Trim(std::string_view text) {
-  for (bool trimmed = true; trimmed;) {
-    trimmed = false;
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-      text.remove_prefix(1);
-      trimmed = true;
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-      text.remove_suffix(1);
-      trimmed = true;
-    }
-    if (text.substr(0, kIdeographicSpace.size()) == kIdeographicSpace) {
-      text.remove_prefix(kIdeographicSpace.size());
-      trimmed = true;
-    }
-    if (text.size() >= kIdeographicSpace.size() &&
-        text.substr(text.size() - kIdeographicSpace.size()) == kIdeographicSpace) {
-      text.remove_suffix(kIdeographicSpace.size());
-      trimmed = true;
-    }
-  }
-  return text;
-}
 
 // "地下水位 (m)" -> "地下水位"; a name without a bracketed end is kept.
 std::string_view WithoutUnit(std::string_view text) {
@@ -49,7 +25,7 @@ std::string_view WithoutUnit(std::string_view text) {
       continue;
     }
     const std::size_t open = text.rfind(b.open);
-    if (open != std::string_view::npos && open > 0) return Trim(text.substr(0, open));
+    if (open != std::string_view::npos && open > 0) return TrimBlanks(text.substr(0, open));
   }
   return text;
 }
@@ -64,7 +40,7 @@ std::string AsciiLower(std::string_view text) {
 
 bool IsBlankRow(const CsvRow& row) {
   for (const std::string& cell : row) {
-    if (!Trim(cell).empty()) return false;
+    if (!TrimBlanks(cell).empty()) return false;
   }
   return true;
 }
@@ -99,14 +75,14 @@ std::size_t HeaderColumnIndex(const ColumnName& name) {
 }
 
 ColumnName NameColumn(std::string_view header) {
-  const std::string_view name = WithoutUnit(Trim(header));
+  const std::string_view name = WithoutUnit(TrimBlanks(header));
   if (name.empty()) return {};
   for (int field = 0; field < kInputFieldCount; ++field) {
     const std::string_view caption = Field(field).caption;
     const std::string_view symbol = Field(field).symbol;
     if (name == caption) return {ColumnRole::kField, field};
     if (symbol.empty() || name.substr(0, caption.size()) != caption) continue;
-    if (Trim(name.substr(caption.size())) == symbol) return {ColumnRole::kField, field};
+    if (TrimBlanks(name.substr(caption.size())) == symbol) return {ColumnRole::kField, field};
   }
   for (std::size_t i = 0; i < kProjectTexts.size(); ++i) {
     if (name == kProjectTexts[i].caption) return {ColumnRole::kProject, static_cast<int>(i)};
@@ -148,7 +124,7 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
   for (std::size_t r = headerIndex + 1; r < csv.rows.size(); ++r) {
     const CsvRow& cells = csv.rows[r];
     for (std::size_t c = 0; c < cells.size() && c < header.size(); ++c) {
-      if (!Trim(cells[c]).empty()) columnHasCells[c] = true;
+      if (!TrimBlanks(cells[c]).empty()) columnHasCells[c] = true;
     }
   }
   const HeaderMap map = MapHeader(header, columnHasCells);
@@ -171,7 +147,7 @@ BatchTable ReadBatchTable(std::string_view utf8Text) {
         row.inputs[static_cast<std::size_t>(name.index)] = std::move(cells[c]);
       } else if (name.role == ColumnRole::kProject) {
         row.project.*kProjectTexts[static_cast<std::size_t>(name.index)].text =
-            std::string(Trim(cells[c]));
+            std::string(TrimBlanks(cells[c]));
       }
     }
     if (row.project.date.empty()) {

@@ -5,6 +5,7 @@
 
 #include "batch/summary_columns.h"
 #include "calc/input_texts.h"
+#include "calc/text_cut.h"
 #include "calc/trim_blanks.h"
 
 namespace tavoro {
@@ -108,15 +109,9 @@ bool IsRequired(int field) {
   return field != kWidthField && field != kKgField;
 }
 
-// The text in 「」, cut at a character boundary after some 40 characters.
+// The text in 「」, cut after its first 40 characters.
 std::string Quoted(std::string_view text) {
-  constexpr std::size_t kMostBytes = 120;
-  if (text.size() > kMostBytes) {
-    std::size_t cut = kMostBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return "「" + std::string(text.substr(0, cut)) + "…」";
-  }
-  return "「" + std::string(text) + "」";
+  return "「" + FirstCharacters(text) + "」";
 }
 
 std::string AcceptedList() {

@@ -9,6 +9,7 @@
 
 #include "calc/ground_rules.h"
 #include "calc/project_date.h"
+#include "calc/text_cut.h"
 #include "fileio/read_file.h"
 #include "fileio/staged_files.h"
 
@@ -25,7 +26,6 @@ const ProjectText* ProjectKeyed(std::string_view key) {
   return nullptr;
 }
 
-constexpr std::size_t kQuotedCodePoints = 40;
 // Deeper nesting is refused before parsing: copying and writing a JSON value
 // recurse once per level.
 constexpr int kMaxNesting = 64;
@@ -134,18 +134,9 @@ class DocumentBuilder {
   std::size_t errorByte_ = 0;
 };
 
-// text in quotes, cut after kQuotedCodePoints characters.
+// text in quotes, cut after its first 40 characters.
 std::string Quoted(std::string_view text) {
-  std::size_t count = 0;
-  std::size_t end = 0;
-  for (; end < text.size(); ++end) {
-    if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && count++ == kQuotedCodePoints) {
-      break;
-    }
-  }
-  std::string quoted = "\"" + std::string(text.substr(0, end));
-  if (end < text.size()) quoted += "…";
-  return quoted + "\"";
+  return "\"" + FirstCharacters(text) + "\"";
 }
 
 class Reader {
