@@ -89,6 +89,10 @@ const Row kRows[] = {
     {{"study", "--excavation", "1", "--groundwater", "2", "--target-q2", "1"}, 2, "掘削深度", {}},
     {{"study", "--case", "a.tavoro", "--kn", "0.01", "--target-q2", "1"}, 2, "同時に指定できません",
      {"a.tavoro"}, {{"a.tavoro", kCase}}},
+    // the ground options reach the study's rules
+    {{"study", "@", "--radius-method", "given", "--target-q2", "1"}, 2, "--radius", {}},
+    {{"study", "--case", "a.tavoro", "--unit-weight", "18", "--target-q2", "1"}, 2,
+     "同時に指定できません", {"a.tavoro"}, {{"a.tavoro", kCase}}},
     // batch
     {{"batch", "t.csv", "--out", "out", "--jobs", "2"},
      1, "No.2: 「掘削深度」の「4」は", {"out", "out/001-No.1-chart.pdf", "out/001-No.1-report.pdf", "out/summary.csv",
