@@ -66,7 +66,7 @@ CommandSpec MakeExportCommand() {
     spec.notes.append("  ").append(field.caption).append(": ").append(field.accepted).append("\n");
   }
   spec.notes +=
-      "  そのうえ換算半径 r = L/2π と r + B が影響範囲 R1 = 3000·S·√kn より小さく、\n"
+      "  そのうえ円換算半径 r = L/2π と r + B が影響範囲 R1 = 3000·S·√kn より小さく、\n"
       "  湧水量 Q1 が 1000 m³/min 以下であること\n"
       "工事名か立坑名を指定すると、各ページの上余白に見出し行が付きます。\n"
       "ファイルはすべて書けたときだけ置き換わります。1 つでも書けなければ、\n"

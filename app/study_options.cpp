@@ -16,9 +16,9 @@ CommandSpec MakeStudyCommand() {
   spec.name = "study";
   spec.synopsis = "study [案件のオプション] (--target-q2 Q | --target-s2 S) [検討のオプション]";
   spec.summary =
-      "一覧の改良後の透水係数 kg ごとに、湧水量 Q2 か水位低下量 S2 を目標まで\n"
-      "下げる最も狭い改良幅 B (1 mm 単位) を求め、案件の B については目標に届く最も緩い kg\n"
-      "(有効数字 3 桁) を求めます。値はすべて計算書と同じ計算によります。\n";
+      "一覧の改良後の透水係数 kg ごとに、湧水量 Q2 か改良外円の水位低下量 S2 を目標\n"
+      "まで下げる最も狭い改良幅 B (1 mm 単位) を求め、案件の B については目標に届く最も緩い\n"
+      "kg (有効数字 3 桁) を求めます。値はすべて計算書と同じ計算によります。\n";
   spec.groups.push_back({"案件のオプション (tavoro export の入力欄と同じ。または --case)", {}});
   for (int field = 0; field < kInputFieldCount; ++field) {
     spec.groups.back().options.push_back({Field(field).key, "TEXT", FieldHeading(field)});
@@ -37,7 +37,7 @@ CommandSpec MakeStudyCommand() {
                    "検討する最も広い改良幅 (m)、50 まで (既定 10)。改良外円\n"
                    "(r + B) が R1 または計算範囲に達する手前で止まる"});
   study.push_back({"target-q2", "Q", "目標の湧水量 Q2 (m³/min)。0.3 か 0.3 m3/min"});
-  study.push_back({"target-s2", "S", "目標の水位低下量 S2 (m)"});
+  study.push_back({"target-s2", "S", "目標の改良外円の水位低下量 S2 (m)"});
   study.push_back({"pdf", "FILE", "検討のページ (グラフ、続いて表) の PDF", {kPdf}});
   study.push_back({"csv", "FILE", "曲線の標本値の CSV", {kCsv}});
   study.push_back({"json", "FILE", "検討の JSON (- なら標準出力)", {kJson}, true});
@@ -87,7 +87,7 @@ ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {
   const bool inflow = line.Has("target-q2");
   if (inflow == line.Has("target-s2")) {
     return Failure(
-        "目標は --target-q2 (湧水量 m³/min) か --target-s2 (水位低下量 m) "
+        "目標は --target-q2 (湧水量 m³/min) か --target-s2 (改良外円の水位低下量 m) "
         "のどちらか一方を指定してください。");
   }
   const StudyTargetKind kind = inflow ? StudyTargetKind::kInflow : StudyTargetKind::kDrawdown;

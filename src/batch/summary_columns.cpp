@@ -8,18 +8,18 @@
 
 namespace tavoro {
 const std::array<ResultColumn, kResultColumnCount> kResultColumns = {{
-    {"r (m)", [](const CalculationCase& c) { return c.r; }},
-    {"H (m)", [](const CalculationCase& c) { return c.H; }},
-    {"h (m)", [](const CalculationCase& c) { return c.h[kNatural]; }},
-    {"S (m)", [](const CalculationCase& c) { return c.S[kNatural]; }},
-    {"R1 (m)", [](const CalculationCase& c) { return c.R[kNatural]; }},
-    {"Q1 (m3/min)", [](const CalculationCase& c) { return c.Q[kNatural]; }},
-    {"Q2 (m3/min)", [](const CalculationCase& c) { return c.Q[kImproved]; }},
-    {"h2 (m)", [](const CalculationCase& c) { return c.CurveY[kImproved][kRingEdgePoint]; }},
-    {"S2 (m)", [](const CalculationCase& c) { return c.CurveS[kImproved][kRingEdgePoint]; }},
-    {"R2 (m)", [](const CalculationCase& c) { return c.R[kImproved]; }},
-    {"Sx1 (m)", [](const CalculationCase& c) { return c.PointS[kNatural]; }},
-    {"Sx2 (m)", [](const CalculationCase& c) { return c.PointS[kImproved]; }},
+    {Quantity::kr, [](const CalculationCase& c) { return c.r; }},
+    {Quantity::kH, [](const CalculationCase& c) { return c.H; }},
+    {Quantity::kh, [](const CalculationCase& c) { return c.h[kNatural]; }},
+    {Quantity::kS, [](const CalculationCase& c) { return c.S[kNatural]; }},
+    {Quantity::kR1, [](const CalculationCase& c) { return c.R[kNatural]; }},
+    {Quantity::kQ1, [](const CalculationCase& c) { return c.Q[kNatural]; }},
+    {Quantity::kQ2, [](const CalculationCase& c) { return c.Q[kImproved]; }},
+    {Quantity::kh2, [](const CalculationCase& c) { return c.CurveY[kImproved][kRingEdgePoint]; }},
+    {Quantity::kS2, [](const CalculationCase& c) { return c.CurveS[kImproved][kRingEdgePoint]; }},
+    {Quantity::kR2, [](const CalculationCase& c) { return c.R[kImproved]; }},
+    {Quantity::kSx1, [](const CalculationCase& c) { return c.PointS[kNatural]; }},
+    {Quantity::kSx2, [](const CalculationCase& c) { return c.PointS[kImproved]; }},
 }};
 
 std::string ShaftState(const ShaftOutcome& outcome) {

@@ -5,13 +5,15 @@
 #include <string_view>
 
 #include "batch/shaft_outcome.h"
+#include "calc/quantities.h"
 
 namespace tavoro {
 
-// The result columns of a summary: the symbol and unit heading each, and
-// its value in a computed case (NaN when the run could not compute it).
+// The result columns of a summary: the quantity, headed by its symbol and
+// unit ("Q1 (m3/min)"), and its value in a computed case (NaN when the run
+// could not compute it).
 struct ResultColumn {
-  std::string_view heading;
+  Quantity quantity;
   double (*value)(const CalculationCase& calc);
 };
 

@@ -47,7 +47,7 @@ std::string SummaryCsv(const std::vector<ShaftOutcome>& outcomes) {
   for (int field = 0; field < kInputFieldCount; ++field) {
     header.push_back(FieldHeading(field));
   }
-  for (const ResultColumn& column : kResultColumns) header.emplace_back(column.heading);
+  for (const ResultColumn& column : kResultColumns) header.push_back(QuantityHeading(column.quantity));
   // The ground columns only when a row has ground texts: a table without
   // them keeps its summary as it was.
   const bool ground = std::any_of(outcomes.begin(), outcomes.end(), [](const ShaftOutcome& o) {

@@ -102,7 +102,7 @@ bool IsSummaryColumn(std::string_view header) {
     return true;
   }
   return std::any_of(kResultColumns.begin(), kResultColumns.end(),
-                     [&](const ResultColumn& column) { return column.heading == name; });
+                     [&](const ResultColumn& column) { return QuantityHeading(column.quantity) == name; });
 }
 
 bool IsRequired(int field) {

@@ -40,7 +40,7 @@ constexpr GroundField kFields[kGroundFieldCount] = {
 // What each field accepts, as the messages say it.
 constexpr const char* kAccepted[kGroundFieldCount] = {
     "Sichardt、Kusakin、指定 (sichardt、kusakin、given) のいずれか",
-    "換算半径 r と改良幅 B の和より大きく 10000 以下の半径 (m)",
+    "円換算半径 r と改良幅 B の和より大きく 10000 以下の半径 (m)",
     "改行を含まない 30 文字以内の文",
     "不透水層深度以上で 500 以下の深さ GL- (m)",
     "-100 以上で被圧帯水層上面より浅い深さ GL- (m)。地表より上は負の値",
@@ -279,7 +279,7 @@ std::optional<InputRejection> CheckGroundRelations(const CalculationCase& calc,
   if (ground.radiusMethod == RadiusMethod::kGiven) {
     const double edge = calc.r + (calc.B > 0 ? calc.B : 0);
     if (!(ground.givenRadius > edge)) {
-      return reject(kRadiusField, std::string("は") + (calc.B > 0 ? "r + B (" : "換算半径 r (") +
+      return reject(kRadiusField, std::string("は") + (calc.B > 0 ? "r + B (" : "円換算半径 r (") +
                                       Metres(edge) + ") 以下で、湧水量を計算できません。");
     }
   }

@@ -47,7 +47,7 @@ inline constexpr std::array kInputFields = {
     InputField{"着目点", "x", FieldUnit::kMetre, "point",
                "0 以上で計算範囲以下の距離 (m)", &CalculationCase::PointDistance},
     InputField{"計算範囲", "", FieldUnit::kMetre, "range",
-               "換算半径 r と改良幅 B の和より大きく 10000 以下の距離 (m)",
+               "円換算半径 r と改良幅 B の和より大きく 10000 以下の距離 (m)",
                &CalculationCase::CalcRange},
 };
 // clang-format on

@@ -10,6 +10,7 @@
 #include "calc/compute_case.h"
 #include "calc/ground_rules.h"
 #include "calc/number_format.h"
+#include "calc/quantities.h"
 #include "calc/text_cut.h"
 
 namespace tavoro {
@@ -268,6 +269,21 @@ class RuleCheck {
                        "を入力してください。"};
   }
 
+  // r = L/2π not below R1: R1 rises with kn and S, so the message names
+  // 立坑周長, 透水係数 and the drawdown S together, not the perimeter alone.
+  InputRejection ShaftAsWideAsR1(const CalculationCase& calc) const {
+    const bool kusakin = calc.ground.radiusMethod == RadiusMethod::kKusakin;
+    return {kPerimeterField,
+            Caption(kPerimeterField) + "の" + Quote(Text(kPerimeterField)) + "では" +
+                QuantityLabel(Quantity::kr) + " = L/2π (" + Metres(calc.r) + ") が影響範囲 R1 (" +
+                Metres(calc.R[kNatural]) + ") 以上になり、湧水量を計算できません。" +
+                (kusakin ? "R1 = 575・S・√(H・kn)" : "R1 = 3000・S・√kn") + " は透水係数 kn" +
+                Quote(Text(kKnField)) + "と" + QuantityLabel(Quantity::kS) + " (" +
+                Metres(calc.S[kNatural]) +
+                "、掘削深度 − 地下水位) で決まります。立坑周長、透水係数と掘削深度・地下水位を"
+                "合わせて見直し、r が R1 より小さくなるようにしてください。"};
+  }
+
   std::optional<InputRejection> CheckRelations(const GroundConditions& ground) const {
     if (!(Value(kExcavationField) > Value(kGroundwaterField))) {
       return Reject(kExcavationField, "は地下水位" + Quote(Text(kGroundwaterField)) +
@@ -291,14 +307,7 @@ class RuleCheck {
     const double R1 = calc.R[kNatural];
     // A given R names its own field.
     const bool given = ground.radiusMethod == RadiusMethod::kGiven;
-    if (!given && !(r < R1)) {
-      return Reject(kPerimeterField,
-                    "では換算半径 r = L/2π (" + Metres(r) + ") が影響範囲 R1 (" + Metres(R1) +
-                        ") 以上になり、湧水量を計算できません。R1 = 3000・S・√kn "
-                        "は透水係数と水位降下高さ S（掘削深度 − 地下水位）で決まります。立坑周長、透水係数"
-                        "と水位降下高さを合わせて見直してください。",
-                    "r が R1 より小さくなる長さ (m)");
-    }
+    if (!given && !(r < R1)) return ShaftAsWideAsR1(calc);
     const double edge = Improved() ? r + Value(kWidthField) : r;
     if (!given && Improved() && !(edge < R1)) {
       return Reject(kWidthField,
@@ -308,8 +317,8 @@ class RuleCheck {
     }
     if (auto bad = CheckGroundRelations(calc, ground_)) return bad;
     if (!(Value(kRangeField) > edge)) {
-      return Reject(kRangeField, std::string("は") + (Improved() ? "r + B (" : "換算半径 r (") +
-                                     Metres(edge) + ") 以下で、降下曲線を描けません。");
+      return Reject(kRangeField, std::string("は") + (Improved() ? "r + B (" : QuantityLabel(Quantity::kr) + " (") +
+                                     Metres(edge) + ") 以下で、低下水位曲線を描けません。");
     }
     if (!(Value(kPointField) <= Value(kRangeField))) {
       return Reject(kPointField,

@@ -1,6 +1,7 @@
 #include "calc/result_notes.h"
 
 #include "calc/number_format.h"
+#include "calc/quantities.h"
 
 namespace tavoro {
 namespace {
@@ -30,8 +31,8 @@ std::vector<ResultNote> ResultNotes(const CalculationCase& c) {
   if (IsComputed(edge) && IsComputed(R2) && edge > R2) {
     notes.push_back({"ring-beyond-r2",
                      "改良外円 r+B=" + Metres(edge) + " が影響範囲 R2=" + Metres(R2) +
-                         " の外にあるため、改良後低下水位曲線と着目点の水位降下高さ S(x) "
-                         "は算定できません。"});
+                         " の外にあるため、改良後低下水位曲線と" + QuantityLabel(Quantity::kSx2) +
+                         " は算定できません。"});
   } else if (!c.ImprovedCurveComputed ||
              AnyMissing({c.Q[kImproved], R2, c.CurveS[kImproved][kRingEdgePoint],
                          c.PointS[kImproved]})) {

@@ -3,9 +3,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "calc/csv_cell.h"
 #include "calc/number_format.h"
+#include "calc/quantities.h"
 #include "calc/result_notes.h"
 
 namespace tavoro {
@@ -24,14 +26,18 @@ std::string Cell(double value) {
 }
 
 struct Row {
-  const char* symbol;
+  std::string_view symbol;
   double value;
-  const char* unit;
+  std::string_view unit;
 };
 
 }  // namespace
 
 std::string CaseToCsv(const CalculationCase& c) {
+  const auto result = [](Quantity quantity, double value) {
+    const QuantityText& q = QuantityOf(quantity);
+    return Row{q.symbol, value, q.unit};
+  };
   const std::array<Row, 21> rows{{
       {"GL-", c.GroundwaterDepth, "m"},
       {"Hf", c.ImperviousDepth, "m"},
@@ -42,18 +48,18 @@ std::string CaseToCsv(const CalculationCase& c) {
       {"kg", c.kg, "m/s"},
       {"x", c.PointDistance, "m"},
       {"計算範囲", c.CalcRange, "m"},
-      {"H", c.H, "m"},
-      {"r", c.r, "m"},
-      {"h", c.h[kNatural], "m"},
-      {"S", c.S[kNatural], "m"},
-      {"R1", c.R[kNatural], "m"},
-      {"Q1", c.Q[kNatural], "m3/min"},
-      {"R2", c.R[kImproved], "m"},
-      {"Q2", c.Q[kImproved], "m3/min"},
+      result(Quantity::kH, c.H),
+      result(Quantity::kr, c.r),
+      result(Quantity::kh, c.h[kNatural]),
+      result(Quantity::kS, c.S[kNatural]),
+      result(Quantity::kR1, c.R[kNatural]),
+      result(Quantity::kQ1, c.Q[kNatural]),
+      result(Quantity::kR2, c.R[kImproved]),
+      result(Quantity::kQ2, c.Q[kImproved]),
       {"y1(x)", c.PointY[kNatural], "m"},
-      {"s1(x)", c.PointS[kNatural], "m"},
+      result(Quantity::kSx1, c.PointS[kNatural]),
       {"y2(x)", c.PointY[kImproved], "m"},
-      {"s2(x)", c.PointS[kImproved], "m"},
+      result(Quantity::kSx2, c.PointS[kImproved]),
   }};
   std::string out = kByteOrderMark;
   out.append("記号,値,単位").append(kLineEnd);

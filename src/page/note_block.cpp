@@ -1,6 +1,7 @@
 #include "page/note_block.h"
 
 #include "page/saved_text_state.h"
+#include "page/text_fit.h"
 
 #include <cstdint>
 #include <string_view>
@@ -27,8 +28,11 @@ std::vector<std::string> Wrapped(const PageSurface& page, std::string_view text,
     const std::string_view glyph = text.substr(at, length);
     at += length;
     if (!line.empty() && page.TextWidth(line + std::string(glyph)) > width) {
+      const std::size_t kept = KeptBeforeBreak(line, glyph.front());
+      std::string carried = line.substr(kept);
+      line.resize(kept);
       lines.push_back(std::move(line));
-      line.clear();
+      line = std::move(carried);
       if (lines.size() >= static_cast<std::size_t>(kMaxNoteLines)) return lines;
     }
     line += glyph;

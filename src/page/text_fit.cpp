@@ -44,7 +44,18 @@ std::string_view Bounded(std::string_view text) {
   return text.substr(0, end);
 }
 
+bool IsWordCharacter(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '.';
+}
+
 }  // namespace
+
+std::size_t KeptBeforeBreak(std::string_view line, char next) {
+  if (!IsWordCharacter(next)) return line.size();
+  std::size_t start = line.size();
+  while (start > 0 && IsWordCharacter(line[start - 1])) --start;
+  return start > 0 ? start : line.size();
+}
 
 std::string FitText(const TextWidthOf& widthOf, std::string_view text, double width) {
   const bool longer = text.size() > kMaxMeasuredBytes;
@@ -67,6 +78,7 @@ std::vector<std::string> WrapText(const TextWidthOf& widthOf, std::string_view t
     const std::string_view rest = bounded.substr(start);
     std::size_t end = FittingPrefix(widthOf, rest, "", width);
     if (end == 0) end = CharLength(rest, 0);  // a character wider than the cell still moves on
+    if (end < rest.size()) end = KeptBeforeBreak(rest.substr(0, end), rest[end]);
     lines.emplace_back(rest.substr(0, end));
     start += end;
   }

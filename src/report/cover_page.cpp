@@ -6,6 +6,7 @@
 
 #include "calc/ground.h"
 #include "calc/number_format.h"
+#include "calc/quantities.h"
 #include "page/page_table.h"
 #include "page/text_fit.h"
 #include "report/report_values.h"
@@ -20,7 +21,8 @@ constexpr double kTwipsPerMm = 1440 / 25.4;
 constexpr double kGap = 6 * kTwipsPerMm;
 // Soil layers listed one by one; more are summed up in one row.
 constexpr std::size_t kListedLayers = 3;
-constexpr std::string_view kResultSymbols[] = {"r", "R1", "Q1", "S(x)", "Q2", "h2", "S2", "R2"};
+constexpr std::string_view kResultSymbols[] = {"r",  "R1", "Q1", "Sx1", "Q2",
+                                               "h2", "S2", "R2", "Sx2"};
 constexpr char kTitle[] = "立坑内湧水量及び地下水位降下高さの算定　計算書";
 
 // The methods and where they come from, one line each.
@@ -42,8 +44,9 @@ constexpr char kSeriesLine[] =
     "地盤改良あり Q2：改良体と未改良地盤を直列の2層とし、両層に Dupuit の式を適用する。"
     "h2、S2 は改良外円の水位、R2 は S2 から同じ影響範囲の式で求める（指定値ではその値）";
 
-std::string PrintedUnit(const std::string& unit) {
-  return unit == "m3/min" ? "m³/min" : unit;
+// The report writes the drawdown at the point of interest S(x) in both cases.
+std::string PrintedSymbol(const std::string& symbol) {
+  return symbol == "Sx1" || symbol == "Sx2" ? "S(x)" : symbol;
 }
 
 class CoverLayout {
@@ -221,7 +224,8 @@ class CoverLayout {
           std::end(kResultSymbols)) {
         continue;
       }
-      rows.push_back({line.name, line.symbol, LengthText(line.value), PrintedUnit(line.unit)});
+      rows.push_back({line.name, PrintedSymbol(line.symbol), LengthText(line.value),
+                      std::string(PrintedUnit(line.unit))});
     }
     if (!calc_.uplift) return rows;
     const UpliftResult& uplift = *calc_.uplift;

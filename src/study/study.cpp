@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "calc/compute_case.h"
+#include "calc/quantities.h"
 #include "study/graph_scale.h"
 #include "study/ring_evaluation.h"
 #include "study/study_search.h"
@@ -24,10 +25,9 @@ double CaseRadius(const CalculationCase& inputs) {
 }
 
 std::string TargetMessage(const StudyTarget& target) {
-  if (target.kind == StudyTargetKind::kInflow) {
-    return "目標の湧水量 Q2 は 0 より大きい値（m³/min）を指定してください。";
-  }
-  return "目標の水位低下量 S2 は 0 より大きい値（m）を指定してください。";
+  const bool inflow = target.kind == StudyTargetKind::kInflow;
+  return "目標の" + StudyTargetLabel(target.kind) + " は 0 より大きい値（" +
+         (inflow ? "m³/min" : "m") + "）を指定してください。";
 }
 
 std::string KgBoundsText(double knCmPerSec) {
@@ -136,6 +136,15 @@ std::optional<double> LargestKgForWidth(const StudyRequest& request) {
 }
 
 }  // namespace
+
+std::string StudyTargetLabel(StudyTargetKind kind) {
+  return QuantityLabel(kind == StudyTargetKind::kInflow ? Quantity::kQ2 : Quantity::kS2);
+}
+
+std::string StudyTargetHeading(StudyTargetKind kind) {
+  const Quantity quantity = kind == StudyTargetKind::kInflow ? Quantity::kQ2 : Quantity::kS2;
+  return QuantityLabel(quantity) + " (" + std::string(PrintedUnit(QuantityOf(quantity).unit)) + ")";
+}
 
 std::optional<std::string> CheckStudyRequest(const StudyRequest& request) {
   if (request.kgList.empty()) {

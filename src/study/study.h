@@ -19,6 +19,11 @@ struct StudyTarget {
   double value = 0;
 };
 
+// The target's quantity as Tavoro names it: "湧水量 Q2", "改良外円の水位低下量 S2";
+// as a column or axis heading with its unit: "湧水量 Q2 (m³/min)".
+std::string StudyTargetLabel(StudyTargetKind kind);
+std::string StudyTargetHeading(StudyTargetKind kind);
+
 // The largest list of permeabilities one study takes, and the widest ring:
 // the widest the form accepts, so that every width found can be typed in.
 inline constexpr std::size_t kMaxStudyPermeabilities = 6;

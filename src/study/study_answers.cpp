@@ -19,7 +19,7 @@ std::string WidthBoundName(const StudyResult& result) {
 
 std::vector<std::string> StudyAnswerHeader(StudyTargetKind kind) {
   return {"kg (cm/sec)", "改良幅 B (m)",
-          kind == StudyTargetKind::kInflow ? "湧水量 Q2 (m³/min)" : "水位低下量 S2 (m)",
+          StudyTargetHeading(kind),
           "探索範囲の端"};
 }
 

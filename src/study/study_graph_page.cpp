@@ -51,12 +51,8 @@ double Quantity(const RingValues& values, StudyTargetKind kind) {
   return TargetQuantity(values, kind);
 }
 
-const char* AxisTitle(StudyTargetKind kind) {
-  return kind == StudyTargetKind::kInflow ? "湧水量 Q2 (m³/min)" : "水位低下量 S2 (m)";
-}
-
-const char* GraphCaption(StudyTargetKind kind) {
-  return kind == StudyTargetKind::kInflow ? "改良幅 B と湧水量 Q2" : "改良幅 B と水位低下量 S2";
+std::string GraphCaption(StudyTargetKind kind) {
+  return "改良幅 B と" + StudyTargetLabel(kind);
 }
 
 // Text with its top-left corner at (x, y); nothing when either is not finite.
@@ -122,7 +118,7 @@ void DrawAxes(PageSurface& page, const Graph& g) {
   SetFont(page, kStudyTextSize);
   const std::string xTitle = "改良幅 B (m)";
   Put(page, g.left + (kFrameWidth - page.TextWidth(xTitle)) / 2, below, xTitle);
-  const std::string yTitle = AxisTitle(g.kind);
+  const std::string yTitle = StudyTargetHeading(g.kind);
   const double h = page.TextHeight(yTitle);
   page.SetTextAngle(900);
   Put(page, g.left - kTick - 4 * kGap - widest - h,

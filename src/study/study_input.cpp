@@ -17,7 +17,7 @@ std::string Quoted(std::string_view text) {
 
 StudyValueRead ReadStudyTarget(StudyTargetKind kind, std::string_view text) {
   const bool inflow = kind == StudyTargetKind::kInflow;
-  const std::string what = inflow ? "目標の湧水量 Q2" : "目標の水位低下量 S2";
+  const std::string what = "目標の" + StudyTargetLabel(kind);
   const std::string accepted =
       inflow ? "0 より大きい値（m³/min）を、数値だけか単位 m3/min を付けて"
              : "0 より大きい値（m）を、数値だけか単位 m を付けて";

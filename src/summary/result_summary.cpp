@@ -4,6 +4,7 @@
 
 #include "calc/input_texts.h"
 #include "calc/number_format.h"
+#include "calc/quantities.h"
 #include "calc/result_notes.h"
 
 namespace tavoro {
@@ -30,23 +31,24 @@ std::vector<SummaryLine> InputLines(const CalculationCase& calc) {
 }
 
 std::vector<SummaryLine> ResultLines(const CalculationCase& calc) {
-  std::vector<SummaryLine> lines = {
-      {"円換算半径", "r", calc.r, "m"},
-      {"地下水位から不透水層までの高さ", "H", calc.H, "m"},
-      {"立坑底から不透水層までの高さ", "h", calc.h[1], "m"},
-      {"地下水位から掘削底までの高さ", "S", calc.S[1], "m"},
-      {"影響範囲（地盤改良なし）", "R1", calc.R[1], "m"},
-      {"湧水量（地盤改良なし）", "Q1", calc.Q[1], "m3/min"},
-      {"着目点の水位低下量（地盤改良なし）", "S(x)", calc.PointS[1], "m"},
+  std::vector<SummaryLine> lines;
+  const auto add = [&lines](Quantity quantity, double value) {
+    const QuantityText& q = QuantityOf(quantity);
+    lines.push_back({QuantityName(quantity), std::string(q.symbol), value, std::string(q.unit)});
   };
+  add(Quantity::kr, calc.r);
+  add(Quantity::kH, calc.H);
+  add(Quantity::kh, calc.h[kNatural]);
+  add(Quantity::kS, calc.S[kNatural]);
+  add(Quantity::kR1, calc.R[kNatural]);
+  add(Quantity::kQ1, calc.Q[kNatural]);
+  add(Quantity::kSx1, calc.PointS[kNatural]);
   if (calc.B > 0) {
-    lines.insert(lines.end(), {
-                                  {"湧水量（地盤改良あり）", "Q2", calc.Q[2], "m3/min"},
-                                  {"改良外円の水位高さ", "h2", calc.CurveY[2][10], "m"},
-                                  {"改良外円の水位低下量", "S2", calc.CurveS[2][10], "m"},
-                                  {"影響範囲（地盤改良あり）", "R2", calc.R[2], "m"},
-                                  {"着目点の水位低下量（地盤改良あり）", "S(x)", calc.PointS[2], "m"},
-                              });
+    add(Quantity::kQ2, calc.Q[kImproved]);
+    add(Quantity::kh2, calc.CurveY[kImproved][kRingEdgePoint]);
+    add(Quantity::kS2, calc.CurveS[kImproved][kRingEdgePoint]);
+    add(Quantity::kR2, calc.R[kImproved]);
+    add(Quantity::kSx2, calc.PointS[kImproved]);
   }
   if (calc.uplift) {
     const UpliftResult& u = *calc.uplift;

@@ -54,7 +54,7 @@ std::optional<ProjectInfo> EditProject(QWidget* parent, const ProjectInfo& proje
 
 void About(QWidget* parent) {
   QMessageBox::about(parent, QStringLiteral("バージョン情報"),
-                     QStringLiteral("Tavoro " TAVORO_VERSION "\n立坑の湧水量と地下水位降下の計算"));
+                     QStringLiteral("Tavoro " TAVORO_VERSION "\n立坑の湧水量と地下水位低下の計算"));
 }
 
 }  // namespace

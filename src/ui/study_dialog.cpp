@@ -51,8 +51,8 @@ StudyDialog::StudyDialog(const StudyRequest& base, const std::vector<double>& de
   kgList_ = new QLineEdit(Utf8(KgListText(defaultKgList)), this);
   widthMax_ = new QLineEdit(Utf8(ShortNumberText(kDefaultStudyWidth)), this);
   targetKind_ = new QComboBox(this);
-  targetKind_->addItem(QStringLiteral("湧水量 Q2 (m³/min) 以下"));
-  targetKind_->addItem(QStringLiteral("水位低下量 S2 (m) 以下"));
+  targetKind_->addItem(QString::fromStdString(StudyTargetHeading(StudyTargetKind::kInflow) + " 以下"));
+  targetKind_->addItem(QString::fromStdString(StudyTargetHeading(StudyTargetKind::kDrawdown) + " 以下"));
   targetValue_ = new QLineEdit(this);
   if (target) {
     targetKind_->setCurrentIndex(target->kind == StudyTargetKind::kInflow ? 0 : 1);

@@ -109,14 +109,17 @@ TEST(InputRulesTest, SoundValues) {
               expected)
         << field << " " << text;
   }
-  // A shaft as wide as its radius of influence: R1 = 3000 · 8 · 1e-2 = 240 m and r = L / 2π.
-  // The message names the three inputs R1 depends on together.
-  const InputTexts wide = With({{kPerimeterField, "500"}, {kKnField, "0.00001"}, {kKgField, "1e-6"}});
-  EXPECT_EQ(RefusedField(wide), kPerimeterField);
-  const std::string message = CheckInputs(wide)->message;
-  for (const char* named : {"立坑周長", "透水係数", "水位降下高さ"}) {
-    EXPECT_NE(message.find(named), std::string::npos) << named;
-  }
+  // A shaft as wide as its radius of influence: with kn = 1e-7 cm/sec, R1 = 3000 · 8 · √1e-9
+  // = 0.759 m, below r = 20 / 2π = 3.183 m. No perimeter alone mends that: the message
+  // names the perimeter, the permeability and the drawdown S together.
+  const auto wide = CheckInputs(With({{kKnField, "1e-7"}, {kWidthField, ""}, {kKgField, ""}}));
+  ASSERT_TRUE(wide.has_value());
+  EXPECT_EQ(wide->field, kPerimeterField);
+  EXPECT_EQ(wide->message,
+            "「立坑周長」の「20」では円換算半径 r = L/2π (3.183 m) が影響範囲 R1 (0.759 m) 以上になり、"
+            "湧水量を計算できません。R1 = 3000・S・√kn は透水係数 kn「1e-7」と地下水位から掘削底までの"
+            "高さ S (8.000 m、掘削深度 − 地下水位) で決まります。立坑周長、透水係数と掘削深度・地下水位を"
+            "合わせて見直し、r が R1 より小さくなるようにしてください。");
   // The ring reaching R1 (240 m) and a range that then still fits.
   EXPECT_EQ(RefusedField(With({{kWidthField, "50"}, {kKnField, "0.0004"}})), kWidthField);
   // Q1 beyond 1000 m³/min: deep, wide open ground.
@@ -133,7 +136,7 @@ TEST(InputRulesTest, MessagesQuoteAtMostFortyCharacters) {
   const auto rejection = CheckInputs(With({{kRangeField, std::string(5000, '9')}}));
   ASSERT_TRUE(rejection);
   EXPECT_EQ(rejection->message, "「計算範囲」の「" + std::string(40, '9') +
-                                    "…」は大きすぎて扱えません。換算半径 r と改良幅 B の和より"
+                                    "…」は大きすぎて扱えません。円換算半径 r と改良幅 B の和より"
                                     "大きく 10000 以下の距離 (m)を入力してください。");
   const auto wide = CheckInputs(With({{kKnField, std::string(41, 'x') + "あいう"}}));
   ASSERT_TRUE(wide);

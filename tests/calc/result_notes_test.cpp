@@ -27,7 +27,7 @@ TEST(ResultNotes, SayWhyTheImprovedCurveIsMissingAndNothingWhenAllIsComputed) {
   EXPECT_NE(notes[0].code.find("r2"), std::string::npos);
   EXPECT_EQ(notes[0].text,
             "改良外円 r+B=5.183 m が影響範囲 R2=1.459 m の外にあるため、改良後低下水位曲線と着目点"
-            "の水位降下高さ S(x) は算定できません。");
+            "の水位低下量 Sx2 は算定できません。");
 
   CalculationCase overflowed = Computed("2", "0.0001");
   overflowed.Q[kImproved] = kNotComputed;

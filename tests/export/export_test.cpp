@@ -67,7 +67,7 @@ TEST(CaseCsvTest, WorkedExampleReadsBackToTheSameDoubles) {
   EXPECT_EQ(Number(row("Q1")[1]), calc.Q[kNatural]);
   EXPECT_EQ(row("Q1")[2], "m3/min");
   EXPECT_EQ(Number(row("R2")[1]), calc.R[kImproved]);
-  EXPECT_EQ(Number(row("s2(x)")[1]), calc.PointS[kImproved]);
+  EXPECT_EQ(Number(row("Sx2")[1]), calc.PointS[kImproved]);
   for (int point = 1; point <= kCurvePoints; ++point) {
     const Cells& cells = lines[static_cast<std::size_t>(23 + point)];
     ASSERT_EQ(cells.size(), 7u);

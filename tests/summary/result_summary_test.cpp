@@ -36,7 +36,7 @@ TEST(ResultSummary, WithoutImprovementStopsAtThePointAndMarksWhatWasNotComputed)
   ASSERT_EQ(lines.size(), 18u);
   EXPECT_EQ(lines[14], "影響範囲（地盤改良なし）\tR1\t算定不能\tm");
   EXPECT_EQ(lines[15], "湧水量（地盤改良なし）\tQ1\t算定不能\tm3/min");
-  EXPECT_EQ(lines[16].rfind("着目点の水位低下量（地盤改良なし）\tS(x)\t", 0), 0u);
+  EXPECT_EQ(lines[16].rfind("着目点の水位低下量（地盤改良なし）\tSx1\t", 0), 0u);
   EXPECT_EQ(lines[17].rfind("注記\t\t地盤改良なしの場合の値に算定不能があります", 0), 0u);
 }
 

@@ -91,7 +91,7 @@ TEST_F(StudyDialogTest, TheTargetStaysWithTheCase) {
   dialog->targetValue().setText(QStringLiteral("1.5 m"));
   ASSERT_TRUE(dialog->Run());
   ASSERT_EQ(dialog->Answers().rowCount(), 3);
-  EXPECT_EQ(dialog->Answers().horizontalHeaderItem(2)->text(), QStringLiteral("水位低下量 S2 (m)"));
+  EXPECT_EQ(dialog->Answers().horizontalHeaderItem(2)->text(), QStringLiteral("改良外円の水位低下量 S2 (m)"));
   dialog.reset();
 
   dialog = form.NewStudyDialog();
