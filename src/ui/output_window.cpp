@@ -60,15 +60,15 @@ OutputWindow::OutputWindow(DesktopSession& session, MessageFunction message)
   connect(closeAction, &QAction::triggered, this, &QWidget::close);
   addAction(closeAction);
   // Ctrl+C and the tool bar's button copy the results as a table.
-  auto* copyAction = new QAction(QStringLiteral("結果をコピー"), this);
+  auto* copyAction = new QAction(QStringLiteral("コピー"), this);
   copyAction->setObjectName(QStringLiteral("previewCopy"));
   copyAction->setToolTip(
       QStringLiteral("入力値と計算結果を表計算ソフトに貼り付けられる形でコピー (Ctrl+C)"));
   copyAction->setShortcut(QKeySequence::Copy);
   connect(copyAction, &QAction::triggered, this, [this] { CopySummary(); });
   preview_->AddToolBarAction(copyAction);
-  // 表紙を付ける: the report is shown, printed and saved with its cover.
-  coverAction_ = new QAction(QStringLiteral("表紙を付ける"), this);
+  // 表紙: the report is shown, printed and saved with its cover.
+  coverAction_ = new QAction(QStringLiteral("表紙"), this);
   coverAction_->setObjectName(QStringLiteral("previewCover"));
   coverAction_->setToolTip(
       QStringLiteral("計算条件・計算結果・算定方法と出典・作成/照査欄の表紙を計算書の前に付ける"));
