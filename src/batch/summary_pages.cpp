@@ -1,14 +1,17 @@
 #include "batch/summary_pages.h"
 
-#include <array>
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "batch/summary_columns.h"
-#include "page/page_numbers.h"
 #include "page/text_fit.h"
+#include "calc/ground_rules.h"
 #include "calc/input_rules.h"
 #include "calc/number_format.h"
+#include "calc/quantities.h"
 #include "page/page_length.h"
 #include "page/project_header.h"
 
@@ -31,59 +34,63 @@ constexpr double kRulePen = 10;
 
 enum class Align { kLeft, kRight, kCentre };
 
+// What a column shows of a row.
+enum class Content { kNumber, kShaft, kInput, kResult, kRadiusMethod, kUpliftF, kUpliftVerdict };
+
 struct Column {
-  const char* caption;  // first heading lines, broken at "\n"
-  const char* unit;     // last heading line
+  Content content;
   double width;
-  Align align;
-  int field = -1;  // an input field: headed by its caption, symbol and unit
+  int field = -1;                       // kInput: the form field
+  Quantity quantity = Quantity::kQ1;    // kResult
 };
 
-constexpr Column Input(int field, double width) {
-  return {"", "", width, Align::kRight, field};
+// No., 立坑名, seven inputs (form fields 0..6), five results; with ground
+// texts in the table narrower, to make room for the radius method and the
+// uplift check.
+std::vector<Column> Columns(bool ground) {
+  const double input = ground ? 800 : 950;
+  const double permeability = ground ? 1000 : 1150;
+  const double result = ground ? 1000 : 1100;
+  std::vector<Column> columns = {{Content::kNumber, ground ? 450.0 : 500.0},
+                                 {Content::kShaft, ground ? 950.0 : 1800.0}};
+  for (const int field : {kGroundwaterField, kImperviousField, kExcavationField, kPerimeterField,
+                          kKnField, kWidthField, kKgField}) {
+    const bool k = field == kKnField || field == kKgField;
+    columns.push_back({Content::kInput, k ? permeability : input, field});
+  }
+  for (const Quantity quantity :
+       {Quantity::kQ1, Quantity::kQ2, Quantity::kR1, Quantity::kR2, Quantity::kS2}) {
+    columns.push_back({Content::kResult, result, -1, quantity});
+  }
+  if (ground) {
+    columns.push_back({Content::kRadiusMethod, 900});
+    columns.push_back({Content::kUpliftF, 760});
+    columns.push_back({Content::kUpliftVerdict, 700});
+  }
+  return columns;
 }
 
-// No., 立坑名, seven inputs (form fields 0..6), five results.
-constexpr std::array<Column, 14> kColumns = {{
-    {"No.", "", 500, Align::kRight},
-    {"立坑名", "", 1800, Align::kLeft},
-    Input(kGroundwaterField, 950),
-    Input(kImperviousField, 950),
-    Input(kExcavationField, 950),
-    Input(kPerimeterField, 950),
-    Input(kKnField, 1150),
-    Input(kWidthField, 950),
-    Input(kKgField, 1150),
-    {"湧水量", "Q1 (m3/min)", 1100, Align::kRight},
-    {"改良後の\n湧水量", "Q2 (m3/min)", 1100, Align::kRight},
-    {"影響圏半径", "R1 (m)", 1100, Align::kRight},
-    {"改良後の\n影響圏半径", "R2 (m)", 1100, Align::kRight},
-    {"改良端の\n水位低下量", "S2 (m)", 1100, Align::kRight},
-}};
-constexpr std::size_t kFirstInputColumn = 2;
-constexpr int kInputsShown = 7;
-constexpr std::size_t kFirstResultColumn = kFirstInputColumn + kInputsShown;
-
-double ResultValue(const CalculationCase& calc, std::size_t column) {
-  switch (column - kFirstResultColumn) {
-    case 0:
-      return calc.Q[kNatural];
-    case 1:
-      return calc.Q[kImproved];
-    case 2:
-      return calc.R[kNatural];
-    case 3:
-      return calc.R[kImproved];
+Align AlignOf(const Column& column) {
+  switch (column.content) {
+    case Content::kShaft:
+      return Align::kLeft;
+    case Content::kRadiusMethod:
+    case Content::kUpliftVerdict:
+      return Align::kCentre;
     default:
-      return calc.CurveS[kImproved][kRingEdgePoint];
+      return Align::kRight;
   }
 }
 
-// Shown for the improved results of a shaft without a ring.
-constexpr char kNoRingMark[] = "—";
+// The first result column, after No., 立坑名 and the seven inputs.
+constexpr std::size_t kFirstResultColumn = 9;
 
-bool IsImprovedResult(std::size_t column) {
-  return column != kFirstResultColumn && column != kFirstResultColumn + 2;
+// Shown where a value does not apply: an improved result of a shaft
+// without a ring, F where the excavation bottom reaches the confined aquifer.
+constexpr char kNotApplicableMark[] = "—";
+
+bool IsImprovedResult(Quantity quantity) {
+  return quantity != Quantity::kQ1 && quantity != Quantity::kR1;
 }
 
 std::string ResultText(double value) {
@@ -94,6 +101,30 @@ std::string ResultText(double value) {
 std::string InputText(int field, const std::string& text) {
   const std::optional<double> value = ReadFieldText(field, text);
   return value ? ShortestNumberText(*value) : text;
+}
+
+// A computed row's cell in a result or ground column.
+std::string ComputedCell(const Column& column, const CalculationCase& calc) {
+  const std::optional<UpliftResult>& uplift = calc.uplift;
+  switch (column.content) {
+    case Content::kResult: {
+      if (!(calc.B > 0) && IsImprovedResult(column.quantity)) return kNotApplicableMark;
+      for (const ResultColumn& result : kResultColumns) {
+        if (result.quantity == column.quantity) return ResultText(result.value(calc));
+      }
+      return "";
+    }
+    case Content::kRadiusMethod:
+      return RadiusMethodName(calc.ground.radiusMethod);
+    case Content::kUpliftF:
+      if (!uplift) return "";
+      return uplift->applies ? ResultText(uplift->F) : kNotApplicableMark;
+    case Content::kUpliftVerdict:
+      if (!uplift) return "";
+      return !uplift->applies ? "適用外" : uplift->ok ? "OK" : "NG";
+    default:
+      return "";
+  }
 }
 
 // The documents of an earlier run removed under a row's number, as the
@@ -107,43 +138,59 @@ std::string RemovedNote(const ShaftOutcome& outcome) {
   return note;
 }
 
-// A heading's lines: the caption broken at "\n", then the unit. An input
-// field's caption stands in lines of four characters above "GL- (m)".
+// text in lines of at most `characters` characters.
+std::vector<std::string> CharacterLines(std::string_view text, std::size_t characters) {
+  std::vector<std::string> lines;
+  std::string line;
+  std::size_t count = 0;
+  for (const char c : text) {
+    const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    if (starts && count++ == characters) {
+      lines.push_back(std::move(line));
+      line.clear();
+      count = 1;
+    }
+    line.push_back(c);
+  }
+  lines.push_back(std::move(line));
+  return lines;
+}
+
+// A heading's lines, the last one the symbol and unit: an input field's
+// caption in lines of four characters above "GL- (m)", a result's name in
+// lines of five above "Q1 (m3/min)".
 std::vector<std::string> HeadingLines(const Column& column) {
   std::vector<std::string> lines;
-  if (column.field >= 0) {
-    const InputField& field = Field(column.field);
-    constexpr std::size_t kLineCharacters = 4;
-    std::string line;
-    std::size_t characters = 0;
-    for (const char c : field.caption) {
-      const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-      if (starts && characters++ == kLineCharacters) {
-        lines.push_back(std::move(line));
-        line.clear();
-        characters = 1;
-      }
-      line.push_back(c);
+  switch (column.content) {
+    case Content::kNumber:
+      return {"No."};
+    case Content::kShaft:
+      return {"立坑名"};
+    case Content::kInput: {
+      const InputField& field = Field(column.field);
+      lines = CharacterLines(field.caption, 4);
+      std::string unit(field.symbol);
+      if (!unit.empty()) unit += ' ';
+      lines.push_back(unit.append("(").append(UnitText(field.unit)).append(")"));
+      return lines;
     }
-    lines.push_back(std::move(line));
-    std::string unit(field.symbol);
-    if (!unit.empty()) unit += ' ';
-    lines.push_back(unit.append("(").append(UnitText(field.unit)).append(")"));
-    return lines;
+    case Content::kResult:
+      lines = CharacterLines(QuantityOf(column.quantity).name, 5);
+      lines.push_back(QuantityHeading(column.quantity));
+      return lines;
+    case Content::kRadiusMethod:
+      return CharacterLines(GroundFieldOf(kRadiusMethodField).caption, 4);
+    case Content::kUpliftF:
+      return {"盤ぶくれ", "F"};
+    case Content::kUpliftVerdict:
+      return {"判定"};
   }
-  std::string_view caption = column.caption;
-  for (std::size_t end; (end = caption.find('\n')) != std::string_view::npos;) {
-    lines.emplace_back(caption.substr(0, end));
-    caption.remove_prefix(end + 1);
-  }
-  lines.emplace_back(caption);
-  if (*column.unit != '\0') lines.emplace_back(column.unit);
   return lines;
 }
 
 // One table row, laid out before any page is drawn.
 struct RowLayout {
-  std::array<std::string, kColumns.size()> cells;
+  std::vector<std::string> cells;
   std::vector<std::string> reason;  // across the result columns when not computed
   bool computed = false;
   double height = 0;
@@ -153,7 +200,12 @@ class SummaryLayout {
  public:
   SummaryLayout(PageSurface& page, const std::vector<ShaftOutcome>& outcomes,
                 const ProjectInfo& project)
-      : page_(page), outcomes_(outcomes), project_(project) {}
+      : page_(page),
+        outcomes_(outcomes),
+        project_(project),
+        columns_(Columns(std::any_of(outcomes.begin(), outcomes.end(), [](const ShaftOutcome& o) {
+          return o.row.ground != GroundTexts{};
+        }))) {}
 
   void Draw() {
     page_.SetPaperSize(9);
@@ -185,7 +237,6 @@ class SummaryLayout {
       for (std::size_t r = pages[p].first; r < pages[p].second; ++r) y = DrawRow(rows[r], y);
       DrawFrame(tableTop, y);
     }
-    if (project_.HasHeader()) DrawPageNumbers(page_);
     page_.EndDoc();
   }
 
@@ -194,7 +245,7 @@ class SummaryLayout {
   double Left() const { return page_.MarginLeft(); }
   double TableWidth() const {
     double width = 0;
-    for (const Column& column : kColumns) width += column.width;
+    for (const Column& column : columns_) width += column.width;
     return width;
   }
   double TitleHeight() {
@@ -210,16 +261,23 @@ class SummaryLayout {
     for (const ShaftOutcome& outcome : outcomes_) {
       RowLayout row;
       row.computed = outcome.computed;
-      row.cells[0] = std::to_string(outcome.row.number);
-      row.cells[1] = outcome.row.project.shaft;
-      for (int field = 0; field < kInputsShown; ++field) {
-        row.cells[kFirstInputColumn + static_cast<std::size_t>(field)] =
-            InputText(field, outcome.row.inputs[static_cast<std::size_t>(field)]);
-      }
-      if (outcome.computed) {
-        for (std::size_t c = kFirstResultColumn; c < kColumns.size(); ++c) {
-          const bool noRing = !(outcome.calc.B > 0) && IsImprovedResult(c);
-          row.cells[c] = noRing ? kNoRingMark : ResultText(ResultValue(outcome.calc, c));
+      row.cells.resize(columns_.size());
+      for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const Column& column = columns_[c];
+        std::string& cell = row.cells[c];
+        if (column.content == Content::kNumber) {
+          cell = std::to_string(outcome.row.number);
+        } else if (column.content == Content::kShaft) {
+          cell = outcome.row.project.shaft;
+        } else if (column.content == Content::kInput) {
+          cell = InputText(column.field, outcome.row.inputs[static_cast<std::size_t>(column.field)]);
+        } else if (outcome.computed) {
+          cell = ComputedCell(column, outcome.calc);
+        }
+        // Texts cut to their cell; numbers never.
+        if (c < kFirstResultColumn || column.content == Content::kRadiusMethod ||
+            column.content == Content::kUpliftVerdict) {
+          cell = FitText(WidthOf(), cell, column.width - 2 * kCellPadding);
         }
       }
       // Why the row was not computed, then the earlier documents removed,
@@ -231,9 +289,6 @@ class SummaryLayout {
                                           static_cast<std::size_t>(kReasonLines))) {
           row.reason.push_back(std::move(line));
         }
-      }
-      for (std::size_t c = 0; c < kFirstResultColumn; ++c) {
-        row.cells[c] = FitText(WidthOf(), row.cells[c], kColumns[c].width - 2 * kCellPadding);
       }
       std::size_t lines = 1;
       if (!row.reason.empty()) lines = row.computed ? 1 + row.reason.size() : row.reason.size();
@@ -254,7 +309,7 @@ class SummaryLayout {
 
   double ReasonWidth() const {
     double width = 0;
-    for (std::size_t c = kFirstResultColumn; c < kColumns.size(); ++c) width += kColumns[c].width;
+    for (std::size_t c = kFirstResultColumn; c < columns_.size(); ++c) width += columns_[c].width;
     return width;
   }
 
@@ -291,7 +346,7 @@ class SummaryLayout {
     page_.DrawLine(Left(), bottom, Left() + TableWidth(), bottom);
     UseFont(kGothic, kHeadingPoints);
     double x = Left();
-    for (const Column& column : kColumns) {
+    for (const Column& column : columns_) {
       const double inner = column.width - 2 * kCellPadding;
       std::vector<std::string> lines;
       for (const std::string& line : HeadingLines(column)) {
@@ -315,10 +370,10 @@ class SummaryLayout {
     UseFont(kMincho, kBodyPoints);
     const double textTop = top + kCellPadding;
     double x = Left();
-    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
       if (!row.cells[c].empty())
-        PlaceText(row.cells[c], x, kColumns[c].width, textTop, kColumns[c].align);
-      x += kColumns[c].width;
+        PlaceText(row.cells[c], x, columns_[c].width, textTop, AlignOf(columns_[c]));
+      x += columns_[c].width;
     }
     // The reason stands under the results of a computed row, in their place otherwise.
     double reasonTop = row.computed ? textTop + lineHeight_ : textTop;
@@ -332,8 +387,8 @@ class SummaryLayout {
     page_.DrawLine(Left(), bottom, Left() + TableWidth(), bottom);
     // Rules between the columns, kept clear of a reason's span.
     x = Left();
-    for (std::size_t c = 1; c < kColumns.size(); ++c) {
-      x += kColumns[c - 1].width;
+    for (std::size_t c = 1; c < columns_.size(); ++c) {
+      x += columns_[c - 1].width;
       if (c > kFirstResultColumn && !row.reason.empty()) continue;
       page_.DrawLine(x, top, x, bottom);
     }
@@ -362,6 +417,7 @@ class SummaryLayout {
   PageSurface& page_;
   const std::vector<ShaftOutcome>& outcomes_;
   const ProjectInfo& project_;
+  const std::vector<Column> columns_;
   double lineHeight_ = 0;
   double headingLineHeight_ = 0;
 };

@@ -12,10 +12,12 @@
 namespace tavoro {
 
 // Draws the summary of a batch as one A4 landscape document on page: the
-// title with the counts and the page number, the project header, and a
-// table of every shaft (No., 立坑名, the seven ground and shaft inputs, Q1,
-// Q2, R1, R2 and S2), its heading repeated on every page. A row that was
-// not computed shows its reason across the result columns.
+// title with the counts and the page number (the only one), the project
+// header, and a table of every shaft (No., 立坑名, the seven ground and shaft
+// inputs, Q1, Q2, R1, R2 and S2; when any row has ground texts also the
+// radius method, the uplift F and its verdict), its heading repeated on
+// every page. A row that was not computed shows its reason across the
+// result columns.
 void DrawSummaryPages(PageSurface& page, const std::vector<ShaftOutcome>& outcomes,
                       const ProjectInfo& project);
 

@@ -204,13 +204,15 @@ TEST(GoldenTest, StudyPages) {
                }));
 }
 
-ShaftOutcome Outcome(int number, std::string shaft, const InputTexts& inputs) {
+ShaftOutcome Outcome(int number, std::string shaft, const InputTexts& inputs,
+                     std::initializer_list<std::pair<int, std::string>> ground = {}) {
   ShaftOutcome outcome;
   outcome.row.number = number;
   outcome.row.inputs = inputs;
   outcome.row.project = kProject;
   outcome.row.project.shaft = std::move(shaft);
-  const CaseRun run = RunCase(inputs, 0);
+  for (const auto& [field, text] : ground) GroundText(outcome.row.ground, field) = text;
+  const CaseRun run = RunCase(inputs, 0, outcome.row.ground);
   outcome.computed = !run.rejection;
   outcome.calc = run.calc;
   if (run.rejection) outcome.failure = run.rejection->message;
@@ -231,6 +233,31 @@ TEST(GoldenTest, BatchSummaryPages) {
   for (const ShaftOutcome& outcome : outcomes) rows.push_back(outcome.row);
   ExpectGolden("batch-summary", Recorded([&](PageSurface& page, PageSettings&) {
                  DrawSummaryPages(page, outcomes, SummaryProject(rows));
+               }));
+}
+
+// With ground texts in the table: the radius method, F and its verdict after the results,
+// the columns before them narrower. Sichardt, Kusakin, a given R, F 0.933 NG, OK, the
+// bottom on the confined aquifer (適用外), and a given R inside the ring, refused.
+TEST(GoldenTest, BatchSummaryPagesWithGround) {
+  InputTexts shallower = kWorkedExampleTexts;
+  shallower[kImperviousField] = "18";
+  InputTexts reached = WithoutRing();
+  reached[kImperviousField] = "10";
+  const std::vector<ShaftOutcome> outcomes = {
+      Outcome(1, "No.1", kWorkedExampleTexts),
+      Outcome(2, "No.2", kWorkedExampleTexts, {{kRadiusMethodField, "kusakin"}}),
+      Outcome(3, "No.3", WithoutRing(), {{kRadiusMethodField, "given"}, {kRadiusField, "500"}}),
+      Outcome(4, "No.4", shallower,
+              {{kConfinedTopField, "18"}, {kConfinedHeadField, "6"}, {kUnitWeightField, "14"},
+               {kWaterUnitWeightField, "10"}}),
+      Outcome(5, "No.5", kWorkedExampleTexts,
+              {{kConfinedTopField, "25"}, {kConfinedHeadField, "15"}, {kUpliftSafetyField, "1.0"}}),
+      Outcome(6, "No.6", reached, {{kConfinedTopField, "10"}, {kConfinedHeadField, "5"}}),
+      Outcome(7, "No.7", kWorkedExampleTexts, {{kRadiusMethodField, "given"}, {kRadiusField, "5"}}),
+  };
+  ExpectGolden("batch-summary-ground", Recorded([&](PageSurface& page, PageSettings&) {
+                 DrawSummaryPages(page, outcomes, ProjectInfo{});
                }));
 }
 
