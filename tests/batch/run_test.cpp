@@ -10,7 +10,6 @@
 #include <sstream>
 
 #include "batch/batch_run.h"
-#include "batch/job_runner.h"
 #include "files.h"
 #include "page/fixed_pitch_measurer.h"
 
@@ -18,24 +17,6 @@ namespace tavoro {
 namespace {
 
 namespace fs = std::filesystem;
-
-TEST(JobRunnerTest, RunsEveryJobOnceWhateverTheThreadCount) {
-  for (const int jobs : {1, 3, 64}) {
-    std::vector<std::atomic<int>> runs(20);
-    std::vector<int> finished;
-    const int ran = RunJobs(
-        20, jobs, [&](int index) { ++runs[static_cast<std::size_t>(index)]; },
-        [&](int done) { finished.push_back(done); }, nullptr);
-    EXPECT_EQ(ran, 20);
-    for (const auto& count : runs) EXPECT_EQ(count.load(), 1);
-    std::vector<int> expected(20);
-    for (int i = 0; i < 20; ++i) expected[static_cast<std::size_t>(i)] = i + 1;
-    EXPECT_EQ(finished, expected) << jobs << " jobs";
-  }
-  EXPECT_EQ(RunJobs(
-                0, 4, [](int) { FAIL(); }, nullptr, nullptr),
-            0);
-}
 
 // Writes a document as the text of its commands: the same document gives
 // the same bytes, and a page is easy to look for.

@@ -62,25 +62,6 @@ TEST(BatchTableTest, NamesColumnsByCaptionSymbolUnitOrOption) {
   EXPECT_EQ(NameColumn("備考").role, ColumnRole::kNone);
 }
 
-TEST(BatchTableTest, CaptionAndOptionHeadersReadTheSameRows) {
-  const BatchTable byCaption = ReadBatchTable(
-      "立坑名,地下水位,不透水層深度,掘削深度,立坑周長,透水係数,改良幅,改良後の透水係数,着目点,"
-      "計算範囲,工事名\n"
-      "No.1, 2 ,20,10,20,0.01,2,0.0001,10,100,○○工事\n");
-  const BatchTable byOption = ReadBatchTable(
-      "range,point,kg,width,kn,perimeter,excavation,impervious,groundwater,shaft,name\n"
-      "100,10,0.0001,2,0.01,20,10,20, 2 ,No.1,○○工事\n");
-  ASSERT_EQ(byCaption.status.message(), "");
-  ASSERT_EQ(byOption.status.message(), "");
-  ASSERT_EQ(byCaption.rows.size(), 1u);
-  ASSERT_EQ(byOption.rows.size(), 1u);
-  const InputTexts expected = {" 2 ", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
-  EXPECT_EQ(byCaption.rows[0].inputs, expected);
-  EXPECT_EQ(byOption.rows[0].inputs, expected);
-  EXPECT_EQ(byCaption.rows[0].project.shaft, "No.1");
-  EXPECT_EQ(byOption.rows[0].project.name, "○○工事");
-}
-
 constexpr char kRequired[] = "地下水位,不透水層深度,掘削深度,立坑周長,透水係数,着目点,計算範囲\n";
 
 TEST(BatchTableTest, NumbersRowsByTheirPlaceUnderTheHeaderSkippingBlankOnes) {

@@ -9,11 +9,10 @@
 
 #include "calc/ground_rules.h"
 #include "calc/run_case.h"
+#include "worked_example.h"
 
 namespace tavoro {
 namespace {
-
-const InputTexts kWorkedExample = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
 
 GroundTexts Ground(std::initializer_list<std::pair<int, std::string>> fields) {
   GroundTexts texts;
@@ -107,7 +106,7 @@ TEST(GroundTest, GroundRules) {
       {Ground({{kConfinedTopField, "25"}, {kConfinedHeadField, "5"}, {kUpliftSafetyField, "3.01"}}), kUpliftSafetyField},
   };
   for (const auto& [texts, field] : cases) {
-    const CaseRun run = RunCase(kWorkedExample, 0, texts);
+    const CaseRun run = RunCase(testing::kWorkedExampleTexts, 0, texts);
     EXPECT_EQ(run.rejection ? run.rejection->field : -1, field)
         << (run.rejection ? run.rejection->message : "accepted") << " " << texts[0] << texts[1];
     if (run.rejection) {

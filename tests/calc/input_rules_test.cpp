@@ -7,19 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "calc/run_case.h"
+#include "worked_example.h"
 
 namespace tavoro {
 namespace {
 
 constexpr std::optional<double> kRefused;
 
-// The worked example as typed, permeabilities in cm/sec.
-InputTexts WorkedExampleTexts() {
-  return {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
-}
-
 InputTexts With(std::initializer_list<std::pair<int, std::string>> changes) {
-  InputTexts texts = WorkedExampleTexts();
+  InputTexts texts = testing::kWorkedExampleTexts;
   for (const auto& [field, text] : changes) texts[static_cast<std::size_t>(field)] = text;
   return texts;
 }
@@ -148,7 +144,7 @@ TEST(InputRulesTest, MessagesQuoteAtMostFortyCharacters) {
 
 // Each run computes into a fresh record: what it cannot reach is NaN, never an earlier value.
 TEST(RunCaseTest, FreshRecordEveryRun) {
-  const CaseRun ring = RunCase(WorkedExampleTexts(), 1);
+  const CaseRun ring = RunCase(testing::kWorkedExampleTexts, 1);
   ASSERT_FALSE(ring.rejection);
   EXPECT_EQ(ring.calc.OutputMode, 1);
   EXPECT_NEAR(ring.calc.Q[2], 0.0802871, 5e-8);

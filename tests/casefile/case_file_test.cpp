@@ -1,7 +1,5 @@
 #include "casefile/case_file.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -195,35 +193,6 @@ TEST(CaseFileText, ManyKeysKeepTheirOrderAndASavedFileStaysReadable) {
             std::string::npos);
 }
 
-TEST(CaseFileDiskTest, SavedFileReadsBackAndASecondSaveReplacesIt) {
-  const testing::TempFolder folder;
-  const fs::path& dir = folder.path();
-  const fs::path path = dir / "立坑.tavoro";
-  ASSERT_TRUE(WriteCaseFile(path, CaseFile{}).ok());
-  CaseFile file = WorkedExample();
-  ASSERT_TRUE(WriteCaseFile(path, file).ok());
-  EXPECT_EQ(testing::ReadFile(path), kWorkedExample);
-  const CaseFileRead read = ReadCaseFile(path);
-  ASSERT_TRUE(read.file) << read.status.message();
-  EXPECT_EQ(*read.file, file);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-}
-
-TEST(CaseFileDiskTest, FailedSaveLeavesWhatWasThereAndNoTemporaryFile) {
-  const testing::TempFolder folder;
-  const fs::path& dir = folder.path();
-  // A folder in the way cannot be replaced by a file.
-  const fs::path blocked = dir / "blocked.tavoro";
-  fs::create_directories(blocked / "inside");
-  // The message says which file and why.
-  EXPECT_EQ(WriteCaseFile(blocked, WorkedExample()).message(),
-            "「" + blocked.string() + "」を保存できません: 通常のファイルではありません。");
-  EXPECT_TRUE(fs::is_directory(blocked / "inside"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-
-  EXPECT_FALSE(WriteCaseFile(dir / "no-such-folder" / "x.tavoro", WorkedExample()).ok());
-}
-
 TEST(CaseFileDiskTest, MissingFolderOrOversizedFileIsNamedInTheMessage) {
   const testing::TempFolder folder;
   const fs::path& dir = folder.path();
@@ -240,12 +209,6 @@ TEST(CaseFileDiskTest, MissingFolderOrOversizedFileIsNamedInTheMessage) {
   // Exactly 1 MiB is read (and then found to be no JSON).
   testing::WriteFile(big, std::string(kMaxCaseFileBytes, ' '));
   EXPECT_NE(ReadCaseFile(big).status.message().find("Tavoro の案件ファイルとして読めません"), std::string::npos);
-
-  // A pipe is refused at once, not waited on.
-  const fs::path pipe = dir / "pipe.tavoro";
-  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_EQ(ReadCaseFile(pipe).status.message(),
-            "案件ファイル「" + pipe.string() + "」は通常のファイルではありません。");
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 #include <string>
 
 #include "calc/run_case.h"
-#include "study/ring_evaluation.h"
-#include "study/study_page_text.h"
 #include "study/study_text.h"
 #include "worked_example.h"
 
@@ -17,20 +15,18 @@ namespace {
 
 using testing::WorkedExample;
 
-// The worked example as typed into the form, with B and kg replaced.
-InputTexts FormTexts(const std::string& width, const std::string& kg) {
-  return InputTexts{"2", "20", "10", "20", "0.01", width, kg, "10", "100"};
-}
-
 std::string MillimetreText(double width) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.3f", width);
   return buffer;
 }
 
-// The report's figures for B and kg typed as texts.
+// The report's figures for the worked example with B and kg typed as texts.
 CalculationCase Typed(const std::string& width, const std::string& kg) {
-  const CaseRun run = RunCase(FormTexts(width, kg), 0);
+  InputTexts texts = testing::kWorkedExampleTexts;
+  texts[kWidthField] = width;
+  texts[kKgField] = kg;
+  const CaseRun run = RunCase(texts, 0);
   EXPECT_FALSE(run.rejection) << run.rejection->message;
   return run.calc;
 }
@@ -75,66 +71,6 @@ TEST(StudyTest, WidthFoundMeetsTheTargetTypedIntoTheFormAndOneMillimetreLessDoes
     EXPECT_LT(*result.solutions[1].width, *result.solutions[0].width);
     EXPECT_LT(*result.solutions[0].width, *result.solutions[2].width);
   }
-}
-
-TEST(StudyTest, SampledCurvesAreTheFormsFiguresFromTheCaseWithoutRingOn) {
-  const StudyResult result = RunStudy(Request(StudyTargetKind::kInflow, 0.1, {1e-4}));
-  ASSERT_EQ(result.widths.size(), 101u);
-  EXPECT_EQ(result.widths.front(), 0.0);
-  EXPECT_EQ(result.widths[37], 3.7);
-  EXPECT_EQ(result.widths.back(), 10.0);
-  EXPECT_EQ(result.bound, WidthBound::kAsked);
-
-  const CalculationCase withoutRing = Typed("0", "0.0001");
-  const RingValues& first = result.curves[0].values.front();
-  EXPECT_EQ(first.Q2, withoutRing.Q[kNatural]);
-  EXPECT_EQ(first.S2, withoutRing.S[kNatural]);
-  EXPECT_EQ(first.h2, withoutRing.h[kNatural]);
-  EXPECT_EQ(first.R2, withoutRing.R[kNatural]);
-
-  // The worked example's own ring, B 2 m, is the grid's 20th width.
-  const CalculationCase ring = Typed("2", "0.0001");
-  const RingValues& atTwo = result.curves[0].values[20];
-  EXPECT_EQ(atTwo.Q2, ring.Q[kImproved]);
-  EXPECT_EQ(atTwo.S2, ring.CurveS[kImproved][kRingEdgePoint]);
-  EXPECT_EQ(atTwo.h2, ring.CurveY[kImproved][kRingEdgePoint]);
-  EXPECT_EQ(atTwo.R2, ring.R[kImproved]);
-  EXPECT_NEAR(atTwo.Q2, 0.0802871, 5e-8);
-}
-
-TEST(StudyTest, UnreachableTargetGivesNoWidthAndTheBestReached) {
-  // At most 1 m of ring cannot bring the drawdown at its edge below 1 cm.
-  const StudyResult result = RunStudy(Request(StudyTargetKind::kDrawdown, 0.01, {1e-4}, 1));
-  const StudySolution& solution = result.solutions[0];
-  EXPECT_FALSE(solution.width);
-  EXPECT_TRUE(std::isnan(solution.value));
-  // S2 falls with the width, so the best is at the widest ring.
-  EXPECT_EQ(solution.bestWidth, 1.0);
-  EXPECT_EQ(solution.best, Typed("1", "0.0001").CurveS[kImproved][kRingEdgePoint]);
-  EXPECT_GT(solution.best, 0.01);
-}
-
-TEST(StudyTest, WidthRangeStopsShortOfTheRadiusOfInfluence) {
-  // kn 0.0001 cm/sec: R1 = 3000 · 8 m · √(1e-6) = 24 m and r = 3.18310 m, so
-  // the ring's edge must stay inside 24 m, short of the 50 m asked.
-  StudyRequest request = Request(StudyTargetKind::kInflow, 0.01, {1e-5}, 50);
-  request.inputs.kn = 0.0001 / 100.0;
-  request.knCmPerSec = 0.0001;
-  ASSERT_FALSE(CheckStudyRequest(request));
-  const StudyResult result = RunStudy(request);
-  EXPECT_EQ(result.bound, WidthBound::kR1);
-  EXPECT_EQ(result.widthEnd, 20.816);
-  EXPECT_LT(result.r + result.widthEnd, result.withoutRing.R2);
-  EXPECT_GE(result.r + result.widthEnd + 0.001, result.withoutRing.R2);
-  EXPECT_EQ(result.widths.size(), 101u);
-  EXPECT_EQ(result.widths.back(), result.widthEnd);
-  for (const RingValues& values : result.curves[0].values) {
-    EXPECT_TRUE(std::isfinite(values.Q2) && std::isfinite(values.S2) && std::isfinite(values.h2) &&
-                std::isfinite(values.R2));
-  }
-  // Asking beyond the form's widest ring is refused.
-  request.widthMax = 51;
-  EXPECT_TRUE(CheckStudyRequest(request));
 }
 
 TEST(StudyTest, LargestPermeabilityForTheCasesWidthToThreeDigits) {

@@ -25,15 +25,6 @@ TempFolder::~TempFolder() {
   fs::remove_all(path_, ignored);
 }
 
-std::vector<std::string> TempFolder::Names() const {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});

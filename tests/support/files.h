@@ -18,8 +18,6 @@ class TempFolder {
   const std::filesystem::path& path() const { return path_; }
   // The path of name inside the folder, as a string for command lines.
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  // The names in the folder, sorted: a temporary file left behind would show here.
-  std::vector<std::string> Names() const;
 
  private:
   std::filesystem::path path_;

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <sstream>
 
 namespace tavoro::testing {
 
@@ -84,13 +83,6 @@ ProcessResult RunTavoro(const std::vector<std::string>& args, const std::string&
   std::vector<std::string> environment = {"LC_ALL=de_DE.UTF-8"};
   environment.insert(environment.end(), env.begin(), env.end());
   return RunProcess(argv, folder, environment);
-}
-
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
 }
 
 }  // namespace tavoro::testing

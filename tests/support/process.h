@@ -25,7 +25,4 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, const std::string
 ProcessResult RunTavoro(const std::vector<std::string>& args, const std::string& folder = "",
                         const std::vector<std::string>& env = {});
 
-// The words of text split at blanks, for writing arguments as one string.
-std::vector<std::string> Words(const std::string& text);
-
 }  // namespace tavoro::testing

@@ -14,14 +14,13 @@
 #include "page/fixed_pitch_measurer.h"
 #include "page/page_surface.h"
 #include "report/report.h"
+#include "worked_example.h"
 
 namespace tavoro {
 namespace {
 
 constexpr int kCases = 20000;
 constexpr std::size_t kMostCommandsPerPage = 3000;
-
-const InputTexts kWorkedExample = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
 
 // What a desktop session keeps between runs besides the case.
 struct Session {
@@ -195,7 +194,7 @@ TEST(RandomSweep, EveryRunIsSoundAndIndependentOfTheRunBefore) {
   int accepted = 0;
   // The worked example first, then each case on the same session.
   Session workedExample;
-  workedExample.calc = RunCase(kWorkedExample, 0).calc;
+  workedExample.calc = RunCase(testing::kWorkedExampleTexts, 0).calc;
   DrawBoth(workedExample);
   for (int n = 0; n < kCases; ++n) {
     const InputTexts texts = generator.Next();

@@ -18,7 +18,7 @@
 namespace tavoro {
 namespace {
 
-const InputTexts kWorkedInputs = {"2", "20", "10", "20", "0.01", "2", "0.0001", "10", "100"};
+const InputTexts& kWorkedInputs = testing::kWorkedExampleTexts;
 const ProjectInfo kProject{"A工事", "1号立坑", "山田", "2024-05-01", "メモ"};
 
 QByteArray ReadAll(const QString& path) {

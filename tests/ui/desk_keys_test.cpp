@@ -60,12 +60,6 @@ TEST_F(DeskTest, ZoomKeysStepTheForm) {
   EXPECT_EQ(form.Zoom(), 1.25);
 }
 
-}  // namespace
-}  // namespace tavoro
-
-namespace tavoro {
-namespace {
-
 TEST_F(DeskTest, CtrlCAndTheToolBarButtonCopyTheCaseShown) {
   TypeWorkedExample();
   OutputWindow* window = Press(0);
