@@ -208,12 +208,8 @@ class SummaryLayout {
         }))) {}
 
   void Draw() {
-    page_.SetPaperSize(9);
-    page_.SetOrientation(1);
-    page_.SetMarginLeft("20mm");
-    page_.SetMarginRight("15mm");
-    page_.SetMarginTop("15mm");
-    page_.SetMarginBottom("15mm");
+    page_.SetOrientation(Orientation::kLandscape);
+    page_.SetMargins({20 * kTwipsPerMm, 15 * kTwipsPerMm, 15 * kTwipsPerMm, 15 * kTwipsPerMm});
     UseFont(kMincho, kBodyPoints);
     lineHeight_ = page_.TextHeight("あ");
     UseFont(kGothic, kHeadingPoints);
@@ -222,8 +218,8 @@ class SummaryLayout {
     const std::vector<RowLayout> rows = LayOutRows();
     std::vector<double> heights;
     for (const RowLayout& row : rows) heights.push_back(row.height);
-    const double tableTop = page_.MarginTop() + TitleHeight() + kTitleGap;
-    const double capacity = PaperHeight() - page_.MarginBottom() - tableTop - HeadingHeight();
+    const double tableTop = page_.margins().top + TitleHeight() + kTitleGap;
+    const double capacity = PaperHeight() - page_.margins().bottom - tableTop - HeadingHeight();
     std::vector<std::pair<std::size_t, std::size_t>> pages = SplitIntoPages(heights, capacity);
     if (pages.empty()) pages.emplace_back(0, 0);
 
@@ -242,7 +238,7 @@ class SummaryLayout {
 
  private:
   double PaperHeight() const { return kA4WidthTwips; }  // landscape
-  double Left() const { return page_.MarginLeft(); }
+  double Left() const { return page_.margins().left; }
   double TableWidth() const {
     double width = 0;
     for (const Column& column : columns_) width += column.width;
@@ -314,11 +310,9 @@ class SummaryLayout {
   }
 
   void DrawTitle(int pageNumber, int pageCount) {
-    const double top = page_.MarginTop();
+    const double top = page_.margins().top;
     UseFont(kGothic, kTitlePoints);
-    page_.SetCurrentX(Left());
-    page_.SetCurrentY(top);
-    page_.Text(kTitle);
+    page_.Text(Left(), top, kTitle);
 
     int failed = 0;
     int shafts = 0;
@@ -333,9 +327,8 @@ class SummaryLayout {
                                " ページ";
     const double titleHeight = page_.TextHeight("あ");
     UseFont(kMincho, kBodyPoints);
-    page_.SetCurrentX(Left() + TableWidth() - page_.TextWidth(counts));
-    page_.SetCurrentY(top + titleHeight - lineHeight_);
-    page_.Text(counts);
+    page_.Text(Left() + TableWidth() - page_.TextWidth(counts), top + titleHeight - lineHeight_,
+               counts);
   }
 
   // Draws the heading row from top; returns the top of the first body row.
@@ -409,9 +402,7 @@ class SummaryLayout {
     double x = cellLeft + kCellPadding;
     if (align == Align::kRight) x = cellLeft + cellWidth - kCellPadding - width;
     if (align == Align::kCentre) x = cellLeft + (cellWidth - width) / 2;
-    page_.SetCurrentX(x);
-    page_.SetCurrentY(top);
-    page_.Text(text);
+    page_.Text(x, top, text);
   }
 
   PageSurface& page_;

@@ -40,8 +40,8 @@ void BuildChartPage(PageSurface& page, const CalculationCase& calc, PageSettings
 void DrawChart(PageSurface& page, const CalculationCase& calc, double frameTop, double frameLeft) {
   ChartContext chart = MakeChartContext(page, calc, frameTop, frameLeft);
   page.SetPenWidth(10);
-  page.SetPenStyle(kPenSolid);
-  page.SetTextAngle(0);
+  page.SetPenStyle(PenStyle::kSolid);
+  page.SetTextDirection(TextDirection::kHorizontal);
 
   page.SetLayer(DrawingLayer::kFrame);
   DrawChartFrame(chart);
@@ -69,8 +69,8 @@ void DrawChart(PageSurface& page, const CalculationCase& calc, double frameTop, 
   page.SetLayer(DrawingLayer::kWater);
   DrawCurveLabels(chart);
 
-  page.SetBrushStyle(kBrushSolid);
-  page.SetTextAngle(0);
+  page.SetBrushStyle(BrushStyle::kSolid);
+  page.SetTextDirection(TextDirection::kHorizontal);
   page.SetLayer(DrawingLayer::kNone);
 }
 

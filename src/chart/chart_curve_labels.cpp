@@ -48,7 +48,7 @@ void DrawCurveLabels(ChartContext& chart) {
   const ChartGeometry& g = chart.geometry;
   const CalculationCase& calc = chart.calc;
   PageSurface& page = chart.page;
-  page.SetTextAngle(0);
+  page.SetTextDirection(TextDirection::kHorizontal);
   for (const int c : chart.CurveCases()) {
     const CurveLabelStyle style = StyleOf(c);
     const double threshold = ((g.Right() - page.TextWidth(style.text)) - 500) - style.back;

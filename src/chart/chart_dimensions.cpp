@@ -145,17 +145,17 @@ void DrawPointDimension(ChartContext& chart) {
   });
   DrawArrowMark(page, g.left, midY, pLen, kArrowDimensionHorizontal, kArrowSize);
   page.SetPenWidth(0);
-  page.SetPenStyle(kPenDotted);
+  page.SetPenStyle(PenStyle::kDotted);
   RunStatement([&] { DrawCheckedLine(page, g.left + pLen, midY - 50, g.left + pLen, g.Bottom()); });
   page.SetPenWidth(10);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
 }
 
 void DrawDepthColumns(ChartContext& chart) {
   const ChartGeometry& g = chart.geometry;
   const CalculationCase& calc = chart.calc;
   PageSurface& page = chart.page;
-  page.SetTextAngle(900);
+  page.SetTextDirection(TextDirection::kRising);
   const double extensionStart = g.left - 600;
   std::int16_t column = 0;
   for (const int c : chart.Cases()) {

@@ -84,7 +84,7 @@ void DrawShaftOrRing(ChartContext& chart) {
   const CalculationCase& calc = chart.calc;
   PageSurface& page = chart.page;
   if (chart.improved) {
-    page.SetBrushStyle(kBrushCrossHatch);
+    page.SetBrushStyle(BrushStyle::kDiagonalCross);
     RunStatement([&] {
       page.DrawRectangle(Finite(g.X(calc.r)), Finite(g.Y(calc.GroundwaterDepth - 1)),
                          Finite(g.X(calc.r + calc.B)), g.Bottom());

@@ -40,9 +40,7 @@ void DrawCheckedLineTo(PageSurface& page, double x, double y) {
 void PlaceText(PageSurface& page, double x, double y, std::string_view text) {
   const double left = Finite(x);
   const double top = Finite(y);
-  page.SetCurrentX(left);
-  page.SetCurrentY(top);
-  page.Text(text);
+  page.Text(left, top, text);
 }
 
 }  // namespace tavoro

@@ -36,7 +36,7 @@ void DrawPointLevels(ChartContext& chart) {
   const ChartGeometry& g = chart.geometry;
   const CalculationCase& calc = chart.calc;
   PageSurface& page = chart.page;
-  page.SetBrushStyle(kBrushSolid);
+  page.SetBrushStyle(BrushStyle::kSolid);
   for (const int c : chart.CurveCases()) {
     const double px = g.X(calc.PointDistance);
     if (!IsComputed(calc.PointY[c]) || !IsComputed(calc.PointS[c])) {

@@ -9,11 +9,17 @@
 
 namespace tavoro {
 
-// Pen styles and brush styles as the drawing code numbers them.
-inline constexpr std::int16_t kPenSolid = 0;
-inline constexpr std::int16_t kPenDotted = 2;
-inline constexpr std::int16_t kBrushSolid = 0;
-inline constexpr std::int16_t kBrushCrossHatch = 7;
+enum class PenStyle : std::uint8_t { kSolid, kDotted };
+
+// How circles and rectangles are filled: black, or hatched with a diagonal
+// cross on a grid fixed to the page.
+enum class BrushStyle : std::uint8_t { kSolid, kDiagonalCross };
+
+enum class Orientation : std::uint8_t { kPortrait, kLandscape };
+
+// Text runs left to right, or rises bottom to top (turned 90° about its
+// reference point).
+enum class TextDirection : std::uint8_t { kHorizontal, kRising };
 
 // What a drawing shows, for devices that keep drawings apart by kind (the
 // layers of a CAD drawing). Painting ignores it.
@@ -29,20 +35,19 @@ enum class DrawingLayer : std::uint8_t {
 // A pen: width in twips (0 = the thinnest line the device draws) and style.
 struct Pen {
   double width = 0;
-  std::int16_t style = kPenSolid;
+  PenStyle style = PenStyle::kSolid;
 
   friend bool operator==(const Pen&, const Pen&) = default;
 };
 
 // Text with its top-left reference point (x, y) in twips, the resolved font,
-// the direction in tenths of a degree (900 rises vertically, turned about the
-// reference point) and the width and height the surface measured for it.
+// the direction and the width and height the surface measured for it.
 struct TextCommand {
   double x = 0;
   double y = 0;
   std::string text;
   FontSpec font;
-  std::int16_t angle = 0;
+  TextDirection direction = TextDirection::kHorizontal;
   double width = 0;
   double height = 0;
 
@@ -66,7 +71,7 @@ struct CircleCommand {
   double y = 0;
   double radius = 0;
   Pen pen;
-  std::int16_t brush = kBrushSolid;
+  BrushStyle brush = BrushStyle::kSolid;
   DrawingLayer layer = DrawingLayer::kNone;
 
   friend bool operator==(const CircleCommand&, const CircleCommand&) = default;
@@ -80,7 +85,7 @@ struct RectangleCommand {
   double x2 = 0;
   double y2 = 0;
   Pen pen;
-  std::int16_t brush = kBrushSolid;
+  BrushStyle brush = BrushStyle::kSolid;
   DrawingLayer layer = DrawingLayer::kNone;
 
   friend bool operator==(const RectangleCommand&, const RectangleCommand&) = default;
@@ -100,7 +105,7 @@ struct Page {
 struct Document {
   double paperWidth = 0;
   double paperHeight = 0;
-  bool landscape = false;
+  Orientation orientation = Orientation::kPortrait;
   std::string title;  // UTF-8, e.g. "計算書"; empty when unnamed
   std::vector<Page> pages;
   bool finished = false;

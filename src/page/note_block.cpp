@@ -50,16 +50,14 @@ double DrawNoteBlock(PageSurface& page, const std::vector<std::string>& notes, d
 
   page.SetFontName(kNoteFace);
   page.SetFontSize(kNotePoints);
-  page.SetTextAngle(0);
+  page.SetTextDirection(TextDirection::kHorizontal);
   const double lineHeight = page.TextHeight("あ");
   double bottom = top;
   int linesLeft = kMaxNoteLines;
   for (const std::string& note : notes) {
     for (const std::string& line : Wrapped(page, "注記：" + note, width)) {
       if (linesLeft-- <= 0) break;
-      page.SetCurrentX(left);
-      page.SetCurrentY(bottom);
-      page.Text(line);
+      page.Text(left, bottom, line);
       bottom += lineHeight;
     }
   }

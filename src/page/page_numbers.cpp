@@ -20,8 +20,8 @@ void DrawPageNumbers(PageSurface& page) {
 
   page.SetFontName(kNumberFace);
   page.SetFontSize(kNumberPoints);
-  page.SetTextAngle(0);
-  const double margin = page.MarginBottom();
+  page.SetTextDirection(TextDirection::kHorizontal);
+  const double margin = page.margins().bottom;
   const double lineHeight = page.TextHeight("0");
   if (lineHeight > 0 && lineHeight < margin) {
     const Document& document = page.document();
@@ -29,9 +29,7 @@ void DrawPageNumbers(PageSurface& page) {
     for (std::size_t i = 0; i < count; ++i) {
       const std::string text = std::to_string(i + 1) + " / " + std::to_string(count);
       page.TurnToPage(i);
-      page.SetCurrentX((document.paperWidth - page.TextWidth(text)) / 2);
-      page.SetCurrentY(top);
-      page.Text(text);
+      page.Text((document.paperWidth - page.TextWidth(text)) / 2, top, text);
     }
     page.TurnToPage(count - 1);
   }

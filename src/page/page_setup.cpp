@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "page/page_length.h"
+
 namespace tavoro {
 namespace {
 
@@ -9,17 +11,9 @@ constexpr double kFirstRowY = 849.6;
 constexpr double kRowPitch = 297.6;
 constexpr double kColumnPitch = 216.0;
 
-void SetupPage(PageSurface& page, PageSettings& settings, std::int16_t orientation) {
-  page.SetAutoRTF(false);
-  page.SetPaperSize(9);
+void SetupPage(PageSurface& page, PageSettings& settings, Orientation orientation) {
   page.SetOrientation(orientation);
-  page.SetMarginLeft("20mm");
-  page.SetMarginRight("0mm");
-  page.SetMarginTop("15mm");
-  page.SetMarginBottom("20mm");
-  page.SetLineSpacing(100.0);
-  page.SetIndentLeft(0.0);
-  page.SetIndentFirst(0.0);
+  page.SetMargins({20 * kTwipsPerMm, 15 * kTwipsPerMm, 0, 20 * kTwipsPerMm});
   SetupFonts(page, settings);
   BuildLineGrid(page, settings);
 }
@@ -27,12 +21,12 @@ void SetupPage(PageSurface& page, PageSettings& settings, std::int16_t orientati
 }  // namespace
 
 void SetupReportPage(PageSurface& page, PageSettings& settings) {
-  SetupPage(page, settings, 0);
+  SetupPage(page, settings, Orientation::kPortrait);
   page.SetDocumentTitle("計算書");
 }
 
 void SetupChartPage(PageSurface& page, PageSettings& settings) {
-  SetupPage(page, settings, 1);
+  SetupPage(page, settings, Orientation::kLandscape);
   page.SetDocumentTitle("地下水位降下曲線");
 }
 
@@ -45,16 +39,9 @@ void SetupFonts(PageSurface& page, PageSettings& settings) {
   settings.CharHeight = page.TextHeight("あ");
 }
 
-void BuildLineGrid(PageSurface& page, PageSettings& settings) {
-  for (int n = 1; n <= 48; ++n) {
-    if (n == 1) {
-      page.SetCurrentY(kFirstRowY);
-      settings.RowY[1] = page.CurrentY();
-    } else {
-      settings.RowY[n] = page.CurrentY() + (n - 1) * kRowPitch;
-    }
-  }
-  for (int j = 0; j <= 50; ++j) settings.ColX[j] = page.MarginLeft() + j * kColumnPitch;
+void BuildLineGrid(const PageSurface& page, PageSettings& settings) {
+  for (int n = 1; n <= 48; ++n) settings.RowY[n] = kFirstRowY + (n - 1) * kRowPitch;
+  for (int j = 0; j <= 50; ++j) settings.ColX[j] = page.margins().left + j * kColumnPitch;
 }
 
 }  // namespace tavoro

@@ -27,8 +27,8 @@ void SetupChartPage(PageSurface& page, PageSettings& settings);
 // "ＭＳ ゴシック" 10 pt and stores that face's height of "あ" as CharHeight.
 void SetupFonts(PageSurface& page, PageSettings& settings);
 
-// Rows from CurrentY set to 849.6 and read back, 297.6 twips apart; columns
-// from the read-back left margin, 216 twips apart. Leaves CurrentY at RowY[1].
-void BuildLineGrid(PageSurface& page, PageSettings& settings);
+// Rows from 849.6, 297.6 twips apart; columns from the left margin, 216
+// twips apart.
+void BuildLineGrid(const PageSurface& page, PageSettings& settings);
 
 }  // namespace tavoro

@@ -16,7 +16,7 @@ PageTable::PageTable(PageSurface& page, double left, double top, std::vector<Col
       rowHeight_(rowHeight),
       y_(top) {
   page_.SetPenWidth(0);
-  page_.SetPenStyle(kPenSolid);
+  page_.SetPenStyle(PenStyle::kSolid);
   page_.DrawLine(left_, top_, Right(), top_);
 }
 
@@ -35,10 +35,8 @@ void PageTable::Row(const std::vector<std::string>& cells) {
     const Column& column = columns_[c];
     if (c < cells.size() && !cells[c].empty()) {
       const std::string text = FitText(widthOf, cells[c], column.width - 2 * padding);
-      page_.SetCurrentX(column.right ? x + column.width - padding - page_.TextWidth(text)
-                                     : x + padding);
-      page_.SetCurrentY(textTop);
-      page_.Text(text);
+      page_.Text(column.right ? x + column.width - padding - page_.TextWidth(text) : x + padding,
+                 textTop, text);
     }
     x += column.width;
   }

@@ -77,26 +77,21 @@ void DrawProjectHeader(PageSurface& page, const ProjectInfo& project) {
   const SavedTextState saved(page);
   page.SetFontName(kHeaderFace);
   page.SetFontSize(kHeaderPoints);
-  page.SetTextAngle(0);
+  page.SetTextDirection(TextDirection::kHorizontal);
 
-  const double marginTop = page.MarginTop();
+  const double marginTop = page.margins().top;
   const double lineHeight = page.TextHeight("あ");
   if (!(lineHeight > 0) || lineHeight >= marginTop) return;
   const double top = (marginTop - lineHeight) / 2;
-  const double left = page.MarginLeft();
+  const double left = page.margins().left;
   const double right = page.document().paperWidth - left;
 
   // The date stays whole; only one wider than the line itself is cut.
   const std::string date = Fitted(page, OneLine(project.date), right - left);
   double leftRoom = right - left;
   if (!date.empty()) leftRoom -= page.TextWidth(date) + page.TextWidth(kGap) * 2;
-  page.SetCurrentX(left);
-  page.SetCurrentY(top);
-  page.Text(LeftText(page, project, std::max(leftRoom, 0.0)));
-  if (!date.empty()) {
-    page.SetCurrentX(right - page.TextWidth(date));
-    page.Text(date);
-  }
+  page.Text(left, top, LeftText(page, project, std::max(leftRoom, 0.0)));
+  if (!date.empty()) page.Text(right - page.TextWidth(date), top, date);
 }
 
 }  // namespace tavoro

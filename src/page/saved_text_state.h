@@ -1,15 +1,14 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "page/page_surface.h"
 
 namespace tavoro {
 
-// Keeps the surface's face, size, current point and text angle, and puts them
-// back when it goes out of scope, so a margin text leaves the page body's
-// drawing state as it found it.
+// Keeps the surface's face, size, current point and text direction, and puts
+// them back when it goes out of scope, so a margin text leaves the page
+// body's drawing state as it found it.
 class SavedTextState {
  public:
   explicit SavedTextState(PageSurface& page)
@@ -18,13 +17,13 @@ class SavedTextState {
         points_(page.FontSize()),
         x_(page.CurrentX()),
         y_(page.CurrentY()),
-        angle_(page.TextAngle()) {}
+        direction_(page.textDirection()) {}
   ~SavedTextState() {
     page_.SetFontName(face_);
     page_.SetFontSize(points_);
     page_.SetCurrentX(x_);
     page_.SetCurrentY(y_);
-    page_.SetTextAngle(angle_);
+    page_.SetTextDirection(direction_);
   }
   SavedTextState(const SavedTextState&) = delete;
   SavedTextState& operator=(const SavedTextState&) = delete;
@@ -35,7 +34,7 @@ class SavedTextState {
   double points_;
   double x_;
   double y_;
-  std::int16_t angle_;
+  TextDirection direction_;
 };
 
 }  // namespace tavoro

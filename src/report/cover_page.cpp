@@ -7,6 +7,7 @@
 #include "calc/ground.h"
 #include "calc/number_format.h"
 #include "calc/quantities.h"
+#include "page/page_length.h"
 #include "page/page_table.h"
 #include "page/text_fit.h"
 #include "report/report_values.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr std::string_view kMincho = "ＭＳ 明朝";
 constexpr std::string_view kGothic = "ＭＳ ゴシック";
-constexpr double kTwipsPerMm = 1440 / 25.4;
 constexpr double kGap = 6 * kTwipsPerMm;
 // Soil layers listed one by one; more are summed up in one row.
 constexpr std::size_t kListedLayers = 3;
@@ -56,9 +56,9 @@ class CoverLayout {
       : page_(page), calc_(calc), project_(project), facts_(facts) {}
 
   void Draw() {
-    left_ = page_.MarginLeft();
+    left_ = page_.margins().left;
     right_ = page_.document().paperWidth - left_;
-    y_ = page_.MarginTop() + 10 * kTwipsPerMm;
+    y_ = page_.margins().top + 10 * kTwipsPerMm;
     DrawTitle();
     DrawHeaderBlock();
     const std::vector<Cells> inputs = InputRows();
@@ -66,7 +66,7 @@ class CoverLayout {
     const std::vector<std::string> methods = MethodLines();
     // The tables' rows share what the page leaves them, between a tight and
     // an easy pitch.
-    const double rest = page_.document().paperHeight - page_.MarginBottom() - y_ -
+    const double rest = page_.document().paperHeight - page_.margins().bottom - y_ -
                         3 * HeadingHeight() - 2 * kGap -
                         static_cast<double>(methods.size()) * MethodLineHeight() -
                         3 * ProgramLineHeight();
@@ -91,15 +91,10 @@ class CoverLayout {
   TextWidthOf WidthOf() const {
     return [this](std::string_view text) { return page_.TextWidth(text); };
   }
-  void TextAt(double x, double y, const std::string& text) {
-    page_.SetCurrentX(x);
-    page_.SetCurrentY(y);
-    page_.Text(text);
-  }
 
   void DrawTitle() {
     UseFont(kGothic, 16);
-    TextAt((page_.document().paperWidth - Width(kTitle)) / 2, y_, kTitle);
+    page_.Text((page_.document().paperWidth - Width(kTitle)) / 2, y_, kTitle);
     y_ += page_.TextHeight("あ") + 10 * kTwipsPerMm;
   }
 
@@ -119,13 +114,13 @@ class CoverLayout {
     const std::pair<const char*, const std::string*> lines[] = {
         {"工事名：", &project_.name}, {"立坑名：", &project_.shaft}, {"日　付：", &project_.date}};
     for (const auto& [label, text] : lines) {
-      TextAt(left_, y, label);
-      TextAt(left_ + Width(label), y, FitText(WidthOf(), *text, textRoom - Width(label)));
+      page_.Text(left_, y, label);
+      page_.Text(left_ + Width(label), y, FitText(WidthOf(), *text, textRoom - Width(label)));
       y += lineHeight;
     }
 
     page_.SetPenWidth(0);
-    page_.SetPenStyle(kPenSolid);
+    page_.SetPenStyle(PenStyle::kSolid);
     const double bottom = top + labelHeight + nameHeight + sealHeight;
     page_.DrawLine(boxLeft, top, right_, top);
     page_.DrawLine(boxLeft, top + labelHeight, right_, top + labelHeight);
@@ -139,10 +134,10 @@ class CoverLayout {
                                                                    {"照　査", &project_.checker}};
     double x = boxLeft;
     for (const auto& [label, name] : signers) {
-      TextAt(x + (column - Width(label)) / 2, top + (labelHeight - textHeight) / 2, label);
+      page_.Text(x + (column - Width(label)) / 2, top + (labelHeight - textHeight) / 2, label);
       const std::string fitted = FitText(WidthOf(), *name, column - 2 * Width("a"));
-      TextAt(x + (column - Width(fitted)) / 2, top + labelHeight + (nameHeight - textHeight) / 2,
-             fitted);
+      page_.Text(x + (column - Width(fitted)) / 2,
+                 top + labelHeight + (nameHeight - textHeight) / 2, fitted);
       x += column;
     }
     y_ = std::max(y, bottom) + kGap;
@@ -152,7 +147,7 @@ class CoverLayout {
 
   void Heading(const char* text) {
     UseFont(kGothic, 11);
-    TextAt(left_, y_, text);
+    page_.Text(left_, y_, text);
     y_ += HeadingHeight();
   }
   double HeadingHeight() {
@@ -276,7 +271,7 @@ class CoverLayout {
     UseFont(kMincho, 9);
     for (const std::string& line : lines) {
       const bool bullet = line.rfind("・", 0) == 0;
-      TextAt(bullet ? left_ : left_ + indent, y_, line);
+      page_.Text(bullet ? left_ : left_ + indent, y_, line);
       y_ += lineHeight;
     }
   }
@@ -288,11 +283,11 @@ class CoverLayout {
 
   void DrawProgramLine() {
     UseFont(kMincho, 9);
-    const double bottom = page_.document().paperHeight - page_.MarginBottom();
+    const double bottom = page_.document().paperHeight - page_.margins().bottom;
     const std::string text =
         "計算プログラム：" + facts_.program + "　　計算日：" + facts_.calculatedOn;
     const double height = page_.TextHeight("あ");
-    TextAt(left_, std::max(y_ + height, bottom - height * 2), text);
+    page_.Text(left_, std::max(y_ + height, bottom - height * 2), text);
   }
 
   PageSurface& page_;

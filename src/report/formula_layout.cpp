@@ -80,7 +80,7 @@ double CentredLeft(double xs, double xe, double width) {
 }
 
 void PrintCentred(PageSurface& page, double xs, double xe, double top, std::string_view text) {
-  PrintAt(page, CentredLeft(xs, xe, page.TextWidth(text)), top, text);
+  page.Text(CentredLeft(xs, xe, page.TextWidth(text)), top, text);
 }
 
 void DrawRadicalSign(PageSurface& page, double xs, double xe, const RadicalHeights& heights) {

@@ -33,45 +33,46 @@ void DrawH2Block(PageSurface& page, const CalculationCase& calc, double charHeig
 
   // Symbolic line.
   FormulaLine line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, page.CurrentX(), line.midTop, "改良外円の水位高");
-  PrintAt(page, x2, line.midTop, "h2");
-  PrintAt(page, x3, line.midTop, "=   ");
+  page.Text(page.CurrentX(), line.midTop, "改良外円の水位高");
+  page.Text(x2, line.midTop, "h2");
+  page.Text(x3, line.midTop, "=   ");
   double xs = page.CurrentX();
-  PrintAt(page, xs, line.numTop, std::string("  ( Q2 ") + kMiddleDot + " ln ( ( r + B ) / r) )  ");
+  page.Text(xs, line.numTop, std::string("  ( Q2 ") + kMiddleDot + " ln ( ( r + B ) / r) )  ");
   double xe = page.CurrentX();
   DrawFractionBar(page, xs, xe, line.barY);
   PrintCentred(page, xs, xe, line.denTop, std::string(kPi) + " " + kMiddleDot + " kg");
-  PrintAt(page, xe, line.midTop, " + h");
+  page.Text(xe, line.midTop, " + h");
   PrintSuperscript(page, "2");
   double xr = page.CurrentX();
-  PrintAt(page, page.CurrentX(), line.denTop, " ");
+  page.Text(page.CurrentX(), line.denTop, " ");
   DrawRadicalSign(page, xs, xr, WidenedRadical(line.midTop, charHeight, 250, 200, 150));
   AdvanceFormulaLine(page, x1, kH2ExtraDrop);
 
   // Substituted line.
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x3, line.midTop, "=   ");
+  page.Text(x3, line.midTop, "=   ");
   xs = page.CurrentX();
   const std::string r = LengthText(calc.r);
-  PrintAt(page, xs, line.numTop,
-          "  ( " + LengthText(calc.Q[kImproved]) + " " + kTimes + " ln ( ( " + r + " + " +
-              LengthText(calc.B) + " ) / " + r + ") )  ");
+  page.Text(xs, line.numTop,
+            "  ( " + LengthText(calc.Q[kImproved]) + " " + kTimes + " ln ( ( " + r + " + " +
+                LengthText(calc.B) + " ) / " + r + ") )  ");
   xe = page.CurrentX();
   DrawFractionBar(page, xs, xe, line.barY);
   PrintCentred(page, xs, xe, line.denTop,
                std::string(kPi) + " " + kTimes + " " + PerMinuteText(calc.kg, "kg"));
-  PrintAt(page, xe, line.midTop, " + " + LengthText(calc.h[kNatural]));
+  page.Text(xe, line.midTop, " + " + LengthText(calc.h[kNatural]));
   PrintSuperscript(page, "2");
   xr = page.CurrentX();
-  PrintAt(page, page.CurrentX(), line.denTop, " ");
+  page.Text(page.CurrentX(), line.denTop, " ");
   DrawRadicalSign(page, xs, xr, WidenedRadical(line.midTop, charHeight, 200, 200, 100));
   AdvanceFormulaLine(page, x1);
 
   // Result line.
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x3, line.midTop,
-          "=  " + LengthText(calc.CurveY[kImproved][kRingEdgePoint]) + kIdeographicSpace + "(m) ");
-  PrintAt(page, page.CurrentX(), line.denTop, " ");
+  page.Text(
+      x3, line.midTop,
+      "=  " + LengthText(calc.CurveY[kImproved][kRingEdgePoint]) + kIdeographicSpace + "(m) ");
+  page.Text(page.CurrentX(), line.denTop, " ");
 }
 
 void DrawS2Block(PageSurface& page, const CalculationCase& calc, double charHeight, double x1,
@@ -79,16 +80,17 @@ void DrawS2Block(PageSurface& page, const CalculationCase& calc, double charHeig
   StartFormulaBlock(page, x1, y);
 
   FormulaLine line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, page.CurrentX(), line.midTop, "水位降下高さ");
-  PrintAt(page, x2, line.midTop, "S2");
-  PrintAt(page, x3, line.midTop, "=   H - h2");
+  page.Text(page.CurrentX(), line.midTop, "水位降下高さ");
+  page.Text(x2, line.midTop, "S2");
+  page.Text(x3, line.midTop, "=   H - h2");
   AdvanceFormulaLine(page, x1);
 
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x3, line.numTop,
-          "=   " + LengthText(calc.H) + " - " + LengthText(calc.CurveY[kImproved][kRingEdgePoint]));
-  PrintAt(page, page.CurrentX(), line.numTop,
-          "  =   " + LengthText(calc.CurveS[kImproved][kRingEdgePoint]) + " (m)");
+  page.Text(
+      x3, line.numTop,
+      "=   " + LengthText(calc.H) + " - " + LengthText(calc.CurveY[kImproved][kRingEdgePoint]));
+  page.Text(page.CurrentX(), line.numTop,
+            "  =   " + LengthText(calc.CurveS[kImproved][kRingEdgePoint]) + " (m)");
 }
 
 void DrawR2Block(PageSurface& page, const CalculationCase& calc, double charHeight, double x1,
@@ -96,8 +98,8 @@ void DrawR2Block(PageSurface& page, const CalculationCase& calc, double charHeig
   StartFormulaBlock(page, x1, y);
 
   const FormulaLine line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, page.CurrentX(), line.midTop, "影響範囲");
-  PrintAt(page, x2, line.midTop, "R2");
+  page.Text(page.CurrentX(), line.midTop, "影響範囲");
+  page.Text(x2, line.midTop, "R2");
   DrawRadiusLines(page, calc, charHeight, line, x1, x3, "S2",
                   calc.CurveS[kImproved][kRingEdgePoint], calc.R[kImproved]);
 }

@@ -14,11 +14,11 @@ void DrawQ1Block(PageSurface& page, const CalculationCase& calc, double charHeig
 
   // Symbolic line.
   FormulaLine line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x1, line.midTop, "Q1");
-  PrintAt(page, x2, line.midTop, "=  ");
+  page.Text(x1, line.midTop, "Q1");
+  page.Text(x2, line.midTop, "=  ");
   double xs = page.CurrentX();
-  PrintAt(page, xs, line.numTop,
-          std::string("  ") + kPi + " " + kMiddleDot + " kn " + kMiddleDot + " ( H");
+  page.Text(xs, line.numTop,
+            std::string("  ") + kPi + " " + kMiddleDot + " kn " + kMiddleDot + " ( H");
   PrintSuperscript(page, "2");
   page.Text(" - h");
   PrintSuperscript(page, "2");
@@ -30,11 +30,11 @@ void DrawQ1Block(PageSurface& page, const CalculationCase& calc, double charHeig
 
   // Substituted line.
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x2, line.midTop, "=  ");
+  page.Text(x2, line.midTop, "=  ");
   xs = page.CurrentX();
-  PrintAt(page, xs, line.numTop,
-          std::string("  ") + kPi + " " + kTimes + " " + PerMinuteText(calc.kn, "kn") + " " +
-              kTimes + " ( " + LengthText(calc.H));
+  page.Text(xs, line.numTop,
+            std::string("  ") + kPi + " " + kTimes + " " + PerMinuteText(calc.kn, "kn") + " " +
+                kTimes + " ( " + LengthText(calc.H));
   PrintSuperscript(page, "2");
   page.Text(" - " + LengthText(calc.h[kNatural]));
   PrintSuperscript(page, "2");
@@ -44,7 +44,7 @@ void DrawQ1Block(PageSurface& page, const CalculationCase& calc, double charHeig
   PrintCentred(page, xs, xe, line.denTop,
                std::string("ln(") + kIdeographicSpace + LengthText(calc.R[kNatural]) + " / " +
                    LengthText(calc.r) + " )");
-  PrintAt(page, xe, line.midTop, "  =  " + LengthText(calc.Q[kNatural]) + " (m");
+  page.Text(xe, line.midTop, "  =  " + LengthText(calc.Q[kNatural]) + " (m");
   PrintSuperscript(page, "3");
   page.Text("/min)");
 }

@@ -27,46 +27,46 @@ void DrawQ2Block(PageSurface& page, const CalculationCase& calc, double charHeig
   // Symbolic line: the denominator first, then the numerator centred on the
   // width of its full-size text.
   FormulaLine line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x1, line.midTop, "Q2");
-  PrintAt(page, x2, line.midTop, "=  ");
+  page.Text(x1, line.midTop, "Q2");
+  page.Text(x2, line.midTop, "=  ");
   double xs = page.CurrentX();
-  PrintAt(page, xs, line.denTop,
-          std::string(" ln( R1 / ( r + B) ) + kn / kg ") + kMiddleDot + " ln( ( r + B ) / r ) ");
+  page.Text(xs, line.denTop,
+            std::string(" ln( R1 / ( r + B) ) + kn / kg ") + kMiddleDot + " ln( ( r + B ) / r ) ");
   double xe = page.CurrentX();
   DrawFractionBar(page, xs, xe, line.barY);
   const std::string symbolicHead =
       std::string("  ") + kPi + " " + kMiddleDot + " kn " + kMiddleDot + " ( H";
   const double symbolicWidth = page.TextWidth(symbolicHead + " - h2 )  ");
-  PrintAt(page, CentredLeft(xs, xe, symbolicWidth), line.numTop, symbolicHead);
+  page.Text(CentredLeft(xs, xe, symbolicWidth), line.numTop, symbolicHead);
   PrintSuperscript(page, "2");
   page.Text(" - h");
   PrintSuperscript(page, "2");
   page.Text(" )  ");
-  PrintAt(page, page.CurrentX(), line.denTop, "  ");
+  page.Text(page.CurrentX(), line.denTop, "  ");
   AdvanceFormulaLine(page, x1);
 
   // Substituted line.
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x2, line.midTop, "=  ");
+  page.Text(x2, line.midTop, "=  ");
   xs = page.CurrentX();
   const std::string kn60 = PerMinuteText(calc.kn, "kn");
-  PrintAt(page, xs, line.denTop, SubstitutedDenominator(calc, kn60));
+  page.Text(xs, line.denTop, SubstitutedDenominator(calc, kn60));
   xe = page.CurrentX();
   DrawFractionBar(page, xs, xe, line.barY);
   const std::string head = std::string(kPi) + kTimes + kn60 + kTimes + "(" + LengthText(calc.H);
   const std::string tail = std::string("-").append(LengthText(calc.h[kNatural]));
   const double numeratorWidth = page.TextWidth(head + tail + ")");
-  PrintAt(page, CentredLeft(xs, xe, numeratorWidth), line.numTop, head);
+  page.Text(CentredLeft(xs, xe, numeratorWidth), line.numTop, head);
   PrintSuperscript(page, "2");
   page.Text(tail);
   PrintSuperscript(page, "2");
   page.Text(")");
-  PrintAt(page, xe, line.denTop, "  ");
+  page.Text(xe, line.denTop, "  ");
   AdvanceFormulaLine(page, x1);
 
   // Result line, under the equals signs.
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x2, line.midTop, "=  " + LengthText(calc.Q[kImproved]) + " (m");
+  page.Text(x2, line.midTop, "=  " + LengthText(calc.Q[kImproved]) + " (m");
   PrintSuperscript(page, "3");
   page.Text("/min)");
 }

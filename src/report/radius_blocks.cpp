@@ -21,22 +21,22 @@ void DrawSichardtLines(PageSurface& page, double charHeight, const FormulaLine& 
                        double radius) {
   // Symbolic line: the radicand stands at MidTop.
   FormulaLine line = first;
-  PrintAt(page, equalsX, line.midTop, symbolicPiece);
+  page.Text(equalsX, line.midTop, symbolicPiece);
   double xs = page.CurrentX();
-  PrintAt(page, xs, line.midTop, " kn / 60 ");
+  page.Text(xs, line.midTop, " kn / 60 ");
   double xe = page.CurrentX();
   DrawRadicalSign(page, xs, xe, RadicalHeightsAt(line.midTop, charHeight));
   AdvanceFormulaLine(page, x1);
 
   // Substituted line: the radicand stands at NumTop.
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, equalsX, line.numTop,
-          std::string("=  3000 ") + kTimes + " " + LengthText(drawdown) + " " + kTimes + "  ");
+  page.Text(equalsX, line.numTop,
+            std::string("=  3000 ") + kTimes + " " + LengthText(drawdown) + " " + kTimes + "  ");
   xs = page.CurrentX();
-  PrintAt(page, xs, line.numTop, std::string(" ").append(PermeabilityText(kn)).append(" "));
+  page.Text(xs, line.numTop, std::string(" ").append(PermeabilityText(kn)).append(" "));
   xe = page.CurrentX();
   DrawRadicalSign(page, xs, xe, RadicalHeightsAt(line.numTop, charHeight));
-  PrintAt(page, page.CurrentX(), line.numTop, MetresResult(radius));
+  page.Text(page.CurrentX(), line.numTop, MetresResult(radius));
 }
 
 namespace {
@@ -45,24 +45,24 @@ void DrawKusakinLines(PageSurface& page, const CalculationCase& calc, double cha
                       const FormulaLine& first, double x1, double equalsX,
                       std::string_view drawdownSymbol, double drawdown, double radius) {
   FormulaLine line = first;
-  PrintAt(page, equalsX, line.midTop,
-          std::string("=  575 ") + kMiddleDot + " " + std::string(drawdownSymbol) + " " +
-              kMiddleDot + "  ");
+  page.Text(equalsX, line.midTop,
+            std::string("=  575 ") + kMiddleDot + " " + std::string(drawdownSymbol) + " " +
+                kMiddleDot + "  ");
   double xs = page.CurrentX();
-  PrintAt(page, xs, line.midTop, std::string(" H ") + kMiddleDot + " kn / 60 ");
+  page.Text(xs, line.midTop, std::string(" H ") + kMiddleDot + " kn / 60 ");
   double xe = page.CurrentX();
   DrawRadicalSign(page, xs, xe, RadicalHeightsAt(line.midTop, charHeight));
   AdvanceFormulaLine(page, x1);
 
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, equalsX, line.numTop,
-          std::string("=  575 ") + kTimes + " " + LengthText(drawdown) + " " + kTimes + "  ");
+  page.Text(equalsX, line.numTop,
+            std::string("=  575 ") + kTimes + " " + LengthText(drawdown) + " " + kTimes + "  ");
   xs = page.CurrentX();
-  PrintAt(page, xs, line.numTop,
-          " " + LengthText(calc.H) + " " + kTimes + " " + PermeabilityText(calc.kn) + " ");
+  page.Text(xs, line.numTop,
+            " " + LengthText(calc.H) + " " + kTimes + " " + PermeabilityText(calc.kn) + " ");
   xe = page.CurrentX();
   DrawRadicalSign(page, xs, xe, RadicalHeightsAt(line.numTop, charHeight));
-  PrintAt(page, page.CurrentX(), line.numTop, MetresResult(radius));
+  page.Text(page.CurrentX(), line.numTop, MetresResult(radius));
 }
 
 void DrawGivenLines(PageSurface& page, const CalculationCase& calc, double charHeight,
@@ -71,13 +71,12 @@ void DrawGivenLines(PageSurface& page, const CalculationCase& calc, double charH
   const bool second = drawdownSymbol == "S2";
   std::string equals = "=  ";
   if (HasImprovement(calc)) equals += second ? "R1  =  " : "R2  =  ";
-  PrintAt(page, equalsX, first.midTop,
-          equals + LengthText(radius) + " (m)" + kIdeographicSpace + "指定値");
+  page.Text(equalsX, first.midTop,
+            equals + LengthText(radius) + " (m)" + kIdeographicSpace + "指定値");
   AdvanceFormulaLine(page, x1);
   const FormulaLine line = PlaceFormulaLine(page, charHeight);
   const std::string& note = calc.ground.radiusNote;
-  PrintAt(page, equalsX, line.numTop,
-          std::string("   根拠 : ") + (note.empty() ? "記載なし" : note));
+  page.Text(equalsX, line.numTop, std::string("   根拠 : ") + (note.empty() ? "記載なし" : note));
 }
 
 }  // namespace
@@ -106,7 +105,7 @@ void DrawR1Block(PageSurface& page, const CalculationCase& calc, double charHeig
                  double x2, double y) {
   StartFormulaBlock(page, x1, y);
   const FormulaLine line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x1, line.midTop, "R1");
+  page.Text(x1, line.midTop, "R1");
   DrawRadiusLines(page, calc, charHeight, line, x1, x2, "S", calc.S[kNatural], calc.R[kNatural]);
 }
 
@@ -115,13 +114,13 @@ void DrawRadiusBlock(PageSurface& page, const CalculationCase& calc, double char
   StartFormulaBlock(page, x1, y);
 
   FormulaLine line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x1, line.midTop, "r");
-  PrintAt(page, x2, line.midTop, std::string("= L / ( 2 ") + kMiddleDot + " " + kPi + " )");
+  page.Text(x1, line.midTop, "r");
+  page.Text(x2, line.midTop, std::string("= L / ( 2 ") + kMiddleDot + " " + kPi + " )");
   AdvanceFormulaLine(page, x1);
 
   line = PlaceFormulaLine(page, charHeight);
-  PrintAt(page, x2, line.numTop, "= " + LengthText(calc.L) + " / ( 2 " + kTimes + " " + kPi + " )");
-  PrintAt(page, page.CurrentX(), line.numTop, MetresResult(calc.r));
+  page.Text(x2, line.numTop, "= " + LengthText(calc.L) + " / ( 2 " + kTimes + " " + kPi + " )");
+  page.Text(page.CurrentX(), line.numTop, MetresResult(calc.r));
 }
 
 }  // namespace tavoro

@@ -42,12 +42,6 @@ std::int16_t AdvanceLines(ReportLineCounter& counter, std::int16_t n) {
   return counter.value;
 }
 
-void PrintAt(PageSurface& page, double x, double y, std::string_view text) {
-  page.SetCurrentX(x);
-  page.SetCurrentY(y);
-  page.Text(text);
-}
-
 void PrintSuperscript(PageSurface& page, std::string_view text) {
   const double savedSize = page.FontSize();
   const auto wholeSize = ToInt32(savedSize);
@@ -55,10 +49,8 @@ void PrintSuperscript(PageSurface& page, std::string_view text) {
     throw ReportError("計算書を作成できません: 文字の大きさが不正です。");
   }
   page.SetFontSize(static_cast<double>((*wholeSize / 3) * 2));
-  const double savedY = page.CurrentY();
   page.Text(text);
   page.SetFontSize(savedSize);
-  page.SetCurrentY(savedY);
 }
 
 }  // namespace tavoro

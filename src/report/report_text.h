@@ -23,12 +23,9 @@ void BeginReportText(PageSurface& page, const PageSettings& settings, ReportLine
 // sum leaves the 16-bit range; the counter then keeps its old value.
 std::int16_t AdvanceLines(ReportLineCounter& counter, std::int16_t n);
 
-// Prints text with its top-left corner at (x, y); CurrentX ends after it.
-void PrintAt(PageSurface& page, double x, double y, std::string_view text);
-
 // Prints text at two-thirds of the current font size (whole points), top
-// aligned with the line, so it stands high. Font size and CurrentY are
-// restored; CurrentX ends after the small text.
+// aligned with the line, so it stands high. The font size is restored;
+// CurrentX ends after the small text.
 void PrintSuperscript(PageSurface& page, std::string_view text);
 
 // Places report lines on the line grid: the row is the counter's, columns
@@ -42,7 +39,7 @@ class GridWriter {
   double Row() const { return RowTop(settings_, counter_.value); }
   void Advance(std::int16_t rows) { AdvanceLines(counter_, rows); }
   // Prints text at the left edge of column, on the top of the current row.
-  void Print(int column, std::string_view text) { PrintAt(page_, Column(column), Row(), text); }
+  void Print(int column, std::string_view text) { page_.Text(Column(column), Row(), text); }
 
  private:
   PageSurface& page_;

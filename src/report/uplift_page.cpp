@@ -74,21 +74,21 @@ class UpliftPage {
   void DrawWeight() {
     const double x2 = grid_.Column(7);
     grid_.Print(5, "W");
-    PrintAt(page_, x2, grid_.Row(), std::string("=  Σγti ") + kMiddleDot + " ti");
+    page_.Text(x2, grid_.Row(), std::string("=  Σγti ") + kMiddleDot + " ti");
     Advance(1);
     std::string line = "=  ";
     for (std::size_t i = 0; i < u_.layers.size(); ++i) {
       if (i > 0) line += " + ";
       line += Weight(u_.layers[i].unitWeight) + " " + kTimes + " " + LengthText(u_.layers[i].thickness);
       if ((i + 1) % kTermsPerLine == 0 && i + 1 < u_.layers.size()) {
-        PrintAt(page_, x2, grid_.Row(), line);
+        page_.Text(x2, grid_.Row(), line);
         Advance(1);
         line = "   ";
       }
     }
-    PrintAt(page_, x2, grid_.Row(), line);
+    page_.Text(x2, grid_.Row(), line);
     Advance(1);
-    PrintAt(page_, x2, grid_.Row(), "=  " + LengthText(u_.W) + " (kN/m²)");
+    page_.Text(x2, grid_.Row(), "=  " + LengthText(u_.W) + " (kN/m²)");
     Advance(2);
   }
 
@@ -98,8 +98,8 @@ class UpliftPage {
     const double x1 = grid_.Column(5), x2 = grid_.Column(7);
     StartFormulaBlock(page_, x1, grid_.Row());
     FormulaLine line = PlaceFormulaLine(page_, charHeight);
-    PrintAt(page_, x1, line.midTop, "F");
-    PrintAt(page_, x2, line.midTop, "=  ");
+    page_.Text(x1, line.midTop, "F");
+    page_.Text(x2, line.midTop, "=  ");
     double xs = page_.CurrentX();
     const std::string numeratorSymbols = "  " + std::string(symbolic) + "  ";
     const std::string denominator = std::string("  γw ") + kMiddleDot + " hw  ";
@@ -110,7 +110,7 @@ class UpliftPage {
     AdvanceFormulaLine(page_, x1);
 
     line = PlaceFormulaLine(page_, charHeight);
-    PrintAt(page_, x2, line.midTop, "=  ");
+    page_.Text(x2, line.midTop, "=  ");
     xs = page_.CurrentX();
     const std::string top = "  " + numerator + "  ";
     const std::string bottom =
@@ -119,7 +119,7 @@ class UpliftPage {
     PrintCentred(page_, xs, xe, line.numTop, top);
     DrawFractionBar(page_, xs, xe, line.barY);
     PrintCentred(page_, xs, xe, line.denTop, bottom);
-    PrintAt(page_, xe, line.midTop, "  =  " + Ratio(u_.F));
+    page_.Text(xe, line.midTop, "  =  " + Ratio(u_.F));
     Advance(6);
   }
 

@@ -21,9 +21,7 @@ class Sketch {
   double Y(double depth) const { return top_ + (depth - shallowest_) * scale_; }
 
   void Label(double x, double y, const std::string& text) {
-    page_.SetCurrentX(x);
-    page_.SetCurrentY(y - page_.TextHeight(text) / 2);
-    page_.Text(text);
+    page_.Text(x, y - page_.TextHeight(text) / 2, text);
   }
   // A label right-aligned to x.
   void LabelLeftOf(double x, double y, const std::string& text) {
@@ -79,7 +77,7 @@ void DrawUpliftSketch(PageSurface& page, const CalculationCase& calc, double lef
   const double hwX = left + 0.78 * width;
 
   page.SetPenWidth(7);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   // Ground surface on both sides of the shaft, the walls and the bottom.
   const double gl = sketch.Y(0);
   const double bottomY = sketch.Y(calc.ExcavationDepth);
@@ -94,9 +92,9 @@ void DrawUpliftSketch(PageSurface& page, const CalculationCase& calc, double lef
   // The impervious layer down to the aquifer top, and the aquifer below.
   const double impervious = sketch.Y(calc.ImperviousDepth);
   const double aquifer = sketch.Y(dc);
-  page.SetPenStyle(kPenDotted);
+  page.SetPenStyle(PenStyle::kDotted);
   page.DrawLine(groundLeft, impervious, groundRight, impervious);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   page.DrawLine(groundLeft, aquifer, groundRight, aquifer);
   // Close above the aquifer top, the impervious layer's label stands one line higher.
   const double lift = aquifer - impervious < page.TextHeight("不") ? page.TextHeight("不") : 0;
@@ -106,9 +104,9 @@ void DrawUpliftSketch(PageSurface& page, const CalculationCase& calc, double lef
 
   // The piezometric level with its ▽ mark.
   const double head = sketch.Y(hp);
-  page.SetPenStyle(kPenDotted);
+  page.SetPenStyle(PenStyle::kDotted);
   page.DrawLine(dX, head, right, head);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   const double markX = hwX + 3 * kHeadMark;
   page.DrawLine(markX - kHeadMark, head - 1.6 * kHeadMark, markX + kHeadMark, head - 1.6 * kHeadMark);
   page.DrawLine(markX - kHeadMark, head - 1.6 * kHeadMark, markX, head);

@@ -58,9 +58,7 @@ std::string GraphCaption(StudyTargetKind kind) {
 // Text with its top-left corner at (x, y); nothing when either is not finite.
 void Put(PageSurface& page, double x, double y, const std::string& text) {
   if (!std::isfinite(x) || !std::isfinite(y)) return;
-  page.SetCurrentX(x);
-  page.SetCurrentY(y);
-  page.Text(text);
+  page.Text(x, y, text);
 }
 
 void SetFont(PageSurface& page, double size) {
@@ -77,7 +75,7 @@ AxisScale ValueScale(const StudyResult& result, StudyTargetKind kind) {
 }
 
 void DrawFrameAndGrid(PageSurface& page, const Graph& g) {
-  page.SetPenStyle(kPenDotted);
+  page.SetPenStyle(PenStyle::kDotted);
   page.SetPenWidth(0);
   for (int j = 1; j <= g.yScale.ticks; ++j) {
     const double y = g.Y(j * g.yScale.step);
@@ -87,7 +85,7 @@ void DrawFrameAndGrid(PageSurface& page, const Graph& g) {
     const double x = g.X(j * g.xScale.step);
     if (x < g.Right() - 1) page.DrawLine(x, g.top, x, g.Bottom());
   }
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   page.SetPenWidth(10);
   page.DrawLine(g.left, g.top, g.Right(), g.top);
   page.DrawLine(g.Right(), g.Bottom());
@@ -120,10 +118,10 @@ void DrawAxes(PageSurface& page, const Graph& g) {
   Put(page, g.left + (kFrameWidth - page.TextWidth(xTitle)) / 2, below, xTitle);
   const std::string yTitle = StudyTargetHeading(g.kind);
   const double h = page.TextHeight(yTitle);
-  page.SetTextAngle(900);
+  page.SetTextDirection(TextDirection::kRising);
   Put(page, g.left - kTick - 4 * kGap - widest - h,
       g.top + (kFrameHeight + page.TextWidth(yTitle)) / 2, yTitle);
-  page.SetTextAngle(0);
+  page.SetTextDirection(TextDirection::kHorizontal);
   const std::string caption = GraphCaption(g.kind);
   Put(page, g.left, g.top - h - 3 * kGap, caption);
 }
@@ -192,7 +190,7 @@ void DrawEndLabels(PageSurface& page, const Graph& g, std::vector<EndLabel> labe
   double nextFree = g.top - h;
   const double labelX = g.Right() + 3 * kGap;
   page.SetPenWidth(0);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   std::vector<double> centres;
   for (const EndLabel& label : labels) {
     centres.push_back(std::max(label.end, nextFree + h / 2));
@@ -233,14 +231,14 @@ void DrawTargetAndSolutions(PageSurface& page, const Graph& g, const StudyResult
   if (result.target.kind != g.kind) return;
   const double y = g.Y(result.target.value);
   page.SetPenWidth(kTargetPen);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   page.DrawLine(g.left, y, g.Right(), y);
   if (std::isfinite(y)) obstacles.Add(Segment{g.left, y, g.Right(), y});
   page.SetPenWidth(10);
   SetFont(page, kStudySmallSize);
   const double h = page.TextHeight("0");
 
-  page.SetBrushStyle(kBrushSolid);
+  page.SetBrushStyle(BrushStyle::kSolid);
   for (const StudySolution& solution : result.solutions) {
     if (!solution.width) continue;
     const double x = g.X(*solution.width);
@@ -335,7 +333,7 @@ void DrawGraph(PageSurface& page, const StudyResult& result, StudyTargetKind kin
   DrawFrameAndGrid(page, g);
   DrawAxes(page, g);
   page.SetPenWidth(10);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   GraphObstacles obstacles;
   std::vector<DrawnCurve> drawn;
   for (const StudyCurve& curve : curves) {
@@ -381,7 +379,7 @@ void DrawAnswers(PageSurface& page, const StudyResult& result) {
 }  // namespace
 
 void DrawStudyGraphPage(PageSurface& page, const StudyResult& result) {
-  page.SetTextAngle(0);
+  page.SetTextDirection(TextDirection::kHorizontal);
   DrawHeading(page, result);
   DrawGraph(page, result, StudyTargetKind::kInflow, kInflowFrameLeft);
   DrawGraph(page, result, StudyTargetKind::kDrawdown, kDrawdownFrameLeft);

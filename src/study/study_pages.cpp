@@ -16,9 +16,9 @@ void BuildStudyPages(PageSurface& page, const StudyResult& result, const Project
   DrawProjectHeader(page, project);
   DrawStudyTablePages(page, result, project);
   page.SetPenWidth(10);
-  page.SetPenStyle(kPenSolid);
-  page.SetBrushStyle(kBrushSolid);
-  page.SetTextAngle(0);
+  page.SetPenStyle(PenStyle::kSolid);
+  page.SetBrushStyle(BrushStyle::kSolid);
+  page.SetTextDirection(TextDirection::kHorizontal);
   if (project.HasHeader()) DrawPageNumbers(page);
   page.EndDoc();
 }

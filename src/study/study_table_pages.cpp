@@ -26,9 +26,7 @@ constexpr int kValuesPerCurve = 4;
 
 void Put(PageSurface& page, double x, double y, const std::string& text) {
   if (!std::isfinite(x) || !std::isfinite(y)) return;
-  page.SetCurrentX(x);
-  page.SetCurrentY(y);
-  page.Text(text);
+  page.Text(x, y, text);
 }
 
 void SetFont(PageSurface& page, double size) {
@@ -72,7 +70,7 @@ void PutRight(PageSurface& page, double right, double y, const std::string& text
 
 void Rule(PageSurface& page, double y, double right) {
   page.SetPenWidth(0);
-  page.SetPenStyle(kPenSolid);
+  page.SetPenStyle(PenStyle::kSolid);
   page.DrawLine(kLeft, y, right, y);
 }
 
@@ -157,7 +155,7 @@ void DrawGridGroup(PageSurface& page, const StudyResult& result, std::size_t fir
 }  // namespace
 
 void DrawStudyTablePages(PageSurface& page, const StudyResult& result, const ProjectInfo& project) {
-  page.SetTextAngle(0);
+  page.SetTextDirection(TextDirection::kHorizontal);
   SetFont(page, kStudyTitleSize);
   Put(page, kLeft, kTitleY, "改良幅の検討　解と計算値");
   SetFont(page, kStudySmallSize);

@@ -294,7 +294,7 @@ void PagePreview::PrintWithDialog() {
   if (pageCount == 0) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(title_);
-  printer.setPageOrientation(document().landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  printer.setPageOrientation(PaperLayout(document()).orientation());
   QPrintDialog dialog(&printer, this);
   dialog.setMinMax(1, pageCount);
   if (dialog.exec() != QDialog::Accepted) return;

@@ -1,7 +1,5 @@
 #include "ui/print_job.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -31,11 +29,7 @@ PrintOutcome PrintDocumentPages(QPrinter& printer, const Document& document, Pag
 
   // The page origin is the paper's corner: no printer margins.
   printer.setFullPage(true);
-  QPageLayout layout(QPageSize(QPageSize::A4),
-                     document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                     QMarginsF(0, 0, 0, 0), QPageLayout::Point, QMarginsF(0, 0, 0, 0));
-  layout.setMode(QPageLayout::FullPageMode);
-  printer.setPageLayout(layout);
+  printer.setPageLayout(PaperLayout(document));
 
   if (!progress.PageStarting(span.first)) {
     outcome.cancelled = true;

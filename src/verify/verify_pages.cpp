@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "page/page_length.h"
 #include "page/page_numbers.h"
 #include "page/page_setup.h"
 #include "page/page_table.h"
@@ -17,7 +18,6 @@ constexpr double kTitlePoints = 14;
 constexpr double kHeadingPoints = 10.5;
 constexpr double kBodyPoints = 9;
 constexpr std::size_t kMaxWrappedLines = 6;
-constexpr double kTwipsPerMm = 1440 / 25.4;
 
 // Columns of the check table, as fractions of the body width.
 struct Column {
@@ -47,10 +47,10 @@ class VerifyLayout {
     SetupReportPage(page_, settings);
     page_.SetDocumentTitle("検証例");
     page_.StartDoc();
-    left_ = page_.MarginLeft();
+    left_ = page_.margins().left;
     width_ = page_.document().paperWidth - 2 * left_;
-    bottom_ = page_.document().paperHeight - page_.MarginBottom();
-    y_ = page_.MarginTop() + 10 * kTwipsPerMm;
+    bottom_ = page_.document().paperHeight - page_.margins().bottom;
+    y_ = page_.margins().top + 10 * kTwipsPerMm;
 
     UseFont(kGothic, kTitlePoints);
     Line(left_, "検証例");
@@ -80,9 +80,7 @@ class VerifyLayout {
   double Width(std::string_view text) const { return page_.TextWidth(text); }
 
   void Line(double x, const std::string& text) {
-    page_.SetCurrentX(x);
-    page_.SetCurrentY(y_);
-    page_.Text(text);
+    page_.Text(x, y_, text);
     y_ += LineHeight();
   }
 
@@ -95,9 +93,7 @@ class VerifyLayout {
   void LabelledText(const std::string& label, const std::string& text) {
     const double indent = Width(label);
     const std::vector<std::string> lines = Wrapped(text, width_ - indent);
-    page_.SetCurrentX(left_);
-    page_.SetCurrentY(y_);
-    page_.Text(label);
+    page_.Text(left_, y_, label);
     for (const std::string& line : lines) Line(left_ + indent, line);
   }
 
@@ -119,9 +115,9 @@ class VerifyLayout {
   }
 
   void DrawExample(std::size_t number, const WorkedExample& example) {
-    if (y_ + ExampleHeight(example) > bottom_ && y_ > page_.MarginTop() + LineHeight() * 4) {
+    if (y_ + ExampleHeight(example) > bottom_ && y_ > page_.margins().top + LineHeight() * 4) {
       page_.NewPage();
-      y_ = page_.MarginTop() + 10 * kTwipsPerMm;
+      y_ = page_.margins().top + 10 * kTwipsPerMm;
     }
     UseFont(kGothic, kHeadingPoints);
     Line(left_, std::to_string(number) + ". " + example.name);

@@ -67,7 +67,8 @@ TEST(ChartTicksTest, DepthRoundsHalfToEvenAndDistanceStepsByATenthOfTheRoundedRa
     const Commands chart = Draw(calc);
     std::vector<std::string> depths, distances, wantDepths, wantDistances;
     for (const TextCommand& t : All<TextCommand>(chart)) {
-      if (t.angle == 0 && Near(t.x + t.width, kLeft - 80)) depths.push_back(t.text);
+      if (t.direction == TextDirection::kHorizontal && Near(t.x + t.width, kLeft - 80))
+        depths.push_back(t.text);
       if (Near(t.y, kBottom + 180)) distances.push_back(t.text);
     }
     for (int n = 0; n <= lastDepth; ++n) wantDepths.push_back(std::to_string(n));

@@ -85,7 +85,7 @@ Document OnePage(std::vector<PageCommand> commands) {
   Document document;
   document.paperWidth = kPaperWidth;
   document.paperHeight = kPaperHeight;
-  document.landscape = true;
+  document.orientation = Orientation::kLandscape;
   document.pages.push_back(Page{std::move(commands)});
   return document;
 }
@@ -96,15 +96,15 @@ std::string Drawing(const Document& document) {
   return dxf.value_or("");
 }
 
-const Pen kSolid{10, kPenSolid};
-const Pen kDotted{10, kPenDotted};
+const Pen kSolid{10, PenStyle::kSolid};
+const Pen kDotted{10, PenStyle::kDotted};
 
 TEST(DxfDrawingTest, FillsBecomeSolidsDonutsAndHatchLinesInsideTheirShape) {
   const DrawingLayer ring = DrawingLayer::kImprovement;
   const std::string dxf = Drawing(OnePage({
-      RectangleCommand{1440, 1440, 2880, 2160, kSolid, kBrushSolid, ring},
-      CircleCommand{5000, 5000, 72, kSolid, kBrushSolid, DrawingLayer::kWater},
-      RectangleCommand{6000, 6300, 6400, 6000, kDotted, kBrushCrossHatch, ring},
+      RectangleCommand{1440, 1440, 2880, 2160, kSolid, BrushStyle::kSolid, ring},
+      CircleCommand{5000, 5000, 72, kSolid, BrushStyle::kSolid, DrawingLayer::kWater},
+      RectangleCommand{6000, 6300, 6400, 6000, kDotted, BrushStyle::kDiagonalCross, ring},
   }));
   const std::vector<Entity> entities = Entities(dxf);
   const std::vector<Entity> solids = OfType(entities, "SOLID");
@@ -129,7 +129,7 @@ TEST(DxfDrawingTest, FillsBecomeSolidsDonutsAndHatchLinesInsideTheirShape) {
 
   // The diagonal cross hatch of a 400 x 300 twip box on the page's 90-twip grid.
   const std::vector<Entity> lines = OfType(entities, "LINE");
-  EXPECT_EQ(lines.size(), HatchSegments({6000, 6000, 6400, 6300}, kBrushCrossHatch, 90).size());
+  EXPECT_EQ(lines.size(), HatchSegments({6000, 6000, 6400, 6300}, 90).size());
   EXPECT_GE(lines.size(), 8u);
   for (const Entity& line : lines) {
     EXPECT_EQ(line.Text(8), "<改良>");
@@ -149,10 +149,11 @@ TEST(DxfDrawingTest, NothingReachesBeyondThePaper) {
       LineCommand{-1e12, 1440, 1e12, 1440, kSolid, DrawingLayer::kFrame},
       LineCommand{nan, 0, 10, 10, kSolid, DrawingLayer::kFrame},
       LineCommand{-500, -500, -100, -100, kSolid, DrawingLayer::kFrame},
-      CircleCommand{10, 10, 72, kSolid, kBrushSolid, DrawingLayer::kWater},
-      TextCommand{-1440, 1440, "外", {"ＭＳ 明朝", 10}, 0, 200, 200},
-      TextCommand{1440, 1440, "大", {"ＭＳ 明朝", 1e9}, 0, 200, 200},
-      RectangleCommand{-1e9, 100, 1e9, 200, kSolid, kBrushCrossHatch, DrawingLayer::kFrame},
+      CircleCommand{10, 10, 72, kSolid, BrushStyle::kSolid, DrawingLayer::kWater},
+      TextCommand{-1440, 1440, "外", {"ＭＳ 明朝", 10}, TextDirection::kHorizontal, 200, 200},
+      TextCommand{1440, 1440, "大", {"ＭＳ 明朝", 1e9}, TextDirection::kHorizontal, 200, 200},
+      RectangleCommand{-1e9, 100, 1e9, 200, kSolid, BrushStyle::kDiagonalCross,
+                       DrawingLayer::kFrame},
   }));
   const std::vector<Entity> entities = Entities(dxf);
   const std::vector<Entity> lines = OfType(entities, "LINE");
@@ -183,12 +184,14 @@ TEST(DxfGeometryTest, ClipsSegmentsToTheBoxAndCutsChordsOfCircles) {
   EXPECT_EQ(ChordOnLine({{-10, 0}, {10, 0}}, {0, 0}, 5), (DxfSegment{{-5, 0}, {5, 0}}));
   EXPECT_FALSE(ChordOnLine({{-10, 6}, {10, 6}}, {0, 0}, 5));
 
-  // Horizontal hatch at 0, 90 and 180 inside 0..200; none for an unknown style.
-  const std::vector<DxfSegment> rows = HatchSegments({10, 0, 50, 200}, 2, 90);
-  ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[2], (DxfSegment{{10, 180}, {50, 180}}));
-  EXPECT_TRUE(HatchSegments({10, 0, 50, 200}, 1, 90).empty());
-  EXPECT_TRUE(HatchSegments({0, 0, 1e12, 1e12}, 6, 90).empty());
+  // The cross over a 90-twip square: x + y = 0 only touches its corner, x + y
+  // = 90√2 is cut at its right edge, x - y = 0 runs corner to corner.
+  const std::vector<DxfSegment> cross = HatchSegments({0, 0, 90, 90}, 90);
+  ASSERT_EQ(cross.size(), 2u);
+  EXPECT_NEAR(cross[0].from.x, 90 * std::sqrt(2.0) - 90, 1e-9);
+  EXPECT_NEAR(cross[0].to.y, 90 * std::sqrt(2.0) - 90, 1e-9);
+  EXPECT_EQ(cross[1], (DxfSegment{{0, 0}, {90, 90}}));
+  EXPECT_TRUE(HatchSegments({0, 0, 1e12, 1e12}, 90).empty());
 }
 
 }  // namespace

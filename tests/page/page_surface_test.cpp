@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <utility>
 #include <vector>
 
 #include "page/fixed_pitch_measurer.h"
@@ -24,21 +23,21 @@ class PageSurfaceTest : public ::testing::Test {
   PageSurface surface{measurer};
 };
 
-TEST_F(PageSurfaceTest, MarginsReadBackInTwips) {
-  const std::pair<const char*, double> lengths[] = {{"20mm", 1133.858268}, {"1.5cm", 850.393701},
-                                                    {"720tw", 720},        {" 360 ", 360},
-                                                    {"10 PT", 200},        {"0mm", 0},
-                                                    {"1in", 1440}};
-  for (const auto& [text, twips] : lengths) {
-    surface.SetMarginTop(text);
-    EXPECT_NEAR(surface.MarginTop(), twips, 1e-6) << text;
-  }
-  // A text that is not a length leaves the margin as it was.
-  for (const char* bad :
-       {"", "mm", "abc", "20furlongs", "-5mm", "nan", "inf", "1e400mm", "2 0mm"}) {
-    surface.SetMarginTop(bad);
-    EXPECT_EQ(surface.MarginTop(), 1440) << bad;
-  }
+// 10 pt: 200 twips a kana, 100 an ASCII letter, lines 200 high.
+TEST_F(PageSurfaceTest, TextStandsAtItsPointAndTheNextPieceFlowsOn) {
+  surface.StartDoc();
+  surface.Text(1000, 500, "水位");
+  surface.Text("h2");
+  surface.SetTextDirection(TextDirection::kRising);
+  surface.Text(3000, 800, "R");
+  EXPECT_EQ(surface.CurrentX(), 3100);
+  EXPECT_EQ(surface.CurrentY(), 800);
+  const FontSpec font{"", 10};
+  EXPECT_EQ(Commands(),
+            (std::vector<PageCommand>{
+                TextCommand{1000, 500, "水位", font, TextDirection::kHorizontal, 400, 200},
+                TextCommand{1400, 500, "h2", font, TextDirection::kHorizontal, 200, 200},
+                TextCommand{3000, 800, "R", font, TextDirection::kRising, 100, 200}}));
 }
 
 TEST_F(PageSurfaceTest, PolylineContinuesFromTheLastRecordedLineEnd) {
@@ -49,13 +48,13 @@ TEST_F(PageSurfaceTest, PolylineContinuesFromTheLastRecordedLineEnd) {
   surface.DrawLine(500, 400);
   surface.DrawLine(kNaN, 300);  // dropped lines leave the polyline at (500, 400)
   surface.DrawLine(kInf, 0, 1, 1);
-  surface.SetPenStyle(kPenDotted);
+  surface.SetPenStyle(PenStyle::kDotted);
   surface.DrawLine(500, 600);
-  const Pen solid{10, kPenSolid};
+  const Pen solid{10, PenStyle::kSolid};
   EXPECT_EQ(Commands(), (std::vector<PageCommand>{
                             LineCommand{0, 0, 1, 2, solid}, LineCommand{100, 200, 300, 400, solid},
                             LineCommand{300, 400, 500, 400, solid},
-                            LineCommand{500, 400, 500, 600, {10, kPenDotted}}}));
+                            LineCommand{500, 400, 500, 600, {10, PenStyle::kDotted}}}));
 }
 
 TEST_F(PageSurfaceTest, DrawingLeavesTheTextPositionAndNonFiniteCommandsAreDropped) {
@@ -63,10 +62,10 @@ TEST_F(PageSurfaceTest, DrawingLeavesTheTextPositionAndNonFiniteCommandsAreDropp
   surface.SetCurrentX(1234.5);
   surface.SetCurrentY(678.9);
   surface.DrawLine(-1e12, 5, 1e12, 5);  // far off the paper, but finite
-  surface.SetBrushStyle(kBrushCrossHatch);
+  surface.SetBrushStyle(BrushStyle::kDiagonalCross);
   surface.DrawRectangle(10, 20, 30, 40);
   surface.DrawRectangle(0, 0, -kInf, 10);
-  surface.SetBrushStyle(kBrushSolid);
+  surface.SetBrushStyle(BrushStyle::kSolid);
   surface.DrawCircle(3000, 3000, 50);
   surface.DrawCircle(100, 100, kNaN);
   EXPECT_EQ(surface.CurrentX(), 1234.5);
@@ -75,12 +74,11 @@ TEST_F(PageSurfaceTest, DrawingLeavesTheTextPositionAndNonFiniteCommandsAreDropp
   surface.Text("x");
   EXPECT_EQ(surface.CurrentX(), 1234.5);
   surface.SetFontSize(10);
-  surface.SetCurrentY(kNaN);
-  surface.Text("x");
-  EXPECT_EQ(Commands(),
-            (std::vector<PageCommand>{LineCommand{-1e12, 5, 1e12, 5, Pen{}},
-                                      RectangleCommand{10, 20, 30, 40, Pen{}, kBrushCrossHatch},
-                                      CircleCommand{3000, 3000, 50, Pen{}, kBrushSolid}}));
+  surface.Text(0, kNaN, "x");
+  EXPECT_EQ(Commands(), (std::vector<PageCommand>{
+                            LineCommand{-1e12, 5, 1e12, 5, Pen{}},
+                            RectangleCommand{10, 20, 30, 40, Pen{}, BrushStyle::kDiagonalCross},
+                            CircleCommand{3000, 3000, 50, Pen{}, BrushStyle::kSolid}}));
 }
 
 // Nothing is kept outside an open document, and nothing there breaks.

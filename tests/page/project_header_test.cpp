@@ -45,7 +45,7 @@ class ProjectHeaderTest : public ::testing::Test {
     for (const PageCommand& command : page_.document().pages.back().commands) {
       const auto& text = std::get<TextCommand>(command);
       EXPECT_EQ(text.font.name, "ＭＳ 明朝");
-      EXPECT_EQ(text.angle, 0);
+      EXPECT_EQ(text.direction, TextDirection::kHorizontal);
       placed.push_back({text.text, text.x, text.y, text.font.size});
     }
     return placed;
@@ -84,7 +84,9 @@ TEST_F(ProjectHeaderTest, LongProjectNameIsCutFirstTheShaftOnlyWhenItAloneOverfl
 }
 
 TEST_F(ProjectHeaderTest, TopMarginTooNarrowForTheLineGetsNoHeader) {
-  page_.SetMarginTop("3mm");
+  Margins narrow = page_.margins();
+  narrow.top = 3 * 1440 / 25.4;
+  page_.SetMargins(narrow);
   DrawProjectHeader(page_, {"A工事", "", "", "", ""});
   EXPECT_TRUE(page_.document().pages[0].commands.empty());
 }

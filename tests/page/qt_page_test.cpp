@@ -61,35 +61,28 @@ class RenderTest : public ::testing::Test {
     ASSERT_TRUE(directory.isValid());
     page.StartDoc();
     page.SetFontName("ＭＳ 明朝");
-    page.SetCurrentX(1134);
-    page.SetCurrentY(850);
-    page.Text("計算書");
+    page.Text(1134, 850, "計算書");
     page.Text("Q1=0.123m3/min");
     page.SetFontName("ＭＳ ゴシック");
     page.SetFontSize(12);
-    page.SetCurrentX(1566);
-    page.SetCurrentY(1445);
-    page.Text("水位降下曲線");
-    page.SetTextAngle(900);
-    page.SetCurrentX(2000);
-    page.SetCurrentY(9000);
-    page.Text("影響半径R=12.345");
+    page.Text(1566, 1445, "水位降下曲線");
+    page.SetTextDirection(TextDirection::kRising);
+    page.Text(2000, 9000, "影響半径R=12.345");
     // Solid pens 0, 7 and 10 twips wide at y 3000, 3300, 3600; dotted 0 and
     // 10 at 3900 and 4200.
     const double widths[] = {0, 7, 10, 0, 10};
     for (int i = 0; i < 5; ++i) {
-      page.SetPenStyle(i < 3 ? kPenSolid : kPenDotted);
+      page.SetPenStyle(i < 3 ? PenStyle::kSolid : PenStyle::kDotted);
       page.SetPenWidth(widths[i]);
       page.DrawLine(4000, 3000 + 300 * i, 10000, 3000 + 300 * i);
     }
-    page.SetPenStyle(kPenSolid);
+    page.SetPenStyle(PenStyle::kSolid);
     page.DrawCircle(6000, 7000, 400);
     page.DrawLine(-1e12, 11000, 1e12, 11000);
-    page.SetBrushStyle(kBrushCrossHatch);
+    page.SetBrushStyle(BrushStyle::kDiagonalCross);
     page.DrawRectangle(7000, 6000, 9000, 10000);
     page.DrawRectangle(-1e9, 12000, 1e9, 12500);
-    page.SetCurrentX(1e15);
-    page.Text("far");
+    page.Text(1e15, 9000, "far");
     page.EndDoc();
   }
   QString PathOf(const char* name) const { return directory.filePath(name); }
@@ -119,7 +112,7 @@ TEST_F(RenderTest, PdfTextLandsWhereTheSurfaceMeasuredIt) {
     const auto& last = std::get<TextCommand>(texts.at(pieces[i][1]));
     const double x = first.x / 20, y = first.y / 20, height = first.height / 20;
     const double advance = (last.x + last.width - first.x) / 20;
-    const bool rising = first.angle == 900;
+    const bool rising = first.direction == TextDirection::kRising;
     EXPECT_NEAR(word.xMin, x, 1.0) << words[i];
     EXPECT_NEAR(word.xMax, x + (rising ? height : advance), 1.0) << words[i];
     EXPECT_NEAR(rising ? word.yMax : word.yMin, y, 1.0) << words[i];
@@ -175,7 +168,7 @@ TEST_F(RenderTest, PngAndPdfShowTheDrawing) {
 
 TEST_F(RenderTest, LandscapePaperAndFailedExports) {
   PageSurface chart(measurer);
-  chart.SetOrientation(1);
+  chart.SetOrientation(Orientation::kLandscape);
   chart.StartDoc();
   ASSERT_TRUE(WritePdf(chart.document(), PathOf("chart.pdf"), nullptr));
   const PdfBox paper = ReadBoxes(PathOf("chart.pdf")).at("");

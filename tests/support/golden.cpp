@@ -30,9 +30,13 @@ const char* LayerName(DrawingLayer layer) {
   }
 }
 
-template <class PenType>
-std::string PenText(const PenType& pen) {
-  return "pen " + Twips(pen.width) + "/" + std::to_string(static_cast<int>(pen.style));
+// Styles and directions print as the numbers the lists were first written with.
+std::string PenText(const Pen& pen) {
+  return "pen " + Twips(pen.width) + "/" + (pen.style == PenStyle::kDotted ? "2" : "0");
+}
+
+const char* BrushText(BrushStyle brush) {
+  return brush == BrushStyle::kDiagonalCross ? " brush 7\n" : " brush 0\n";
 }
 
 struct CommandText {
@@ -40,7 +44,8 @@ struct CommandText {
 
   void operator()(const TextCommand& t) const {
     out << "text " << Twips(t.x) << ' ' << Twips(t.y) << " font " << t.font.name << '/'
-        << t.font.size << " angle " << t.angle << " |" << t.text << "|\n";
+        << t.font.size << " angle " << (t.direction == TextDirection::kRising ? 900 : 0) << " |"
+        << t.text << "|\n";
   }
   void operator()(const LineCommand& l) const {
     out << "line " << LayerName(l.layer) << ' ' << Twips(l.x1) << ' ' << Twips(l.y1) << ' '
@@ -48,13 +53,11 @@ struct CommandText {
   }
   void operator()(const CircleCommand& c) const {
     out << "circle " << LayerName(c.layer) << ' ' << Twips(c.x) << ' ' << Twips(c.y) << ' '
-        << Twips(c.radius) << ' ' << PenText(c.pen) << " brush "
-        << static_cast<int>(c.brush) << '\n';
+        << Twips(c.radius) << ' ' << PenText(c.pen) << BrushText(c.brush);
   }
   void operator()(const RectangleCommand& r) const {
     out << "rectangle " << LayerName(r.layer) << ' ' << Twips(r.x1) << ' ' << Twips(r.y1) << ' '
-        << Twips(r.x2) << ' ' << Twips(r.y2) << ' ' << PenText(r.pen) << " brush "
-        << static_cast<int>(r.brush) << '\n';
+        << Twips(r.x2) << ' ' << Twips(r.y2) << ' ' << PenText(r.pen) << BrushText(r.brush);
   }
 };
 
@@ -63,7 +66,8 @@ struct CommandText {
 std::string DocumentText(const Document& document) {
   std::ostringstream out;
   out << "document |" << document.title << "| paper " << Twips(document.paperWidth) << ' '
-      << Twips(document.paperHeight) << (document.landscape ? " landscape" : " portrait")
+      << Twips(document.paperHeight)
+      << (document.orientation == Orientation::kLandscape ? " landscape" : " portrait")
       << (document.finished ? " finished" : " unfinished") << '\n';
   for (std::size_t i = 0; i < document.pages.size(); ++i) {
     out << "page " << i + 1 << '\n';

@@ -172,7 +172,7 @@ void ExpectSoundDocument(const Document& document, const std::string& what) {
       for (const double v : xy) ASSERT_TRUE(std::isfinite(v)) << what;
       if (const auto* text = std::get_if<TextCommand>(&command)) {
         ASSERT_EQ(text->text.find("NaN"), std::string::npos) << what;
-        const bool across = text->angle == 0;
+        const bool across = text->direction == TextDirection::kHorizontal;
         const double right = across ? text->x + text->width : text->x + text->height;
         const double top = across ? text->y : text->y - text->width;
         EXPECT_TRUE(text->x >= 0 && right <= document.paperWidth && top >= 0 &&

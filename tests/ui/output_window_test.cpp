@@ -30,7 +30,7 @@ void ExpectShowing(const OutputWindow* window, const char* caption, double width
   const Document& document = window->Preview().document();
   EXPECT_TRUE(document.finished);
   EXPECT_EQ(document.pages.size(), pages);
-  EXPECT_EQ(document.landscape, width > height);
+  EXPECT_EQ(document.orientation == Orientation::kLandscape, width > height);
   EXPECT_EQ(window->Preview().PreviewPageCount(), static_cast<int>(pages));
 }
 

@@ -123,7 +123,7 @@ TEST_F(DeskTest, StudyPagesShowInTheOutputWindowAndARunTakesItBack) {
   EXPECT_EQ(OuterSizePixels(*window), test::PxRect(*window, 0, 0, 10000, 7500).size());
   const Document& document = window->Preview().document();
   EXPECT_EQ(document.title, "改良幅の検討");
-  EXPECT_TRUE(document.finished && document.landscape);
+  EXPECT_TRUE(document.finished && document.orientation == Orientation::kLandscape);
   EXPECT_GE(document.pages.size(), 2u);
   EXPECT_EQ(window->Preview().PreviewPageCount(), static_cast<int>(document.pages.size()));
   // Copy puts the answers on the clipboard.

@@ -203,7 +203,7 @@ class DrawingWriter {
     const std::optional<DxfSegment> visible =
         ClipToBox({{line.x1, line.y1}, {line.x2, line.y2}}, paper_);
     if (!visible) return;
-    const bool dotted = line.pen.style == kPenDotted;
+    const bool dotted = line.pen.style == PenStyle::kDotted;
     const bool continues = !polyline_.empty() && polyline_.back() == visible->from &&
                            polylineDotted_ == dotted && polylineLayer_ == line.layer;
     if (!continues) {
@@ -248,17 +248,17 @@ class DrawingWriter {
     }
     const DxfPoint centre = Mm({circle.x, circle.y});
     const double radiusMm = radius * kMmPerTwip;
-    if (circle.brush == kBrushSolid) {
+    if (circle.brush == BrushStyle::kSolid) {
       WriteDonut(centre, radiusMm, circle.layer);
     } else {
       std::vector<DxfSegment> chords;
       const DxfBox box{circle.x - radius, circle.y - radius, circle.x + radius, circle.y + radius};
-      for (const DxfSegment& line : HatchSegments(box, circle.brush, kHatchSpacingTwips)) {
+      for (const DxfSegment& line : HatchSegments(box, kHatchSpacingTwips)) {
         if (auto chord = ChordOnLine(line, {circle.x, circle.y}, radius)) chords.push_back(*chord);
       }
       WriteHatch(chords, circle.layer);
     }
-    BeginEntity("CIRCLE", circle.layer, circle.pen.style == kPenDotted);
+    BeginEntity("CIRCLE", circle.layer, circle.pen.style == PenStyle::kDotted);
     Point(10, centre);
     writer_.dxfReal(40, radiusMm);
   }
@@ -272,7 +272,7 @@ class DrawingWriter {
                      std::min(std::max(rectangle.x1, rectangle.x2), paper_.right),
                      std::min(std::max(rectangle.y1, rectangle.y2), paper_.bottom)};
     if (box.left > box.right || box.top > box.bottom) return;
-    if (rectangle.brush == kBrushSolid) {
+    if (rectangle.brush == BrushStyle::kSolid) {
       const DxfPoint lowLeft = Mm({box.left, box.bottom});
       const DxfPoint highRight = Mm({box.right, box.top});
       // SOLID's third and fourth corners cross over: 1-2 bottom, 3-4 top.
@@ -281,11 +281,11 @@ class DrawingWriter {
                                    highRight.y, 0, highRight.x, highRight.y, 0),
                       Attributes(rectangle.layer));
     } else {
-      WriteHatch(HatchSegments(box, rectangle.brush, kHatchSpacingTwips), rectangle.layer);
+      WriteHatch(HatchSegments(box, kHatchSpacingTwips), rectangle.layer);
     }
     WritePolyline({Mm({box.left, box.top}), Mm({box.right, box.top}), Mm({box.right, box.bottom}),
                    Mm({box.left, box.bottom})},
-                  0, true, 0, rectangle.layer, rectangle.pen.style == kPenDotted);
+                  0, true, 0, rectangle.layer, rectangle.pen.style == PenStyle::kDotted);
   }
 
   void Draw(const TextCommand& text) {
@@ -299,7 +299,8 @@ class DrawingWriter {
     }
     // The reference point is the top-left corner; DXF places the baseline's
     // left end, one ascent down the text's own vertical.
-    const double radians = text.angle / 10.0 * std::numbers::pi / 180.0;
+    const double degrees = text.direction == TextDirection::kRising ? 90.0 : 0.0;
+    const double radians = degrees * std::numbers::pi / 180.0;
     const double ascent = kAscentShare * text.height;
     const DxfPoint base =
         Mm({text.x + ascent * std::sin(radians), text.y + ascent * std::cos(radians)});

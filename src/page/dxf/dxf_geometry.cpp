@@ -55,8 +55,7 @@ std::optional<DxfSegment> ClipToBox(const DxfSegment& segment, const DxfBox& box
   return DxfSegment{low == 0 ? segment.from : at(low), high == 1 ? segment.to : at(high)};
 }
 
-std::vector<DxfSegment> HatchSegments(const DxfBox& box, std::int16_t brush, double spacing,
-                                      std::size_t maxLines) {
+std::vector<DxfSegment> HatchSegments(const DxfBox& box, double spacing, std::size_t maxLines) {
   std::vector<DxfSegment> lines;
   if (!(spacing > 0) || !(box.right > box.left) || !(box.bottom > box.top)) return lines;
   if (!std::isfinite(box.left + box.right + box.top + box.bottom)) return lines;
@@ -64,32 +63,16 @@ std::vector<DxfSegment> HatchSegments(const DxfBox& box, std::int16_t brush, dou
   const double right = box.right;
   const double top = box.top;
   const double bottom = box.bottom;
-  const bool horizontal = brush == 2 || brush == 6;
-  const bool vertical = brush == 3 || brush == 6;
-  const bool upward = brush == 4 || brush == 7;
-  const bool downward = brush == 5 || brush == 7;
   const double diagonalStep = spacing * std::sqrt(2.0);
   std::vector<DxfSegment> uncut;
-  if (horizontal) {
-    AddFamily(uncut, top, bottom, spacing, maxLines, [&](double y) {
-      return DxfSegment{{left, y}, {right, y}};
-    });
-  }
-  if (vertical) {
-    AddFamily(uncut, left, right, spacing, maxLines, [&](double x) {
-      return DxfSegment{{x, top}, {x, bottom}};
-    });
-  }
-  if (upward) {  // x + y = c, rising to the right
-    AddFamily(uncut, left + top, right + bottom, diagonalStep, maxLines, [&](double c) {
-      return DxfSegment{{c - bottom, bottom}, {c - top, top}};
-    });
-  }
-  if (downward) {  // x - y = c, falling to the right
-    AddFamily(uncut, left - bottom, right - top, diagonalStep, maxLines, [&](double c) {
-      return DxfSegment{{c + top, top}, {c + bottom, bottom}};
-    });
-  }
+  // x + y = c, rising to the right
+  AddFamily(uncut, left + top, right + bottom, diagonalStep, maxLines, [&](double c) {
+    return DxfSegment{{c - bottom, bottom}, {c - top, top}};
+  });
+  // x - y = c, falling to the right
+  AddFamily(uncut, left - bottom, right - top, diagonalStep, maxLines, [&](double c) {
+    return DxfSegment{{c + top, top}, {c + bottom, bottom}};
+  });
   if (uncut.size() > maxLines) return lines;
   for (const DxfSegment& line : uncut) {
     const std::optional<DxfSegment> cut = ClipToBox(line, box);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -33,12 +33,11 @@ struct DxfBox {
 // coordinate is not finite).
 std::optional<DxfSegment> ClipToBox(const DxfSegment& segment, const DxfBox& box);
 
-// The hatch lines of brush style brush over box, cut to the box: 2
-// horizontal, 3 vertical, 4 upward diagonal, 5 downward diagonal, 6 cross,
-// 7 diagonal cross, spaced spacing apart on a grid fixed to the origin as the
-// painter draws them. Other styles, an empty box or spacing <= 0 give none;
-// a box so large that it would need more than maxLines lines gives none.
-std::vector<DxfSegment> HatchSegments(const DxfBox& box, std::int16_t brush, double spacing,
+// The lines of a diagonal cross hatch over box, cut to the box: rising ones,
+// then falling ones, spaced spacing apart on a grid fixed to the origin as
+// the painter draws them. An empty box or spacing <= 0 gives none; a box so
+// large that it would need more than maxLines lines gives none.
+std::vector<DxfSegment> HatchSegments(const DxfBox& box, double spacing,
                                       std::size_t maxLines = 20000);
 
 // The chord of the circle around centre with radius on the line through

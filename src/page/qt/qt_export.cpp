@@ -1,7 +1,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -36,14 +35,19 @@ void SetPdfMetadata(QPdfWriter& writer, const Document& document) {
   writer.setCreator(PdfCreator());
 }
 
+QPageLayout PaperLayout(const Document& document) {
+  QPageLayout layout(QPageSize(QPageSize::A4),
+                     document.orientation == Orientation::kLandscape ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait,
+                     QMarginsF(0, 0, 0, 0), QPageLayout::Point, QMarginsF(0, 0, 0, 0));
+  layout.setMode(QPageLayout::FullPageMode);
+  return layout;
+}
+
 bool PaintDocument(QPagedPaintDevice& device, const Document& document) {
   // The page origin is the paper's corner: no printer margins.
   if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setFullPage(true);
-  QPageLayout layout(QPageSize(QPageSize::A4),
-                     document.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                     QMarginsF(0, 0, 0, 0), QPageLayout::Point, QMarginsF(0, 0, 0, 0));
-  layout.setMode(QPageLayout::FullPageMode);
-  device.setPageLayout(layout);
+  device.setPageLayout(PaperLayout(document));
 
   QPainter painter;
   if (!painter.begin(&device)) return false;

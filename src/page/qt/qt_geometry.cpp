@@ -52,32 +52,20 @@ std::optional<QLineF> ClipSegment(double x1, double y1, double x2, double y2, co
                 clampY(y1 + leave * dy));
 }
 
-std::vector<QLineF> HatchLines(const QRectF& area, std::int16_t brush, double spacing) {
+std::vector<QLineF> HatchLines(const QRectF& area, double spacing) {
   std::vector<QLineF> lines;
   if (!(spacing > 0) || area.isEmpty()) return lines;
   const double left = area.left();
   const double right = area.right();
   const double top = area.top();
   const double bottom = area.bottom();
-  const bool horizontal = brush == 2 || brush == 6;
-  const bool vertical = brush == 3 || brush == 6;
-  const bool upward = brush == 4 || brush == 7;
-  const bool downward = brush == 5 || brush == 7;
   const double diagonalStep = spacing * std::sqrt(2.0);
-  if (horizontal) {
-    AddFamily(lines, top, bottom, spacing, [&](double y) { return QLineF(left, y, right, y); });
-  }
-  if (vertical) {
-    AddFamily(lines, left, right, spacing, [&](double x) { return QLineF(x, top, x, bottom); });
-  }
-  if (upward) {  // x + y = c, rising to the right
-    AddFamily(lines, left + top, right + bottom, diagonalStep,
-              [&](double c) { return QLineF(c - bottom, bottom, c - top, top); });
-  }
-  if (downward) {  // x - y = c, falling to the right
-    AddFamily(lines, left - bottom, right - top, diagonalStep,
-              [&](double c) { return QLineF(c + top, top, c + bottom, bottom); });
-  }
+  // x + y = c, rising to the right
+  AddFamily(lines, left + top, right + bottom, diagonalStep,
+            [&](double c) { return QLineF(c - bottom, bottom, c - top, top); });
+  // x - y = c, falling to the right
+  AddFamily(lines, left - bottom, right - top, diagonalStep,
+            [&](double c) { return QLineF(c + top, top, c + bottom, bottom); });
   return lines;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QLineF>
 #include <QRectF>
-#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -15,12 +14,9 @@ std::optional<QLineF> ClipSegment(double x1, double y1, double x2, double y2, co
 // Distance between neighbouring hatch lines, in twips.
 inline constexpr double kHatchSpacingTwips = 90.0;
 
-// The hatch lines of brush style brush that cover area: 2 horizontal,
-// 3 vertical, 4 upward diagonal, 5 downward diagonal, 6 cross, 7 diagonal
-// cross. Lines sit on a grid fixed to the page, so neighbouring areas match,
-// and may reach past area: the caller clips them to the filled shape.
-// Other styles have no hatch lines.
-std::vector<QLineF> HatchLines(const QRectF& area, std::int16_t brush,
-                               double spacing = kHatchSpacingTwips);
+// The lines of a diagonal cross hatch that cover area: rising ones, then
+// falling ones. Lines sit on a grid fixed to the page, so neighbouring areas
+// match, and may reach past area: the caller clips them to the filled shape.
+std::vector<QLineF> HatchLines(const QRectF& area, double spacing = kHatchSpacingTwips);
 
 }  // namespace tavoro

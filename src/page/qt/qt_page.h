@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 #include <filesystem>
 #include <optional>
@@ -32,6 +33,10 @@ class QtTextMeasurer : public TextMeasurer {
 // coordinates must already be twips with the origin at the paper's top-left
 // corner. The one paint routine for preview, printer, PDF and PNG.
 void PaintPageTwips(QPainter& painter, const Document& document, int pageIndex);
+
+// A4 in the document's orientation, margins off, the whole paper: the page
+// origin is the paper's corner.
+QPageLayout PaperLayout(const Document& document);
 
 // Paints every page of document on a paged device (a QPrinter or a
 // QPdfWriter), A4 in the document's orientation, margins off, one device

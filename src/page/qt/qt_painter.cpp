@@ -48,7 +48,7 @@ QPen MakePen(const Pen& pen, const PageContext& context) {
   width = std::max(width, ThinnestTwips(context));
   QPen qpen(Qt::black, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
   qpen.setCosmetic(false);
-  if (pen.style == kPenDotted) {
+  if (pen.style == PenStyle::kDotted) {
     // Qt measures dash patterns in pen widths.
     const double dot = std::max(kDotTwips, width);
     qpen.setDashPattern({dot / width, kDotGapTwips / width});
@@ -58,14 +58,14 @@ QPen MakePen(const Pen& pen, const PageContext& context) {
   return qpen;
 }
 
-void FillShape(const PageContext& context, const QPainterPath& shape, std::int16_t brush) {
+void FillShape(const PageContext& context, const QPainterPath& shape, BrushStyle brush) {
   QPainter& painter = context.painter;
-  if (brush == kBrushSolid) {
+  if (brush == BrushStyle::kSolid) {
     painter.fillPath(shape, Qt::black);
     return;
   }
   const QRectF area = shape.boundingRect().intersected(context.bound);
-  const std::vector<QLineF> lines = HatchLines(area, brush);
+  const std::vector<QLineF> lines = HatchLines(area);
   if (lines.empty()) return;
   painter.save();
   painter.setClipPath(shape, Qt::IntersectClip);
@@ -92,7 +92,7 @@ struct CommandPainter {
     if (!std::isfinite(text.x) || !std::isfinite(text.y)) return;
     QTransform place;
     place.translate(text.x, text.y);
-    place.rotate(-text.angle / 10.0);
+    if (text.direction == TextDirection::kRising) place.rotate(-90.0);
     const QRectF extent = place.mapRect(QRectF(0, 0, text.width, text.height));
     if (!extent.intersects(context.bound)) return;
 

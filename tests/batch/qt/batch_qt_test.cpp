@@ -57,13 +57,11 @@ TEST(TableDecodingTest, RefusesBytesThatAreNotTheEncodingAskedFor) {
 
 Document SamplePage(const TextMeasurer& measurer) {
   PageSurface page(measurer);
-  page.SetOrientation(1);
+  page.SetOrientation(Orientation::kLandscape);
   page.StartDoc();
   page.SetFontName("ＭＳ 明朝");
   page.SetFontSize(10);
-  page.SetCurrentX(1440);
-  page.SetCurrentY(1440);
-  page.Text("立坑 No.1 湧水量 Q1");
+  page.Text(1440, 1440, "立坑 No.1 湧水量 Q1");
   page.DrawLine(1440, 2000, 8000, 2000);
   page.EndDoc();
   return page.document();
