@@ -269,8 +269,9 @@ class RuleCheck {
                        "を入力してください。"};
   }
 
-  // r = L/2π not below R1: R1 rises with kn and S, so the message names
-  // 立坑周長, 透水係数 and the drawdown S together, not the perimeter alone.
+  // r = L/2π not below R1: R1 rises with kn and S (and H by Kusakin), so the
+  // message names 立坑周長, 透水係数 and the drawdown S together, not the
+  // perimeter alone.
   InputRejection ShaftAsWideAsR1(const CalculationCase& calc) const {
     const bool kusakin = calc.ground.radiusMethod == RadiusMethod::kKusakin;
     return {kPerimeterField,
@@ -279,8 +280,9 @@ class RuleCheck {
                 Metres(calc.R[kNatural]) + ") 以上になり、湧水量を計算できません。" +
                 (kusakin ? "R1 = 575・S・√(H・kn)" : "R1 = 3000・S・√kn") + " は透水係数 kn" +
                 Quote(Text(kKnField)) + "と" + QuantityLabel(Quantity::kS) + " (" +
-                Metres(calc.S[kNatural]) +
-                "、掘削深度 − 地下水位) で決まります。立坑周長、透水係数と掘削深度・地下水位を"
+                Metres(calc.S[kNatural]) + "、掘削深度 − 地下水位)" +
+                (kusakin ? "、" + QuantityLabel(Quantity::kH) + " (" + Metres(calc.H) + ")" : "") +
+                " で決まります。立坑周長、透水係数と掘削深度・地下水位を"
                 "合わせて見直し、r が R1 より小さくなるようにしてください。"};
   }
 

@@ -157,7 +157,9 @@ class Reader {
                   LineOf(bytes, builder.ErrorByte()) + " 行目）。");
     }
     Json document = builder.TakeDocument();
-    if (!document.is_object()) return Fail("は JSON のオブジェクトではありません。");
+    if (!document.is_object()) {
+      return Fail("は Tavoro の案件ファイルとして読めません（壊れているか、別の形式です）。");
+    }
 
     const auto format = document.find("format");
     if (format == document.end() || !format->is_string() ||
