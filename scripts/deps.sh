@@ -13,7 +13,7 @@ packages=(
   poppler-utils locales nlohmann-json3-dev time bc
   libdxflib-dev python3 python3-ezdxf python3-matplotlib
   dpkg-dev fakeroot file lintian appstream desktop-file-utils
-  xvfb openbox x11-utils xdotool
+  xvfb openbox x11-utils xdotool man-db groff-base
 )
 # --list prints the packages, one a line, and installs nothing (scripts/check-test-tools.sh).
 if [ "${1:-}" = "--list" ]; then
