@@ -209,7 +209,10 @@ class SummaryLayout {
 
   void Draw() {
     page_.SetOrientation(Orientation::kLandscape);
-    page_.SetMargins({20 * kTwipsPerMm, 15 * kTwipsPerMm, 15 * kTwipsPerMm, 15 * kTwipsPerMm});
+    page_.SetMargins({.left = 20 * kTwipsPerMm,
+                      .top = 15 * kTwipsPerMm,
+                      .right = 15 * kTwipsPerMm,
+                      .bottom = 15 * kTwipsPerMm});
     UseFont(kMincho, kBodyPoints);
     lineHeight_ = page_.TextHeight("あ");
     UseFont(kGothic, kHeadingPoints);

@@ -13,7 +13,8 @@ constexpr double kColumnPitch = 216.0;
 
 void SetupPage(PageSurface& page, PageSettings& settings, Orientation orientation) {
   page.SetOrientation(orientation);
-  page.SetMargins({20 * kTwipsPerMm, 15 * kTwipsPerMm, 0, 20 * kTwipsPerMm});
+  page.SetMargins(
+      {.left = 20 * kTwipsPerMm, .top = 15 * kTwipsPerMm, .right = 0, .bottom = 20 * kTwipsPerMm});
   SetupFonts(page, settings);
   BuildLineGrid(page, settings);
 }
