@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <random>
+#include <stdexcept>
 
 namespace tavoro::testing {
 
@@ -15,9 +17,13 @@ TempFolder::TempFolder() {
   std::string name = "tavoro";
   if (info != nullptr) name += std::string("-") + info->test_suite_name() + "-" + info->name();
   std::replace(name.begin(), name.end(), '/', '_');
-  path_ = fs::path(::testing::TempDir()) / name;
-  fs::remove_all(path_);
-  fs::create_directories(path_);
+  // A fresh folder of its own: the same test may run at once from another build.
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = fs::path(::testing::TempDir()) / (name + "-" + std::to_string(random()));
+    if (fs::create_directory(path_)) return;
+  }
+  throw std::runtime_error("no temporary folder");
 }
 
 TempFolder::~TempFolder() {
