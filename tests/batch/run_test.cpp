@@ -51,8 +51,7 @@ std::map<std::string, std::string> FilesIn(const fs::path& dir) {
       files[entry.path().filename().string()] = "";
       continue;
     }
-    std::ifstream in(entry.path(), std::ios::binary);
-    files[entry.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    files[entry.path().filename().string()] = testing::ReadFile(entry.path());
   }
   return files;
 }

@@ -1,6 +1,9 @@
 // Reading a batch table: CSV text, header names, rows and unusable tables.
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <tuple>
+
 #include "batch/batch_table.h"
 #include "batch/csv_table.h"
 #include "batch/summary_csv.h"
@@ -36,30 +39,23 @@ TEST(CsvTableTest, RefusesAnOpenQuoteAndOversizedTables) {
   EXPECT_NE(ParseCsv(std::string(kMaxCsvRows + 1, '\n')).status.message(), "");
 }
 
+// A header names a field or a project text by its caption (with symbol and unit, blanks of
+// either width) or its option; another field's symbol or a part of a caption names none.
 TEST(BatchTableTest, NamesColumnsByCaptionSymbolUnitOrOption) {
-  const auto field = [](std::string_view header) {
+  const std::tuple<std::string_view, ColumnRole, int> cases[] = {
+      {"地下水位", ColumnRole::kField, 0},  {" 地下水位 GL- (m) ", ColumnRole::kField, 0},
+      {"改良後の透水係数 kg（cm/sec）", ColumnRole::kField, 6},
+      {"\xE3\x80\x80計算範囲[m]", ColumnRole::kField, 8},  {"--Groundwater", ColumnRole::kField, 0},
+      {"width", ColumnRole::kField, 5},     {"kg (cm/sec)", ColumnRole::kField, 6},
+      {"立坑名", ColumnRole::kProject, 1},  {"--NAME", ColumnRole::kProject, 0},
+      {"checker", ColumnRole::kProject, 3}, {"地下水位 Hf", ColumnRole::kNone, -1},
+      {"地下", ColumnRole::kNone, -1},      {"(m)", ColumnRole::kNone, -1},
+      {"備考", ColumnRole::kNone, -1}};
+  for (const auto& [header, role, index] : cases) {
     const ColumnName name = NameColumn(header);
-    return name.role == ColumnRole::kField ? name.index : -1;
-  };
-  EXPECT_EQ(field("地下水位"), 0);
-  EXPECT_EQ(field(" 地下水位 GL- (m) "), 0);
-  EXPECT_EQ(field("改良後の透水係数 kg（cm/sec）"), 6);
-  EXPECT_EQ(field("\xE3\x80\x80計算範囲[m]"), 8);
-  EXPECT_EQ(field("--Groundwater"), 0);
-  EXPECT_EQ(field("width"), 5);
-  EXPECT_EQ(field("kg (cm/sec)"), 6);
-  EXPECT_EQ(field("地下水位 Hf"), -1);  // another field's symbol
-  EXPECT_EQ(field("地下"), -1);
-  EXPECT_EQ(field("(m)"), -1);
-  const auto project = [](std::string_view header) {
-    const ColumnName name = NameColumn(header);
-    EXPECT_EQ(name.role, ColumnRole::kProject) << header;
-    return kProjectTexts[static_cast<std::size_t>(name.index)].caption;
-  };
-  EXPECT_EQ(project("立坑名"), "立坑名");
-  EXPECT_EQ(project("--NAME"), "工事名");
-  EXPECT_EQ(project("checker"), "照査者");
-  EXPECT_EQ(NameColumn("備考").role, ColumnRole::kNone);
+    EXPECT_EQ(name.role, role) << header;
+    EXPECT_EQ(name.index, role == ColumnRole::kNone ? name.index : index) << header;
+  }
 }
 
 constexpr char kRequired[] = "地下水位,不透水層深度,掘削深度,立坑周長,透水係数,着目点,計算範囲\n";

@@ -13,12 +13,6 @@ namespace {
 
 constexpr double kSentinel = -777;
 
-// Slot 2 past the ring edge: all that a run ending at the ring check leaves alone.
-auto PastTheRingEdge(CalculationCase c) {
-  c.CurveX[2][kRingEdgePoint] = c.CurveY[2][kRingEdgePoint] = c.CurveS[2][kRingEdgePoint] = 0;
-  return std::tuple(c.CurveX[2], c.CurveY[2], c.CurveS[2], c.PointY[2], c.PointS[2]);
-}
-
 // A bad logarithm or square root stores nothing and the run goes on; a division by zero in a
 // statement's last arithmetic stores its infinite result.
 TEST(ComputeCaseTest, ContinueOnError) {
@@ -50,29 +44,6 @@ TEST(ComputeCaseTest, ContinueOnError) {
   ASSERT_LT(c.CurveX[1][3], c.r);
   EXPECT_EQ(c.CurveY[1][3], kSentinel);
   EXPECT_EQ(c.CurveS[1][3], c.H - kSentinel);
-}
-
-TEST(ComputeCaseTest, EarlyEndsKeepWhatAnEarlierRunLeftInSlotTwo) {
-  CalculationCase c = testing::WorkedExample();
-  ComputeCase(c);
-  const CalculationCase first = c;
-  c.B = 0;  // no ring: nothing of slot 2 is written
-  ComputeCase(c);
-  EXPECT_FALSE(c.ImprovedCurveComputed);
-  EXPECT_EQ(PastTheRingEdge(c), PastTheRingEdge(first));
-  EXPECT_EQ(std::tuple(c.Q[2], c.R[2], c.CurveY[2][kRingEdgePoint]),
-            std::tuple(first.Q[2], first.R[2], first.CurveY[2][kRingEdgePoint]));
-
-  c.B = 2;  // a full run again: the flag must fall back with the next early end
-  ComputeCase(c);
-  c.B = 30;  // the ring reaches past R2: only Q2, R2 and the ring edge are written
-  ComputeCase(c);
-  ASSERT_GT(c.r + c.B, c.R[2]);
-  EXPECT_FALSE(c.ImprovedCurveComputed);
-  EXPECT_EQ(PastTheRingEdge(c), PastTheRingEdge(first));
-  EXPECT_EQ(c.CurveX[2][kRingEdgePoint], c.r + c.B);
-  EXPECT_NE(c.Q[2], first.Q[2]);
-  EXPECT_NE(c.R[2], first.R[2]);
 }
 
 TEST(ComputeCaseTest, PointOfInterestAtTheWallTheRingEdgeAndBeyondTheRange) {

@@ -19,25 +19,38 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr auto kNone = std::nullopt;
 
-// The scanned number read as the nearest double, also under a decimal-comma locale
-// (scripts/deps.sh installs de_DE.UTF-8); one too small for a double reads as 0, one too large
-// refuses the field.
-TEST(ReadFieldTextTest, NearestDoubleUnderflowAndOverflow) {
+// One number with blanks around it and the field's own unit, half- or full-width, nothing
+// else; read as the nearest double, also under a decimal-comma locale (scripts/deps.sh installs
+// de_DE.UTF-8). One too small for a double reads as 0, one too large refuses the field.
+TEST(ReadFieldTextTest, UnitsFullWidthNearestDoubleUnderflowAndOverflow) {
   const std::locale previous = std::locale::global(std::locale("de_DE.UTF-8"));
-  const std::pair<std::string, std::optional<double>> cases[] = {// clang-format off
-      {"12.5m", 12.5}, {".5e1", 5}, {"+7", 7}, {"-2.25", -2.25}, {"1E3", 1000}, {"-0", 0},
-      {"1e-400", 0}, {"-1e-400", 0}, {"0." + std::string(400, '0') + "1", 0},
-      {"1" + std::string(400, '0') + "e-380", 1e20},
-      {"1e400", kNone}, {"-1e400", kNone}, {"1.7976931348623159e308", kNone},
-      {std::string(1'000'000, '1'), kNone},
+  constexpr int kDepth = kGroundwaterField;
+  const std::tuple<int, std::string, std::optional<double>> cases[] = {// clang-format off
+      {kDepth, " 12.5 ", 12.5}, {kDepth, "\t-0.5e1m", -5}, {kDepth, "１０", 10},
+      {kDepth, "　１２．５　ｍ　", 12.5}, {kDepth, "－３", -3}, {kDepth, "−３", -3},  // U+2212
+      {kDepth, "+.5", 0.5}, {kDepth, "5.", 5}, {kDepth, "12.5m", 12.5}, {kDepth, ".5e1", 5},
+      {kDepth, "+7", 7}, {kDepth, "1E3", 1000}, {kDepth, "-0", 0},
+      {kKnField, "0.01cm/sec", 0.01}, {kKnField, "1e-3 cm/s", 0.001},
+      {kKnField, "０．０１ｃｍ／ｓｅｃ", 0.01},
+      {kDepth, "", kNone}, {kDepth, "1,000", kNone}, {kDepth, "10 m 5", kNone},
+      {kDepth, "1 000", kNone}, {kDepth, "12e", kNone}, {kDepth, "m", kNone}, {kDepth, ".", kNone},
+      {kDepth, "- 5", kNone}, {kDepth, "0x10", kNone}, {kDepth, "nan", kNone},
+      {kDepth, "10 cm/sec", kNone},  // not the unit of a depth
+      {kKnField, "0.01 m", kNone},
+      {kDepth, "1e-400", 0}, {kDepth, "-1e-400", 0}, {kDepth, "0." + std::string(400, '0') + "1", 0},
+      {kDepth, "1" + std::string(400, '0') + "e-380", 1e20},
+      {kDepth, "1e400", kNone}, {kDepth, "-1e400", kNone}, {kDepth, "1.7976931348623159e308", kNone},
+      {kDepth, std::string(1'000'000, '1'), kNone},
       // Just above the halfway point between 1 and its successor, decided by the last digit.
-      {"1.00000000000000011102230246251565404236316680908203125" + std::string(900, '0') + "1",
+      {kDepth, "1.00000000000000011102230246251565404236316680908203125" + std::string(900, '0') + "1",
        std::nextafter(1.0, 2.0)}};
   // clang-format on
-  for (const auto& [text, expected] : cases) {
-    const std::optional<double> read = ReadFieldText(kGroundwaterField, text);
+  for (const auto& [field, text, expected] : cases) {
+    const std::optional<double> read = ReadFieldText(field, text);
     EXPECT_EQ(read, expected) << text.substr(0, 40);
-    if (read && *read == 0) EXPECT_FALSE(std::signbit(*read)) << text.substr(0, 40);
+    if (read && *read == 0) {
+      EXPECT_FALSE(std::signbit(*read)) << text.substr(0, 40);
+    }
   }
   std::locale::global(previous);
 }

@@ -169,17 +169,14 @@ TEST(CaseFileRead, GroundFieldsAreSavedAsVersionTwo) {
   EXPECT_EQ(*read.file, file);
 }
 
-// Many kept keys read back in their order, a repeated key holding its last
-// value, and a compact file near the limit saves to a file that reads again.
-TEST(CaseFileText, ManyKeysKeepTheirOrderAndASavedFileStaysReadable) {
-  std::string bytes = R"({"format":"tavoro-case","version":1,"inputs":{},"project":{"p":1,"p":2},)";
-  for (int i = 0; i < 50000; ++i) bytes += "\"k" + std::to_string(49999 - i) + "\":0,";
-  bytes += R"("k7":"last"})";
-  const CaseFileRead read = ParseCaseFile(bytes, "m.tavoro");
+// A repeated key holds its last value, and a compact file near the limit saves to a file that
+// reads again.
+TEST(CaseFileText, ARepeatedKeyHoldsItsLastValueAndASavedFileStaysReadable) {
+  const CaseFileRead read = ParseCaseFile(
+      R"({"format":"tavoro-case","version":1,"inputs":{},"project":{"p":1,"p":2},"k":0,"k":"last"})",
+      "m.tavoro");
   ASSERT_TRUE(read.file) << read.status.message();
-  ASSERT_EQ(read.file->kept.size(), 50000u);
-  EXPECT_EQ(read.file->kept.begin().key(), "k49999");
-  EXPECT_EQ(read.file->kept["k7"], "last");
+  EXPECT_EQ(read.file->kept["k"], "last");
   EXPECT_EQ(read.file->keptProject.dump(), R"({"p":2})");
 
   CaseFile big;

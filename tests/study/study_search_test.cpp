@@ -17,31 +17,6 @@ std::optional<double> Kg(const char* text) {
   return ReadFieldText(6, text);
 }
 
-std::vector<bool> Answers(const std::vector<std::int64_t>& grid, std::int64_t threshold) {
-  std::vector<bool> meets;
-  for (const std::int64_t mm : grid) meets.push_back(mm >= threshold);
-  return meets;
-}
-
-TEST(StudySearchTest, BisectionFindsTheMillimetreAskingOnlyInsideTheBracket) {
-  const std::vector<std::int64_t> grid = WidthGrid(10000);
-  ASSERT_EQ(grid.size(), 101u);
-  for (const std::int64_t threshold : {1234, 1201, 1300, 9999, 10000}) {
-    int asked = 0;
-    const MeetsAt meetsAt = [&](std::int64_t mm) {
-      ++asked;
-      EXPECT_GT(mm, (threshold - 1) / 100 * 100 - 1);
-      EXPECT_LE(mm, (threshold + 99) / 100 * 100);
-      return mm >= threshold;
-    };
-    EXPECT_EQ(NarrowestMeetingWidth(grid, Answers(grid, threshold), meetsAt), threshold);
-    EXPECT_LE(asked, 7);  // 100 mm halved to the millimetre
-  }
-  const MeetsAt never = [](std::int64_t) { return false; };
-  EXPECT_EQ(NarrowestMeetingWidth(grid, Answers(grid, 0), never), 0);
-  EXPECT_FALSE(NarrowestMeetingWidth(grid, Answers(grid, 10001), never));
-}
-
 TEST(StudySearchTest, WidthEndIsTheFirstBoundReached) {
   WidthBound bound = WidthBound::kR1;
   EXPECT_EQ(WidthEndMillimetres(10, 3, 240, 100, bound), 10000);

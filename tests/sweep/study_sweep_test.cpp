@@ -1,6 +1,7 @@
 // A seeded sweep of ring studies over random cases with short and long
 // calculation ranges: every width and permeability a study names, typed back
-// into the form's texts, passes the input rules and meets the target.
+// into the form's texts, passes the input rules and meets the target, and one
+// millimetre narrower or one step looser misses it.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 
 #include "calc/run_case.h"
 #include "study/study.h"
+#include "study/study_search.h"
 #include "study/study_text.h"
 
 namespace tavoro {
@@ -100,6 +102,11 @@ TEST(StudySweep, EveryWidthAndPermeabilityNamedPassesTheRulesAndMeetsTheTarget) 
         ASSERT_EQ(typed.rejection, "") << what << " B " << *solution.width;
         ASSERT_EQ(typed.value, solution.value) << what;
         ASSERT_LE(typed.value, target.value) << what;
+        // One millimetre less (a ring still) misses.
+        const std::string less = Millimetres(*solution.width - 0.001);
+        if (less != "0") {
+          ASSERT_GT(TypeBack(texts, less, kg, target).value, target.value) << what << " B " << less;
+        }
       }
       if (solution.widthBeyondRange) {
         ++beyond;
@@ -115,6 +122,12 @@ TEST(StudySweep, EveryWidthAndPermeabilityNamedPassesTheRulesAndMeetsTheTarget) 
       const Typed typed = TypeBack(texts, texts[kWidthField], KgText(*result.kgForWidth), target);
       ASSERT_EQ(typed.rejection, "") << what << " kg " << KgText(*result.kgForWidth);
       ASSERT_LE(typed.value, target.value) << what;
+      // One unit looser in the third digit misses, or is looser than the ground.
+      const double looser = LadderValue(LadderRungAtMost(*result.kgForWidth) + 1);
+      if (looser <= request.knCmPerSec) {
+        ASSERT_GT(TypeBack(texts, texts[kWidthField], KgText(looser), target).value, target.value)
+            << what << " kg " << KgText(looser);
+      }
     }
   }
   // The sweep reaches each kind of answer.

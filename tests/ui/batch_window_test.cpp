@@ -2,14 +2,12 @@
 // closing message.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QMessageBox>
 #include <QWidget>
 #include <filesystem>
 
 #include "files.h"
 #include "ui/batch_window.h"
-#include "ui/case_settings.h"
 
 namespace tavoro {
 namespace {
@@ -77,20 +75,6 @@ TEST(BatchWindowTest, ManyShaftsNotComputedGoToTheDetailsAndAllComputedIsNoWarni
   EXPECT_EQ(fine.text, QStringLiteral("立坑 1 本のうち 1 本を計算しました。\n出力先: /o"));
   QWidget parent;
   EXPECT_EQ(BatchDoneBox(&parent, fine)->icon(), QMessageBox::Information);
-}
-
-// The output folder's dialog starts in the one last chosen, else (never
-// chosen, or gone since) in the table's folder.
-TEST(BatchWindowTest, OutputFolderDialogStartsInTheLastOutputFolder) {
-  const testing::TempFolder root;
-  const QString tables = QString::fromStdU16String(root.path().u16string());
-  const QString out = tables + QStringLiteral("/出力");
-  ASSERT_TRUE(QDir().mkpath(out));
-  EXPECT_EQ(BatchOutputFolderStart(tables + QStringLiteral("/表.csv")), tables);
-  RememberFolder(DialogFolder::kBatchOutput, out);
-  EXPECT_EQ(BatchOutputFolderStart(tables + QStringLiteral("/表.csv")), out);
-  ASSERT_TRUE(QDir(out).removeRecursively());
-  EXPECT_EQ(BatchOutputFolderStart(tables + QStringLiteral("/表.csv")), tables);
 }
 
 }  // namespace

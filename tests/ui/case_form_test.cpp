@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "casefile/case_file.h"
+#include "ui/batch_window.h"
 #include "ui/case_settings.h"
 #include "ui/project_dialog.h"
 #include "ui_test_support.h"
@@ -222,8 +223,13 @@ TEST_F(CaseFormTest, DialogsOfEachKindStartInTheirOwnLastFolder) {
   EXPECT_EQ(InLastFolder(DialogFolder::kBatch), dir.path());
   EXPECT_EQ(InLastFolder(DialogFolder::kCases, "無題.tavoro"), "無題.tavoro");
   EXPECT_EQ(InLastFolder(DialogFolder::kBatch, Path("a.tavoro")), Path("a.tavoro"));
+  // 一括計算's output folder: the one last chosen, else the table's folder.
+  EXPECT_EQ(BatchOutputFolderStart(Path("表.csv")), dir.path());
+  RememberFolder(DialogFolder::kBatchOutput, Path("out"));
+  EXPECT_EQ(BatchOutputFolderStart(Path("表.csv")), Path("out"));
   ASSERT_TRUE(QDir(Path("out")).removeRecursively());
   EXPECT_EQ(InLastFolder(DialogFolder::kExports, "計算書.pdf"), "計算書.pdf");
+  EXPECT_EQ(BatchOutputFolderStart(Path("表.csv")), dir.path());
 }
 
 TEST(ProjectDialogTest, OkWaitsForAnEmptyOrCalendarDate) {
