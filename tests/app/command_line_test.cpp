@@ -120,8 +120,8 @@ const Row kRows[] = {
     {{"batch", "t.csv", "--out", "x", "--encoding", "latin1"}, 2, "--encoding には utf-8 か cp932", {"t.csv"},
      {{"t.csv", kTable}}},
     {{"batch", "missing.csv", "--out", "x"}, 2, "missing.csv", {}},
-    {{"batch", "t.csv", "--out", "x"}, 2, "", {"t.csv"}, {{"t.csv", "2,20,10,20,0.01,10,100\n"}}},
-    {{"batch", "t.csv", "--out", "x"}, 2, "", {"t.csv"}, {{"t.csv", "地下水位,掘削深度\n"}}},
+    {{"batch", "t.csv", "--out", "x"}, 2, "表の見出し行を使えないため", {"t.csv"},
+     {{"t.csv", "2,20,10,20,0.01,10,100\n"}}},
     // Headers close to the captions: the table is refused as a whole.
     {{"batch", "t.csv", "--out", "x"}, 2, "", {"t.csv"},
      {{"t.csv", "地下水位,不透水層,掘削深度,立坑周長,透水係数,改良幅,改良後透水係数,着目点\n"

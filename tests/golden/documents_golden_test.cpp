@@ -46,8 +46,9 @@ InputTexts WithoutRing() {
   return texts;
 }
 
-CalculationCase Computed(const InputTexts& texts, std::int16_t mode,
-                         std::initializer_list<std::pair<int, std::string>> ground = {}) {
+using Ground = std::vector<std::pair<int, std::string>>;
+
+CalculationCase Computed(const InputTexts& texts, std::int16_t mode, const Ground& ground = {}) {
   GroundTexts groundTexts;
   for (const auto& [field, text] : ground) GroundText(groundTexts, field) = text;
   const CaseRun run = RunCase(texts, mode, groundTexts);
@@ -87,41 +88,37 @@ TEST(GoldenTest, Report) {
   ExpectGolden("report-ring-past-r2", Report(Computed(RingPastR2(), 0)));
 }
 
-// Kusakin's and a given radius of influence, with and without a note or a ring.
-TEST(GoldenTest, ReportRadiusMethods) {
-  const InputTexts noRing = WithoutRing();
-  ExpectGolden("report-kusakin", Report(Computed(kWorkedExampleTexts, 0, {{kRadiusMethodField, "kusakin"}})));
-  ExpectGolden("report-given-radius",
-               Report(Computed(kWorkedExampleTexts, 0,
-                               {{kRadiusMethodField, "given"}, {kRadiusField, "500"},
-                                {kRadiusNoteField, "河川までの距離の2倍"}})));
-  ExpectGolden("report-given-radius-no-note",
-               Report(Computed(noRing, 0, {{kRadiusMethodField, "given"}, {kRadiusField, "500"}})));
-}
-
-// The page 盤ぶくれの検討: unsafe (γt 14, d 8, γw 10, hw 12 gives F 0.933), safe, twelve
-// layers too light at any depth, the top layer carried above, and the bottom already reached.
-TEST(GoldenTest, ReportUplift) {
+// Kusakin's and a given radius of influence, with and without a note or a ring; the page
+// 盤ぶくれの検討: unsafe (γt 14, d 8, γw 10, hw 12 gives F 0.933), safe, twelve layers too
+// light at any depth, the top layer carried above, and the bottom already reached.
+TEST(GoldenTest, ReportGround) {
   InputTexts shallower = kWorkedExampleTexts;
   shallower[kImperviousField] = "18";
-  ExpectGolden("report-uplift-unsafe",
-               Report(Computed(shallower, 0, {{kConfinedTopField, "18"}, {kConfinedHeadField, "6"},
-                                              {kUnitWeightField, "14"}, {kWaterUnitWeightField, "10"}})));
-  ExpectGolden("report-uplift-safe",
-               Report(Computed(kWorkedExampleTexts, 0, {{kConfinedTopField, "25"}, {kConfinedHeadField, "15"},
-                                                        {kUpliftSafetyField, "1.0"}})));
-  std::string layers = "1:10";
-  for (int i = 1; i < kMaxSoilLayers; ++i) layers += ",1:10";
-  ExpectGolden("report-uplift-twelve-layers",
-               Report(Computed(kWorkedExampleTexts, 0, {{kConfinedTopField, "22"}, {kConfinedHeadField, "-100"},
-                                                        {kSoilLayersField, layers}})));
-  ExpectGolden("report-uplift-top-layer-carried",
-               Report(Computed(kWorkedExampleTexts, 0, {{kConfinedTopField, "22"}, {kConfinedHeadField, "10"},
-                                                        {kSoilLayersField, layers}})));
   InputTexts reached = WithoutRing();
   reached[kImperviousField] = "10";
-  ExpectGolden("report-uplift-reached",
-               Report(Computed(reached, 0, {{kConfinedTopField, "10"}, {kConfinedHeadField, "5"}})));
+  std::string layers = "1:10";
+  for (int i = 1; i < kMaxSoilLayers; ++i) layers += ",1:10";
+  const struct {
+    const char* golden;
+    InputTexts texts;
+    Ground ground;
+  } cases[] = {
+      {"report-kusakin", kWorkedExampleTexts, {{kRadiusMethodField, "kusakin"}}},
+      {"report-given-radius", kWorkedExampleTexts,
+       {{kRadiusMethodField, "given"}, {kRadiusField, "500"}, {kRadiusNoteField, "河川までの距離の2倍"}}},
+      {"report-given-radius-no-note", WithoutRing(), {{kRadiusMethodField, "given"}, {kRadiusField, "500"}}},
+      {"report-uplift-unsafe", shallower,
+       {{kConfinedTopField, "18"}, {kConfinedHeadField, "6"}, {kUnitWeightField, "14"},
+        {kWaterUnitWeightField, "10"}}},
+      {"report-uplift-safe", kWorkedExampleTexts,
+       {{kConfinedTopField, "25"}, {kConfinedHeadField, "15"}, {kUpliftSafetyField, "1.0"}}},
+      {"report-uplift-twelve-layers", kWorkedExampleTexts,
+       {{kConfinedTopField, "22"}, {kConfinedHeadField, "-100"}, {kSoilLayersField, layers}}},
+      {"report-uplift-top-layer-carried", kWorkedExampleTexts,
+       {{kConfinedTopField, "22"}, {kConfinedHeadField, "10"}, {kSoilLayersField, layers}}},
+      {"report-uplift-reached", reached, {{kConfinedTopField, "10"}, {kConfinedHeadField, "5"}}},
+  };
+  for (const auto& c : cases) ExpectGolden(c.golden, Report(Computed(c.texts, 0, c.ground)));
 }
 
 // The cover: header, signers, inputs, results, methods and their sources, the program; with

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "calc/run_case.h"
+#include "page/fixed_pitch_measurer.h"
+#include "study/study_pages.h"
 #include "worked_example.h"
 
 namespace tavoro {
@@ -57,6 +62,29 @@ TEST(StudyTest, DefaultPermeabilitiesAreOnlyValuesTheFormAccepts) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DefaultStudyPermeabilities(c.width, c.kg, c.kn), c.list) << c.kg << " " << c.kn;
+  }
+}
+
+// The study pages beyond their golden display lists: curves clipped at the inflow graph's
+// frame (in page twips).
+TEST(StudyPagesTest, CurvesRisingAboveTheAxisStopAtTheFramesTop) {
+  constexpr double kInflowLeft = 2000, kFrameTop = 2300, kFrameWidth = 5200;
+  constexpr double kFrameBottom = 2300 + 5600;
+  // A ring looser than the ground raises Q2 far above Q1 near R1.
+  const StudyResult result = RunStudy(Request(StudyTargetKind::kInflow, 0.3, {0.1, 1e-4}, 50));
+  ASSERT_GT(result.curves[0].values.back().Q2, 2 * result.withoutRing.Q2);
+  const FixedPitchMeasurer measurer;
+  PageSurface page(measurer);
+  PageSettings settings;
+  BuildStudyPages(page, result, {}, settings);
+  for (const PageCommand& command : page.document().pages.at(0).commands) {
+    const auto* line = std::get_if<LineCommand>(&command);
+    if (line == nullptr) continue;
+    const bool insideInflowFrame = line->x1 > kInflowLeft && line->x1 < kInflowLeft + kFrameWidth &&
+                                   line->x2 > kInflowLeft && line->x2 < kInflowLeft + kFrameWidth;
+    if (!insideInflowFrame || line->x1 == line->x2) continue;  // ticks and gridlines
+    EXPECT_GE(std::min(line->y1, line->y2), kFrameTop);
+    EXPECT_LE(std::max(line->y1, line->y2), kFrameBottom);
   }
 }
 

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <limits>
 #include <tuple>
 
 #include "export/case_csv.h"

@@ -56,12 +56,6 @@ TEST(QtTexts, TheDialogsTavoroOpensAreWhollyJapanese) {
   // The fields' context menu.
   QLineEdit field;
   const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
-  QStringList menuTexts;
-  for (const QAction* action : menu->actions()) {
-    if (!action->isSeparator()) menuTexts.append(action->text().section(QLatin1Char('\t'), 0, 0));
-  }
-  EXPECT_TRUE(menuTexts.contains(QStringLiteral("コピー(&C)")))
-      << menuTexts.join(", ").toStdString();
 
   // A message box with its OK button.
   CloseNextModal();
