@@ -54,25 +54,6 @@ std::tuple<int, std::string, std::string> Export(const Args& args) {
   return {status, out.str(), err.str()};
 }
 
-// The worked example with each "--name=value" of extra replacing its option or added.
-Args WorkedExampleWith(const Args& extra) {
-  Args args;
-  for (std::size_t i = 0; i + 1 < testing::kWorkedExampleArgs.size(); i += 2) {
-    args.push_back(testing::kWorkedExampleArgs[i] + "=" + testing::kWorkedExampleArgs[i + 1]);
-  }
-  for (const std::string& arg : extra) {
-    const std::string name = arg.substr(0, arg.find('=') + 1);
-    auto given = std::find_if(args.begin(), args.end(),
-                              [&](const std::string& a) { return a.starts_with(name); });
-    if (given != args.end()) {
-      *given = arg;
-    } else {
-      args.push_back(arg);
-    }
-  }
-  return args;
-}
-
 nlohmann::json ExportJson(std::vector<std::string> args) {
   args.insert(args.end(), {"--json", "-"});
   const auto [status, out, err] = Export(args);
@@ -118,7 +99,8 @@ TEST(ExportCommandTest, GroundOptions) {
        "sichardt", 240, 186 / (9.8 * 23)},
   };
   for (const Row& row : rows) {
-    Args args = WorkedExampleWith(row.args);
+    Args args = testing::kWorkedExampleArgs;
+    args.insert(args.end(), row.args.begin(), row.args.end());
     args.push_back("--json=-");
     const auto [status, out, err] = Export(args);
     ASSERT_EQ(status, kExitOk) << err;

@@ -8,7 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -81,15 +80,7 @@ class FileFaultsTest : public ::testing::Test {
   void Write(const std::string& name, const std::string& text) { testing::WriteFile(folder_ / name, text); }
   std::string Read(const std::string& name) { return testing::ReadFile(folder_ / name); }
 
-  // The names in the folder and below, sorted; temporary files would show here.
-  std::vector<std::string> Names() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
-      names.push_back(entry.path().lexically_relative(folder_).string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> Names() const { return testing::NamesBelow(folder_); }
 
   fs::path folder_;
 };

@@ -27,7 +27,6 @@ TEST(TavoroBinaryTest, NamesItsVersionAndTitlesEachPdf) {
   const testing::ProcessResult version = testing::RunTavoro({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "Tavoro " TAVORO_VERSION "\n");
-  EXPECT_NE(std::string(TAVORO_VERSION).find('.'), std::string::npos);
 
   const testing::TempFolder folder;
   ASSERT_EQ(testing::RunTavoro(testing::WithWorkedExample(

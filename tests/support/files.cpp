@@ -31,6 +31,15 @@ TempFolder::~TempFolder() {
   fs::remove_all(path_, ignored);
 }
 
+std::vector<std::string> NamesBelow(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    names.push_back(entry.path().lexically_relative(folder).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});

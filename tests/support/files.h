@@ -23,6 +23,10 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
+// Every name in the folder and below it, relative and sorted: a temporary file left behind
+// would show here.
+std::vector<std::string> NamesBelow(const std::filesystem::path& folder);
+
 // The whole file, byte for byte; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "files.h"
+#include "worked_example.h"
 #include "ui/batch_window.h"
 
 namespace tavoro {
@@ -20,8 +21,7 @@ TEST(BatchWindowTest, MakesTheFolderRunsEveryShaftAndWarnsNamingTheShaftsNotComp
   std::vector<BatchRow> rows(3);
   for (int i = 0; i < 3; ++i) {
     rows[static_cast<std::size_t>(i)].number = i + 1;
-    rows[static_cast<std::size_t>(i)].inputs = {"2", "20",     "10", "20", "0.01",
-                                                "2", "0.0001", "10", "100"};
+    rows[static_cast<std::size_t>(i)].inputs = testing::kWorkedExampleTexts;
   }
   rows[1].inputs[0] = "";
   rows[1].project.shaft = "No.2 立坑";

@@ -1,13 +1,7 @@
-// The Qt side of a batch: table encodings, and PDFs made on several threads.
+// The Qt side of a batch: table encodings.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-#include <thread>
-
-#include "batch/qt/qt_batch_devices.h"
 #include "batch/qt/table_decoding.h"
-#include "files.h"
-#include "page/page_surface.h"
 
 namespace tavoro {
 namespace {
@@ -53,44 +47,6 @@ TEST(TableDecodingTest, RefusesBytesThatAreNotTheEncodingAskedFor) {
   EXPECT_EQ(EncodingNamed("Shift_JIS"), TableEncoding::kCp932);
   EXPECT_EQ(EncodingNamed("cp932"), TableEncoding::kCp932);
   EXPECT_EQ(EncodingNamed("euc-jp"), std::nullopt);
-}
-
-Document SamplePage(const TextMeasurer& measurer) {
-  PageSurface page(measurer);
-  page.SetOrientation(Orientation::kLandscape);
-  page.StartDoc();
-  page.SetFontName("ＭＳ 明朝");
-  page.SetFontSize(10);
-  page.Text(1440, 1440, "立坑 No.1 湧水量 Q1");
-  page.DrawLine(1440, 2000, 8000, 2000);
-  page.EndDoc();
-  return page.document();
-}
-
-TEST(QtBatchDevicesTest, MeasuresAndWritesTheSamePdfOnEveryThread) {
-  const QtBatchDevices devices;
-  const Document document = SamplePage(devices.Measurer());
-  const RenderedDocument here = devices.RenderPdf(document);
-  ASSERT_EQ(here.status.message(), "");
-  ASSERT_EQ(here.bytes.rfind("%PDF-", 0), 0u);
-
-  std::vector<Document> measured(4);
-  std::vector<RenderedDocument> rendered(4);
-  {
-    std::vector<std::jthread> threads;
-    for (std::size_t t = 0; t < 4; ++t) {
-      threads.emplace_back([&, t] {
-        measured[t] = SamplePage(devices.Measurer());
-        rendered[t] = devices.RenderPdf(measured[t]);
-      });
-    }
-  }
-  for (std::size_t t = 0; t < 4; ++t) {
-    EXPECT_EQ(measured[t], document);
-    EXPECT_EQ(rendered[t].status.message(), "");
-    EXPECT_EQ(testing::PdfWithoutMetadata(rendered[t].bytes), testing::PdfWithoutMetadata(here.bytes));
-  }
-  EXPECT_EQ(devices.RenderPdf(Document{}).status.message(), "ページがありません");
 }
 
 }  // namespace
