@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "page/segment_clip.h"
+
 namespace tavoro {
 namespace {
 
@@ -25,34 +27,20 @@ void AddFamily(std::vector<DxfSegment>& lines, double low, double high, double s
 
 std::optional<DxfSegment> ClipToBox(const DxfSegment& segment, const DxfBox& box) {
   if (!Finite(segment)) return std::nullopt;
-  // Liang-Barsky: keep the parameter range t in [low, high] inside all four edges.
+  const std::optional<ClipRange> range =
+      ClipSegment(segment.from.x, segment.from.y, segment.to.x, segment.to.y, box.left, box.top,
+                  box.right, box.bottom);
+  if (!range) return std::nullopt;
   const double dx = segment.to.x - segment.from.x;
   const double dy = segment.to.y - segment.from.y;
-  double low = 0;
-  double high = 1;
-  const auto edge = [&](double p, double q) {
-    if (p == 0) return q >= 0;
-    const double t = q / p;
-    if (p < 0) {
-      if (t > high) return false;
-      if (t > low) low = t;
-    } else {
-      if (t < low) return false;
-      if (t < high) high = t;
-    }
-    return true;
-  };
-  if (!edge(-dx, segment.from.x - box.left) || !edge(dx, box.right - segment.from.x) ||
-      !edge(-dy, segment.from.y - box.top) || !edge(dy, box.bottom - segment.from.y)) {
-    return std::nullopt;
-  }
   // A cut point lies on the box's edge; clamping keeps rounding from
   // putting it just outside.
   const auto at = [&](double t) {
     return DxfPoint{std::clamp(segment.from.x + t * dx, box.left, box.right),
                     std::clamp(segment.from.y + t * dy, box.top, box.bottom)};
   };
-  return DxfSegment{low == 0 ? segment.from : at(low), high == 1 ? segment.to : at(high)};
+  return DxfSegment{range->enter == 0 ? segment.from : at(range->enter),
+                    range->leave == 1 ? segment.to : at(range->leave)};
 }
 
 std::vector<DxfSegment> HatchSegments(const DxfBox& box, double spacing, std::size_t maxLines) {
