@@ -55,14 +55,14 @@ ParsedBatchOptions Failure(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
-CommandSpec MakeBatchCommand() {
-  CommandSpec spec;
-  spec.name = "batch";
-  spec.synopsis =
+CommandTable MakeBatchCommand() {
+  CommandTable table;
+  table.name = "batch";
+  table.synopsis =
       "batch 表.csv --out フォルダー [--jobs N] [--encoding utf-8|cp932]\n"
       "batch 案件.tavoro... --out フォルダー [--jobs N]";
-  spec.takesFiles = true;
-  spec.summary =
+  table.takesFiles = true;
+  table.summary =
       "表.csv の見出し行の下の 1 行を 1 本の立坑として、すべての立坑を計算し、フォルダーに\n"
       "書き出します:\n"
       "  NNN-<立坑名>-report.pdf  NNN 行目の計算書\n"
@@ -70,7 +70,7 @@ CommandSpec MakeBatchCommand() {
       "  summary.csv              全立坑の入力値と結果 (BOM 付き UTF-8)\n"
       "  summary.pdf              全立坑の集計表 (A4)\n"
       "列の見出しは入力欄の名前かオプション名 (groundwater など) です:\n  ";
-  std::string& summary = spec.summary;
+  std::string& summary = table.summary;
   for (std::size_t i = 0; i < kInputFields.size(); ++i) {
     summary.append(i == 0 ? "" : "、").append(kInputFields[i].caption);
   }
@@ -91,25 +91,25 @@ CommandSpec MakeBatchCommand() {
       "透水係数のほかの入力は必須です。セルは入力フォームと同じ規則で読みます。表の代わりに\n"
       "案件ファイル (.tavoro) を並べると、1 ファイルを 1 本の立坑として、指定した順に番号を\n"
       "付けます。\n";
-  spec.groups.push_back({"オプション", {}});
-  auto& options = spec.groups.back().options;
+  table.groups.push_back({"オプション", {}});
+  auto& options = table.groups.back().options;
   options.push_back({"out", "DIR", "出力先のフォルダー (なければ作る)", {}, false, true, 'o'});
   options.push_back({"jobs", "N",
                      "同時に計算する立坑の数、" + std::to_string(kMaxJobs) +
                          " まで (既定: CPU のコア数)",
                      {}, false, false, 'j'});
   options.push_back({"encoding", "NAME", "表の文字コード utf-8 か cp932 (Shift_JIS)。省略すると判別する"});
-  spec.notes =
+  table.notes =
       "終了ステータス:\n"
       "  0  すべての立坑を計算して書き出した\n"
       "  1  計算できなかった立坑がある (summary.csv にそれぞれの理由を載せる)\n"
       "  2  コマンドラインの誤りか、使えない表\n";
-  return spec;
+  return table;
 }
 
-const CommandSpec& BatchCommand() {
-  static const CommandSpec spec = MakeBatchCommand();
-  return spec;
+const CommandTable& BatchCommand() {
+  static const CommandTable table = MakeBatchCommand();
+  return table;
 }
 
 ParsedBatchOptions ParseBatchOptions(const std::vector<std::string>& args) {

@@ -25,7 +25,7 @@ const std::string& CommandLine::Value(std::string_view name) const {
 }
 
 struct CommandLineParser {
-  const CommandSpec& spec;
+  const CommandTable& table;
   CommandLine line;
 
   const CommandOption* Find(std::string_view name, char shortName) const {
@@ -33,7 +33,7 @@ struct CommandLineParser {
       return shortName != 0 ? option.shortName == shortName : option.name == name;
     };
     if (matches(kHelp)) return &kHelp;
-    for (const OptionGroup& group : spec.groups) {
+    for (const OptionGroup& group : table.groups) {
       for (const CommandOption& option : group.options) {
         if (matches(option)) return &option;
       }
@@ -46,7 +46,7 @@ struct CommandLineParser {
     for (std::size_t i = 0; i < args.size(); ++i) {
       const std::string& arg = args[i];
       if (optionsEnd || arg.size() < 2 || arg[0] != '-') {
-        if (!spec.takesFiles) return "余分な引数「" + FirstCharacters(arg) + "」があります。";
+        if (!table.takesFiles) return "余分な引数「" + FirstCharacters(arg) + "」があります。";
         line.files_.push_back(arg);
         continue;
       }
@@ -89,20 +89,20 @@ struct CommandLineParser {
   }
 };
 
-ParsedCommandLine ParseCommandLine(const CommandSpec& spec, const std::vector<std::string>& args) {
-  CommandLineParser parser{spec, {}};
+ParsedCommandLine ParseCommandLine(const CommandTable& table, const std::vector<std::string>& args) {
+  CommandLineParser parser{table, {}};
   if (std::string error = parser.Read(args); !error.empty()) return {std::nullopt, error};
   return {std::move(parser.line), {}};
 }
 
-std::string HelpText(const CommandSpec& spec) {
+std::string HelpText(const CommandTable& table) {
   std::string text = "使い方:\n";
-  for (std::string_view rest = spec.synopsis; !rest.empty();) {
+  for (std::string_view rest = table.synopsis; !rest.empty();) {
     const std::size_t end = std::min(rest.find('\n'), rest.size());
     text.append("  tavoro ").append(rest.substr(0, end)).append("\n");
     rest.remove_prefix(std::min(end + 1, rest.size()));
   }
-  text.append("\n").append(spec.summary);
+  text.append("\n").append(table.summary);
   const auto add = [&](const CommandOption& option) {
     std::string head = "  ";
     if (option.shortName != 0) head.append("-").append(1, option.shortName).append(", ");
@@ -118,19 +118,19 @@ std::string HelpText(const CommandSpec& spec) {
       text.append(kHelpColumn, ' ');
     }
   };
-  for (const OptionGroup& group : spec.groups) {
+  for (const OptionGroup& group : table.groups) {
     text.append("\n").append(group.heading).append(":\n");
     for (const CommandOption& option : group.options) add(option);
   }
   text.append("\nその他:\n");
   add(kHelp);
   text.append("\n各オプションは --オプション=値 の形でも書けます。どのオプションも 1 回だけ指定できます。\n");
-  if (!spec.notes.empty()) text.append("\n").append(spec.notes);
+  if (!table.notes.empty()) text.append("\n").append(table.notes);
   return text;
 }
 
-std::string UsageErrorText(const CommandSpec& spec, const std::string& message) {
-  return "tavoro: " + message + "\n(使い方は tavoro " + std::string(spec.name) + " --help)\n";
+std::string UsageErrorText(const CommandTable& table, const std::string& message) {
+  return "tavoro: " + message + "\n(使い方は tavoro " + std::string(table.name) + " --help)\n";
 }
 
 }  // namespace tavoro

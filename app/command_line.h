@@ -32,7 +32,7 @@ struct OptionGroup {
 
 // A command of `tavoro`: its options and the help around them. --help and
 // -h belong to every command.
-struct CommandSpec {
+struct CommandTable {
   std::string_view name;      // "export"
   std::string_view synopsis;  // the usage lines after "tavoro "
   std::string summary;        // what the command does
@@ -62,16 +62,16 @@ struct ParsedCommandLine {
   std::string error;
 };
 
-// Reads args against spec. Usage errors: an unknown option, a missing
+// Reads args against table. Usage errors: an unknown option, a missing
 // value, a value given to a switch, any option given twice, a plain
 // argument to a command that takes no files, an empty file name, and an
 // output name whose extension the option does not write.
-ParsedCommandLine ParseCommandLine(const CommandSpec& spec, const std::vector<std::string>& args);
+ParsedCommandLine ParseCommandLine(const CommandTable& table, const std::vector<std::string>& args);
 
-// The Japanese help of spec: usage, summary, every option by group, notes.
-std::string HelpText(const CommandSpec& spec);
+// The Japanese help of table: usage, summary, every option by group, notes.
+std::string HelpText(const CommandTable& table);
 
 // What a command prints for a usage error: the message and where the help is.
-std::string UsageErrorText(const CommandSpec& spec, const std::string& message);
+std::string UsageErrorText(const CommandTable& table, const std::string& message);
 
 }  // namespace tavoro

@@ -22,31 +22,31 @@ ParsedExportOptions Failure(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
-CommandSpec MakeExportCommand() {
+CommandTable MakeExportCommand() {
   using enum OutputFormat;
-  CommandSpec spec;
-  spec.name = "export";
-  spec.synopsis = "export [オプション]";
-  spec.summary = "窓を開かずに 1 件の立坑を計算し、指定した書類を書き出します。\n";
-  spec.groups.push_back({"入力欄 (フォームに入力する文字列のまま。省略した項目は空欄)", {}});
+  CommandTable table;
+  table.name = "export";
+  table.synopsis = "export [オプション]";
+  table.summary = "窓を開かずに 1 件の立坑を計算し、指定した書類を書き出します。\n";
+  table.groups.push_back({"入力欄 (フォームに入力する文字列のまま。省略した項目は空欄)", {}});
   for (int field = 0; field < kInputFieldCount; ++field) {
-    spec.groups.back().options.push_back({Field(field).key, "TEXT", FieldHeading(field)});
+    table.groups.back().options.push_back({Field(field).key, "TEXT", FieldHeading(field)});
   }
-  AddGroundOptions(spec);
-  spec.groups.push_back({"案件ファイルと案件情報", {}});
-  spec.groups.back().options.push_back(
+  AddGroundOptions(table);
+  table.groups.push_back({"案件ファイルと案件情報", {}});
+  table.groups.back().options.push_back(
       {"case", "FILE", "入力欄と案件情報を案件ファイル (*.tavoro) から読む。\n一緒に指定した入力欄はその項目だけを置き換える",
        {}, false, true});
   for (const ProjectText& text : kProjectTexts) {
     const bool date = text.text == &ProjectInfo::date;
-    spec.groups.back().options.push_back(
+    table.groups.back().options.push_back(
         {text.option, date ? "DATE" : "TEXT",
          std::string(text.caption) + (date ? " (" + std::string(kProjectDateForm) + ")" : "")});
   }
-  spec.groups.back().options.push_back(
+  table.groups.back().options.push_back(
       {"cover", "", "計算書の前に表紙 (計算条件・結果・算定方法と出典・\n作成/照査欄) を付ける"});
-  spec.groups.push_back({"出力 (1 つ以上)", {}});
-  auto& outputs = spec.groups.back().options;
+  table.groups.push_back({"出力 (1 つ以上)", {}});
+  auto& outputs = table.groups.back().options;
   outputs.push_back({"json", "FILE", "計算した値の JSON (- なら標準出力)。kn と kg は m/s、\n計算できなかった値は null",
                      {kJson}, true});
   outputs.push_back({"save-case", "FILE", "入力欄と案件情報の案件ファイル (*.tavoro)", {}, false, true});
@@ -56,16 +56,16 @@ CommandSpec MakeExportCommand() {
                      {kPdf, kPng, kSvg, kDxf}});
   outputs.push_back({"csv", "FILE", "入力値、結果と 2 本の曲線の CSV (BOM 付き UTF-8)", {kCsv}});
   outputs.push_back({"dpi", "N", "PNG の解像度、10 から 600 (既定 150)"});
-  spec.notes =
+  table.notes =
       "入力欄には数値を 1 つ書きます: 符号、小数点は「.」、指数 E も使え、前後の空白と\n"
       "後ろの単位 (m、cm/sec か cm/s) は読み飛ばします。全角文字は半角として読みます。\n"
       "桁区切りのコンマや 2 つ目の数値は受け付けません。改良幅と改良後の透水係数のほかは\n"
       "必須です。改良幅が空欄か 0 なら地盤改良なしで、改良後の透水係数は空欄でかまいません。\n"
       "受け付ける値:\n";
   for (const InputField& field : kInputFields) {
-    spec.notes.append("  ").append(field.caption).append(": ").append(field.accepted).append("\n");
+    table.notes.append("  ").append(field.caption).append(": ").append(field.accepted).append("\n");
   }
-  spec.notes +=
+  table.notes +=
       "  そのうえ円換算半径 r = L/2π と r + B が影響範囲 R1 = 3000·S·√kn より小さく、\n"
       "  湧水量 Q1 が 1000 m³/min 以下であること\n"
       "工事名か立坑名を指定すると、各ページの上余白に見出し行が付きます。\n"
@@ -77,17 +77,17 @@ CommandSpec MakeExportCommand() {
       "  1  書けないファイルがあった (どのファイルも置き換えていない)\n"
       "  2  コマンドラインの誤り、読めない案件ファイルか受け付けられない入力\n"
       "     (何も書き出さない)\n";
-  return spec;
+  return table;
 }
 
 }  // namespace
 
-void AddGroundOptions(CommandSpec& spec) {
-  spec.groups.push_back(
+void AddGroundOptions(CommandTable& table) {
+  table.groups.push_back(
       {"地盤の条件 (すべて省略可。省略すると影響半径は Sichardt の式、盤ぶくれの検討なし)", {}});
   for (int field = kFirstGroundField; field < kFirstGroundField + kGroundFieldCount; ++field) {
     const GroundField& ground = GroundFieldOf(field);
-    spec.groups.back().options.push_back({ground.key, ground.valueName, ground.help});
+    table.groups.back().options.push_back({ground.key, ground.valueName, ground.help});
   }
 }
 
@@ -100,9 +100,9 @@ void ReadGroundOptions(const CommandLine& line, GroundTexts& texts,
   }
 }
 
-const CommandSpec& ExportCommand() {
-  static const CommandSpec spec = MakeExportCommand();
-  return spec;
+const CommandTable& ExportCommand() {
+  static const CommandTable table = MakeExportCommand();
+  return table;
 }
 
 std::string InputFieldOption(int field) {

@@ -39,9 +39,9 @@ struct ExportOptions {
   bool cover = false;  // --cover: the report starts with its cover page
 };
 
-// The ground fields' options (--radius-method …) as one group of spec's help,
+// The ground fields' options (--radius-method …) as one group of table's help,
 // and their values in line, each marked when given.
-void AddGroundOptions(CommandSpec& spec);
+void AddGroundOptions(CommandTable& table);
 void ReadGroundOptions(const CommandLine& line, GroundTexts& texts,
                        std::array<bool, kGroundFieldCount>& given);
 
@@ -56,7 +56,7 @@ struct ParsedExportOptions {
 };
 
 // The options of `tavoro export`.
-const CommandSpec& ExportCommand();
+const CommandTable& ExportCommand();
 
 // Reads the arguments that follow `tavoro export` against ExportCommand().
 // Besides its usage errors: a date that is not YYYY-MM-DD, a --save-case

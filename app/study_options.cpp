@@ -10,25 +10,25 @@ ParsedStudyOptions Failure(std::string message) {
   return {std::nullopt, std::move(message)};
 }
 
-CommandSpec MakeStudyCommand() {
+CommandTable MakeStudyCommand() {
   using enum OutputFormat;
-  CommandSpec spec;
-  spec.name = "study";
-  spec.synopsis = "study [案件のオプション] (--target-q2 Q | --target-s2 S) [検討のオプション]";
-  spec.summary =
+  CommandTable table;
+  table.name = "study";
+  table.synopsis = "study [案件のオプション] (--target-q2 Q | --target-s2 S) [検討のオプション]";
+  table.summary =
       "一覧の改良後の透水係数 kg ごとに、湧水量 Q2 か改良外円の水位低下量 S2 を目標\n"
       "まで下げる最も狭い改良幅 B (1 mm 単位) を求め、案件の B については目標に届く最も緩い\n"
       "kg (有効数字 3 桁) を求めます。値はすべて計算書と同じ計算によります。\n";
-  spec.groups.push_back({"案件のオプション (tavoro export の入力欄と同じ。または --case)", {}});
+  table.groups.push_back({"案件のオプション (tavoro export の入力欄と同じ。または --case)", {}});
   for (int field = 0; field < kInputFieldCount; ++field) {
-    spec.groups.back().options.push_back({Field(field).key, "TEXT", FieldHeading(field)});
+    table.groups.back().options.push_back({Field(field).key, "TEXT", FieldHeading(field)});
   }
-  spec.groups.back().options.push_back(
+  table.groups.back().options.push_back(
       {"case", "FILE", "案件と案件情報を案件ファイルから読む (ページに見出し行が付く)", {}, false,
        true});
-  AddGroundOptions(spec);
-  spec.groups.push_back({"検討のオプション", {}});
-  auto& study = spec.groups.back().options;
+  AddGroundOptions(table);
+  table.groups.push_back({"検討のオプション", {}});
+  auto& study = table.groups.back().options;
   study.push_back({"kg-list", "LIST",
                    "検討する kg (cm/sec) をコンマで区切って 1 から 6 個、1e-9 から kn まで\n"
                    "(既定: 案件の kg とその 10 分の 1 と 10 倍。改良なしなら kn の\n"
@@ -41,21 +41,21 @@ CommandSpec MakeStudyCommand() {
   study.push_back({"pdf", "FILE", "検討のページ (グラフ、続いて表) の PDF", {kPdf}});
   study.push_back({"csv", "FILE", "曲線の標本値の CSV", {kCsv}});
   study.push_back({"json", "FILE", "検討の JSON (- なら標準出力)", {kJson}, true});
-  spec.notes =
+  table.notes =
       "--json - のほかは、答えを標準出力にも書きます。\n"
       "\n"
       "終了ステータス:\n"
       "  0  一覧のどの kg も範囲内で目標に届く\n"
       "  1  目標に届かない kg がある (届いた最良の値を示す)、または書けないファイルがあった\n"
       "  2  コマンドラインの誤りか受け付けられない入力 (何も書き出さない)\n";
-  return spec;
+  return table;
 }
 
 }  // namespace
 
-const CommandSpec& StudyCommand() {
-  static const CommandSpec spec = MakeStudyCommand();
-  return spec;
+const CommandTable& StudyCommand() {
+  static const CommandTable table = MakeStudyCommand();
+  return table;
 }
 
 ParsedStudyOptions ParseStudyOptions(const std::vector<std::string>& args) {

@@ -34,7 +34,7 @@ struct ParsedStudyOptions {
 };
 
 // The options of `tavoro study`.
-const CommandSpec& StudyCommand();
+const CommandTable& StudyCommand();
 
 // Reads the arguments that follow `tavoro study` against StudyCommand():
 // the case by its input fields and ground options or --case FILE (not both), --kg-list,

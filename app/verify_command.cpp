@@ -24,31 +24,31 @@ struct ParsedVerifyOptions {
   std::string error;
 };
 
-CommandSpec MakeVerifyCommand() {
-  CommandSpec spec;
-  spec.name = "verify";
-  spec.synopsis = "verify [オプション]";
-  spec.summary =
+CommandTable MakeVerifyCommand() {
+  CommandTable table;
+  table.name = "verify";
+  table.synopsis = "verify [オプション]";
+  table.summary =
       "組み込みの検証例（公表された式と値）を Tavoro の計算で解き、出典、入力、公表値、\n"
       "計算値と差を表示します。計算値が公表値の桁の半単位以内なら合格です。\n";
-  spec.groups.push_back({"オプション", {}});
-  spec.groups.back().options.push_back(
+  table.groups.push_back({"オプション", {}});
+  table.groups.back().options.push_back(
       {"json", "FILE", "検証例を JSON で書く（- は標準出力）", {OutputFormat::kJson}, true});
-  spec.groups.back().options.push_back(
+  table.groups.back().options.push_back(
       {"pdf", "FILE", "「検証例」のページを PDF で書く", {OutputFormat::kPdf}});
-  spec.notes =
+  table.notes =
       "ファイルはすべて書けたときだけ置き換えます。\n"
       "\n"
       "終了ステータス:\n"
       "  0  すべての例が合格し、指定のファイルを書けた\n"
       "  1  不合格の例がある、またはファイルを書けない\n"
       "  2  コマンドラインの誤り\n";
-  return spec;
+  return table;
 }
 
-const CommandSpec& VerifyCommand() {
-  static const CommandSpec spec = MakeVerifyCommand();
-  return spec;
+const CommandTable& VerifyCommand() {
+  static const CommandTable table = MakeVerifyCommand();
+  return table;
 }
 
 ParsedVerifyOptions ParseVerifyOptions(const std::vector<std::string>& args) {
